@@ -1,0 +1,60 @@
+#pragma once
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/Prompter.h"
+
+namespace orvane {
+
+// A prompter that answers from a script and records every question: for tests, and for
+// the command line, where messages go to standard error and nothing can be asked.
+class ScriptedPrompter : public Prompter {
+public:
+    struct Message {
+        std::string text;
+        std::string caption;
+        MessageButtons buttons;
+        MessageIcon icon;
+    };
+    struct FileQuestion {
+        bool save;
+        FileDialogRequest request;
+    };
+
+    // Answers, taken in order; an unscripted message answers Cancel (or Ok when it has
+    // only an OK button) and an unscripted file dialog is cancelled.
+    void QueueAnswer(MessageAnswer answer) { m_answers.push_back(answer); }
+    void QueuePath(std::optional<std::string> path) { m_paths.push_back(std::move(path)); }
+    // When set, every message is also written to standard error.
+    void SetEchoToStderr(bool echo) { m_echo = echo; }
+
+    MessageAnswer ShowMessage(const std::string& text, const std::string& caption,
+                              MessageButtons buttons, MessageIcon icon) override;
+    std::optional<std::string> AskOpenPath(const FileDialogRequest& request) override;
+    std::optional<std::string> AskSavePath(const FileDialogRequest& request) override;
+    void BeginWaitCursor() override { ++m_waitDepth; ++m_waitCount; }
+    void EndWaitCursor() override { --m_waitDepth; }
+
+    const std::vector<Message>& Messages() const { return m_messages; }
+    const std::vector<FileQuestion>& FileQuestions() const { return m_fileQuestions; }
+    int WaitDepth() const { return m_waitDepth; }
+    int WaitCount() const { return m_waitCount; }
+    bool ScriptUsedUp() const { return m_answers.empty() && m_paths.empty(); }
+    void ClearRecord();
+
+private:
+    std::optional<std::string> NextPath(bool save, const FileDialogRequest& request);
+
+    std::deque<MessageAnswer> m_answers;
+    std::deque<std::optional<std::string>> m_paths;
+    std::vector<Message> m_messages;
+    std::vector<FileQuestion> m_fileQuestions;
+    int m_waitDepth = 0;
+    int m_waitCount = 0;
+    bool m_echo = false;
+};
+
+}  // namespace orvane

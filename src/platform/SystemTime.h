@@ -1,0 +1,22 @@
+#pragma once
+
+#include <cstdint>
+
+namespace orvane {
+
+// A broken-down local date and time, the exchange format between the date value,
+// the clock and the locale formatting.
+struct SystemTime {
+    uint16_t year = 0;
+    uint16_t month = 0;  // 1-12
+    uint16_t dayOfWeek = 0;  // 0 = Sunday
+    uint16_t day = 0;  // 1-31
+    uint16_t hour = 0;
+    uint16_t minute = 0;
+    uint16_t second = 0;
+    uint16_t milliseconds = 0;
+
+    friend bool operator==(const SystemTime&, const SystemTime&) = default;
+};
+
+}  // namespace orvane

@@ -1,0 +1,87 @@
+#include <gtest/gtest.h>
+
+#include "data/DocumentView.h"
+#include "data/PimDocument.h"
+#include "support/TestEnvironment.h"
+
+namespace orvane {
+namespace {
+
+class CountingView : public DocumentView {
+public:
+    void OnUpdate() override { ++updates; }
+    void OnPathChanged() override { ++pathChanges; }
+    int updates = 0;
+    int pathChanges = 0;
+};
+
+TEST(PimDocument, ViewsRefillOncePerNotifiedChange)
+{
+    PimDocument doc;
+    CountingView a, b;
+    doc.AttachView(&a);
+    doc.AttachView(&b);
+    doc.AttachView(&a);  // attaching twice changes nothing
+    doc.SetModified(true, true);
+    EXPECT_EQ(a.updates, 1);
+    EXPECT_EQ(b.updates, 1);
+    doc.SetModified(true, false);
+    EXPECT_EQ(a.updates, 1);
+    EXPECT_TRUE(doc.Modified());
+    doc.DetachView(&b);
+    doc.UpdateAllViews();
+    EXPECT_EQ(a.updates, 2);
+    EXPECT_EQ(b.updates, 1);
+}
+
+TEST(PimDocument, TheCloseCheckNeedsAChangeAndExactlyOneView)
+{
+    PimDocument doc;
+    CountingView a, b;
+    doc.SetModified(true, false);
+    EXPECT_FALSE(doc.IsModified());
+    doc.AttachView(&a);
+    EXPECT_TRUE(doc.IsModified());
+    doc.AttachView(&b);
+    EXPECT_FALSE(doc.IsModified());
+    doc.DetachView(&b);
+    doc.SetModified(false, false);
+    EXPECT_FALSE(doc.IsModified());
+}
+
+TEST(PimDocument, TitleAndPath)
+{
+    PimDocument doc;
+    CountingView view;
+    doc.AttachView(&view);
+    EXPECT_EQ(doc.GetTitle(), "Untitled");
+    doc.SetPath("/home/anna/My Files/home.pgr");
+    EXPECT_EQ(doc.GetTitle(), "/home/anna/My Files/home.pgr");
+    EXPECT_EQ(view.pathChanges, 1);
+    doc.SetPath("");
+    EXPECT_EQ(doc.GetTitle(), "Untitled");
+}
+
+TEST(PimDocument, StartsOnTodayAndClearKeepsPathAndDay)
+{
+    test::ScopedClock clock(2026, 12, 5, 18, 30);
+    PimDocument doc;
+    EXPECT_EQ(doc.SelectedDate().Format("%Y-%m-%d %H:%M"), "2026-12-05 00:00");
+    CountingView view;
+    doc.AttachView(&view);
+    doc.Database().Persons().Add(Person{});
+    doc.SetPath("/tmp/x.pgr");
+    PimDateTime day;
+    day.SetDateTime(2026, 12, 24, 0, 0, 0);
+    doc.SetSelectedDate(day);
+    doc.SetModified(true, false);
+    doc.Clear();
+    EXPECT_FALSE(doc.Modified());
+    EXPECT_EQ(view.updates, 1);
+    EXPECT_TRUE(doc.Database().Persons().IsEmpty());
+    EXPECT_EQ(doc.Path(), "/tmp/x.pgr");
+    EXPECT_EQ(doc.SelectedDate(), day);
+}
+
+}  // namespace
+}  // namespace orvane

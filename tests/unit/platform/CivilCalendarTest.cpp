@@ -1,0 +1,45 @@
+#include "platform/CivilCalendar.h"
+
+#include <gtest/gtest.h>
+
+namespace orvane {
+namespace {
+
+TEST(CivilCalendar, KnownDayNumbers)
+{
+    struct Case {
+        int64_t year;
+        int month, day;
+        int64_t days;
+        int weekday;
+    };
+    const Case cases[] = {
+        {1970, 1, 1, 0, 4},       {1899, 12, 30, -25569, 6}, {2000, 2, 29, 11016, 2},
+        {2000, 3, 1, 11017, 3},   {1900, 3, 1, -25508, 4},   {100, 1, 1, -683003, 5},
+        {9999, 12, 31, 2932896, 5}, {2026, 12, 5, 20792, 6},  {1969, 12, 31, -1, 3},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.year << "-" << c.month << "-" << c.day);
+        EXPECT_EQ(CivilCalendar::DaysFromCivil(c.year, c.month, c.day), c.days);
+        const auto back = CivilCalendar::CivilFromDays(c.days);
+        EXPECT_EQ(back.year, c.year);
+        EXPECT_EQ(back.month, c.month);
+        EXPECT_EQ(back.day, c.day);
+        EXPECT_EQ(CivilCalendar::DayOfWeek(c.days), c.weekday);
+    }
+}
+
+TEST(CivilCalendar, MonthLengthsFollowTheGregorianLeapRule)
+{
+    EXPECT_EQ(CivilCalendar::DaysInMonth(1900, 2), 28);
+    EXPECT_EQ(CivilCalendar::DaysInMonth(2000, 2), 29);
+    EXPECT_EQ(CivilCalendar::DaysInMonth(2024, 2), 29);
+    EXPECT_EQ(CivilCalendar::DaysInMonth(2026, 2), 28);
+    EXPECT_EQ(CivilCalendar::DaysInMonth(2026, 4), 30);
+    EXPECT_EQ(CivilCalendar::DaysInMonth(2026, 12), 31);
+    EXPECT_EQ(CivilCalendar::DaysInMonth(2026, 13), 0);
+    EXPECT_EQ(CivilCalendar::DaysInMonth(2026, 0), 0);
+}
+
+}  // namespace
+}  // namespace orvane
