@@ -9,6 +9,8 @@
 namespace orvane {
 
 class DocumentView;
+class Prompter;
+struct TransferSettings;
 
 // The one open personal database: its records, the file it came from, whether it has
 // changed since, the day chosen in the calendar and the views that show it.
@@ -44,6 +46,28 @@ public:
     // Empties the database, clears the modified flag and refills the views; the path and
     // the selected day stay.
     void Clear();
+
+    // File operations (implemented by the storage library, storage/PimDocumentFile.cpp).
+    // Each "failed" flag is cleared on entry and set only when a file operation failed
+    // (not when a dialog was cancelled).
+    bool NewDocument();
+    bool OpenDocument(const std::string& path, Prompter& prompter);
+    bool SaveDocument(const std::string& path);
+    bool DoSave(Prompter& prompter, bool& failed);
+    bool DoSaveAs(Prompter& prompter, bool& failed);
+    bool DoOpen(Prompter& prompter, bool& failed);
+    // The close check: true when the caller may go on.
+    bool SaveModified(Prompter& prompter, const std::string& caption);
+
+    // Delimited text (implemented by the exchange library, exchange/PimDocumentExchange.cpp).
+    // Exports return the number of records written, 0 on a file error; imports the number
+    // of records added.
+    int ExportPersons(const TransferSettings& settings) const;
+    int ExportTasks(const TransferSettings& settings) const;
+    int ExportAppointments(const TransferSettings& settings) const;
+    int ImportPersons(const TransferSettings& settings);
+    int ImportTasks(const TransferSettings& settings);
+    int ImportAppointments(const TransferSettings& settings);
 
 private:
     PimDatabase m_database;

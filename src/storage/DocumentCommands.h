@@ -1,0 +1,51 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+namespace orvane {
+
+class PimDocument;
+class Prompter;
+class RecentFileList;
+class SettingsStore;
+
+// The File menu's commands on the one open document: New, Open, Save, Save As, Compact,
+// the recent files, the file named on the command line and the close check, with their
+// questions and messages. The window forwards its commands here and shows the title it
+// is given.
+class DocumentCommands {
+public:
+    DocumentCommands(PimDocument& document, Prompter& prompter, RecentFileList& recentFiles,
+                     SettingsStore& settings);
+
+    void New();
+    void Open();
+    void Save();
+    void SaveAs();
+    void Compact();
+    void OpenRecent(int commandId);
+    // The raw command-line text of a start-up; empty opens nothing.
+    void OpenFromCommandLine(const std::string& commandLine);
+    // Closing the window: false keeps it open.
+    bool CanClose();
+
+    // "Orvane! [<path or Untitled>]" for the document as it is now.
+    std::string WindowTitle() const;
+    // Receives the window title whenever a command sets it.
+    void SetTitleObserver(std::function<void(const std::string&)> observer)
+    {
+        m_titleObserver = std::move(observer);
+    }
+
+private:
+    void SetWindowTitle();
+
+    PimDocument& m_document;
+    Prompter& m_prompter;
+    RecentFileList& m_recentFiles;
+    SettingsStore& m_settings;
+    std::function<void(const std::string&)> m_titleObserver;
+};
+
+}  // namespace orvane
