@@ -74,14 +74,19 @@ int DumpCommand::Run(const std::vector<std::string>& arguments, CliContext& cont
     if (const int status = DatabaseFiles::Load(arguments[0], db, context); status != kSuccess) {
         return status;
     }
+    context.out << ToJson(db) << "\n";
+    return kSuccess;
+}
+
+std::string DumpCommand::ToJson(const PimDatabase& database)
+{
     Json json = Json::object();
     json["version"] = 1;
-    json["tasks"] = CollectionJson<Task>(db.Tasks());
-    json["persons"] = CollectionJson(db.Persons());
-    json["appointments"] = CollectionJson(db.Appointments());
-    json["user"] = RecordJson(db.GetUser());
-    context.out << json.dump(2) << "\n";
-    return kSuccess;
+    json["tasks"] = CollectionJson<Task>(database.Tasks());
+    json["persons"] = CollectionJson(database.Persons());
+    json["appointments"] = CollectionJson(database.Appointments());
+    json["user"] = RecordJson(database.GetUser());
+    return json.dump(2);
 }
 
 }  // namespace orvane::cli

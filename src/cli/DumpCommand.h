@@ -2,6 +2,11 @@
 
 #include "cli/CliCommand.h"
 
+namespace orvane
+{
+class PimDatabase;
+}
+
 namespace orvane::cli
 {
 
@@ -18,6 +23,9 @@ public:
     }
     size_t ArgumentCount() const override { return 1; }
     int Run(const std::vector<std::string>& arguments, CliContext& context) override;
+
+    // The JSON text the command prints, without the final line feed.
+    static std::string ToJson(const PimDatabase& database);
 };
 
 }  // namespace orvane::cli
