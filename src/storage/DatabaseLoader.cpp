@@ -1,7 +1,5 @@
 #include "storage/DatabaseLoader.h"
 
-#include <cstdint>
-
 #include "data/PimDatabase.h"
 #include "storage/NumberText.h"
 #include "storage/RecordFields.h"
@@ -9,9 +7,7 @@
 namespace orvane
 {
 
-using SimpleXMLParser::Attribute;
-using SimpleXMLParser::Element;
-using SimpleXMLParser::Node;
+using AttributeView = SimpleXMLParser::ParseHandler::AttributeView;
 
 namespace
 {
@@ -21,157 +17,245 @@ enum class Layout {
     ChildElements,  // version 13 persons and tasks: ID an attribute, the rest child elements
 };
 
-// Sets every field the element names; returns which fields those were (bit per field).
-template <class R>
-uint32_t ApplyAttributes(R& record, std::span<const RecordField<R>> fields, Node& element,
-                         bool idOnly)
-{
-    uint32_t given = 0;
-    int expected = 0;
-    for (Attribute& attribute : *element.GetAttributes()) {
-        const int index = FindField(fields, attribute.Name, expected);
-        expected = index + 1;
-        if (index < 0 || (idOnly && fields[index].name != "ID")) {
-            continue;
-        }
-        ApplyField(record, fields[index], std::move(attribute.Value));
-        given |= 1u << index;
-    }
-    return given;
-}
+enum Depth { kRoot = 1, kSection = 2, kRecord = 3, kField = 4 };
 
-template <class R>
-uint32_t ApplyChildElements(R& record, std::span<const RecordField<R>> fields, Node& element)
+int32_t LastNumber(std::span<const AttributeView> attributes, std::string_view name,
+                   int32_t otherwise)
 {
-    uint32_t given = 0;
-    for (auto& child : *element.GetChildren()) {
-        if (child->Name == "!") {
-            continue;
-        }
-        const int index = FindField(fields, child->Name, -1);
-        if (index < 0 || fields[index].name == "ID") {
-            continue;
-        }
-        ApplyField(record, fields[index], std::move(child->Text));
-        given |= 1u << index;
-    }
-    return given;
-}
-
-// Elements without attributes (comments among them), and in the older layout records
-// without field elements, carry no record: they are skipped.
-bool CarriesRecord(Node& element, Layout layout)
-{
-    return element.GetAttributes() &&
-           (layout == Layout::Attributes || element.GetChildren() != nullptr);
-}
-
-// One record object serves the whole collection element: a field an element does not name
-// keeps what the previous element gave it. The records are built apart and moved in, and
-// only the fields an element leaves out are copied from the previous record.
-template <class R>
-void ReadCollection(Element& collection, RecordCollection<R>& records, Layout layout)
-{
-    if (const auto* attributes = collection.GetAttributes()) {
-        for (const Attribute& attribute : *attributes) {
-            if (attribute.Name == "LastID") {
-                records.SetLastID(ParseFileNumber(attribute.Value));
-            }
+    int32_t value = otherwise;
+    for (const AttributeView& attribute : attributes) {
+        if (attribute.name == name) {
+            value = ParseFileNumber(attribute.value);
         }
     }
-    auto* children = collection.GetChildren();
-    if (!children) {
-        return;
-    }
-    const auto fields = FieldsOf<R>();
-    const R defaults{};
-    R dropped = defaults;
-    const R* previous = &defaults;
-    for (auto& child : *children) {
-        if (!CarriesRecord(*child, layout)) {
-            continue;
-        }
-        R record = defaults;
-        uint32_t given = ApplyAttributes(record, fields, *child, layout == Layout::ChildElements);
-        if (layout == Layout::ChildElements) {
-            given |= ApplyChildElements(record, fields, *child);
-        }
-        for (size_t i = 0; i < fields.size(); ++i) {
-            if (!(given & (1u << i))) {
-                CopyField(record, *previous, fields[i]);
-            }
-        }
-        child.reset();
-        const int32_t id = record.ID;
-        if (records.Insert(std::move(record))) {
-            previous = records.Find(id);
-        } else {  // an ID already stored: the first record stays
-            dropped = std::move(record);
-            previous = &dropped;
-        }
-    }
-}
-
-void ReadUser(Node& element, User& user)
-{
-    auto* attributes = element.GetAttributes();
-    if (!attributes) {
-        return;
-    }
-    const auto fields = FieldsOf<User>();
-    int expected = 0;
-    for (Attribute& attribute : *attributes) {
-        const int index = FindField(fields, attribute.Name, expected);
-        expected = index + 1;
-        if (index >= 0) {
-            ApplyField(user, fields[index], std::move(attribute.Value));
-        }
-    }
-}
-
-int32_t FormatVersion(const Element& root)
-{
-    int32_t version = 0;
-    if (const auto* attributes = root.GetAttributes()) {
-        for (const Attribute& attribute : *attributes) {
-            if (attribute.Name == "Version") {
-                version = ParseFileNumber(attribute.Value);
-            }
-        }
-    }
-    return version;
+    return value;
 }
 
 }  // namespace
 
-void DatabaseLoader::Map(Element& root, PimDatabase& database)
+class DatabaseLoader::CollectionReader
 {
-    if (root.Name != "Pim") {
-        return;
+public:
+    virtual ~CollectionReader() = default;
+    virtual void StartRecord(std::span<const AttributeView> attributes) = 0;
+    virtual void StartField(std::string_view name) = 0;
+    virtual void FieldText(std::string_view text) = 0;
+    virtual void EndField() = 0;
+    virtual void EndRecord() = 0;
+};
+
+namespace
+{
+
+// One record object serves the whole collection element: a field an element does not name
+// keeps what the previous element of the collection gave it (the first starts from the
+// defaults), and an element whose ID is already stored is dropped but still passes its
+// values on. Records are built apart and moved in; only the fields an element leaves out
+// are copied from the previous record.
+template <class R>
+class RecordReader : public DatabaseLoader::CollectionReader
+{
+public:
+    RecordReader(RecordCollection<R>& records, Layout layout,
+                 std::span<const AttributeView> attributes)
+        : m_records(records), m_layout(layout), m_fields(FieldsOf<R>())
+    {
+        m_records.SetLastID(LastNumber(attributes, "LastID", m_records.LastID()));
     }
-    const int32_t version = FormatVersion(root);
-    if (version != 1 && version != 13) {
-        return;
-    }
-    auto* children = root.GetChildren();
-    if (!children) {
-        return;
-    }
-    const Layout older = version == 13 ? Layout::ChildElements : Layout::Attributes;
-    for (auto& child : *children) {
-        auto* element = dynamic_cast<Element*>(child.get());
-        if (!element) {
-            continue;
+
+    // Elements without attributes (a comment is none) carry no record and are skipped.
+    void StartRecord(std::span<const AttributeView> attributes) override
+    {
+        m_inRecord = !attributes.empty();
+        if (!m_inRecord) {
+            return;
         }
-        if (element->Name == "Persons") {
-            ReadCollection(*element, database.Persons(), older);
-        } else if (element->Name == "Appointments") {
-            ReadCollection(*element, database.Appointments(), Layout::Attributes);
-        } else if (element->Name == "Tasks") {
-            ReadCollection<Task>(*element, database.Tasks(), older);
-        } else if (element->Name == "User") {
-            ReadUser(*element, database.GetUser());
+        m_record = m_defaults;
+        m_given = 0;
+        m_hasFieldElement = false;
+        int expected = 0;
+        for (const AttributeView& attribute : attributes) {
+            const int index = FindField(m_fields, attribute.name, expected);
+            expected = index + 1;
+            if (index < 0 || (m_layout == Layout::ChildElements && m_fields[index].name != "ID")) {
+                continue;
+            }
+            ApplyField(m_record, m_fields[index], attribute.value);
+            m_given |= 1u << index;
         }
+        if (m_layout == Layout::Attributes) {
+            Store();
+        }
+    }
+
+    void StartField(std::string_view name) override
+    {
+        m_field = -1;
+        if (!m_inRecord || m_layout != Layout::ChildElements) {
+            return;
+        }
+        m_hasFieldElement = true;
+        const int index = FindField(m_fields, name, -1);
+        if (index >= 0 && m_fields[index].name != "ID") {
+            m_field = index;
+            m_fieldText.clear();
+        }
+    }
+
+    void FieldText(std::string_view text) override
+    {
+        if (m_field >= 0) {
+            m_fieldText.append(text);
+        }
+    }
+
+    void EndField() override
+    {
+        if (m_field >= 0) {
+            ApplyField(m_record, m_fields[m_field], m_fieldText);
+            m_given |= 1u << m_field;
+            m_field = -1;
+        }
+    }
+
+    // In the older layout a record element without field elements is skipped.
+    void EndRecord() override
+    {
+        if (m_inRecord && m_layout == Layout::ChildElements && m_hasFieldElement) {
+            Store();
+        }
+        m_inRecord = false;
+    }
+
+private:
+    const R& Previous() const
+    {
+        if (m_previousStored) {
+            return *m_records.Find(m_previousId);
+        }
+        return m_previousDropped ? m_dropped : m_defaults;
+    }
+
+    void Store()
+    {
+        const uint32_t all = (1u << m_fields.size()) - 1;
+        if (m_given != all) {
+            const R& previous = Previous();
+            for (size_t i = 0; i < m_fields.size(); ++i) {
+                if (!(m_given & (1u << i))) {
+                    CopyField(m_record, previous, m_fields[i]);
+                }
+            }
+        }
+        const int32_t id = m_record.ID;
+        m_previousStored = m_records.Insert(std::move(m_record));
+        if (m_previousStored) {
+            m_previousId = id;
+        } else {  // the ID was taken: the first record stays
+            m_dropped = std::move(m_record);
+            m_previousDropped = true;
+        }
+    }
+
+    RecordCollection<R>& m_records;
+    const Layout m_layout;
+    const std::span<const RecordField<R>> m_fields;
+    const R m_defaults{};
+    R m_record = m_defaults;
+    R m_dropped = m_defaults;
+    int32_t m_previousId = 0;
+    bool m_previousStored = false;
+    bool m_previousDropped = false;
+    bool m_inRecord = false;
+    bool m_hasFieldElement = false;
+    uint32_t m_given = 0;
+    int m_field = -1;
+    std::string m_fieldText;
+};
+
+}  // namespace
+
+DatabaseLoader::DatabaseLoader(PimDatabase& database) : m_database(database) {}
+
+DatabaseLoader::~DatabaseLoader() = default;
+
+void DatabaseLoader::StartElement(std::string_view name, std::span<const AttributeView> attributes)
+{
+    switch (++m_depth) {
+        case kRoot:
+            m_version = LastNumber(attributes, "Version", 0);
+            m_readable = name == "Pim" && (m_version == 1 || m_version == 13);
+            break;
+        case kSection:
+            if (m_readable) {
+                StartSection(name, attributes);
+            }
+            break;
+        case kRecord:
+            if (m_collection) {
+                m_collection->StartRecord(attributes);
+            }
+            break;
+        case kField:
+            if (m_collection) {
+                m_collection->StartField(name);
+            }
+            break;
+        default:
+            break;
+    }
+}
+
+void DatabaseLoader::StartSection(std::string_view name, std::span<const AttributeView> attributes)
+{
+    const Layout older = m_version == 13 ? Layout::ChildElements : Layout::Attributes;
+    if (name == "Persons") {
+        m_collection =
+            std::make_unique<RecordReader<Person>>(m_database.Persons(), older, attributes);
+    } else if (name == "Appointments") {
+        m_collection = std::make_unique<RecordReader<Appointment>>(m_database.Appointments(),
+                                                                   Layout::Attributes, attributes);
+    } else if (name == "Tasks") {
+        m_collection = std::make_unique<RecordReader<Task>>(m_database.Tasks(), older, attributes);
+    } else if (name == "User") {
+        // Several User elements apply one after the other.
+        const auto fields = FieldsOf<User>();
+        int expected = 0;
+        for (const AttributeView& attribute : attributes) {
+            const int index = FindField(fields, attribute.name, expected);
+            expected = index + 1;
+            if (index >= 0) {
+                ApplyField(m_database.GetUser(), fields[index], attribute.value);
+            }
+        }
+    }
+}
+
+void DatabaseLoader::Characters(std::string_view text)
+{
+    if (m_depth == kField && m_collection) {
+        m_collection->FieldText(text);
+    }
+}
+
+void DatabaseLoader::EndElement()
+{
+    switch (m_depth--) {
+        case kSection:
+            m_collection.reset();
+            break;
+        case kRecord:
+            if (m_collection) {
+                m_collection->EndRecord();
+            }
+            break;
+        case kField:
+            if (m_collection) {
+                m_collection->EndField();
+            }
+            break;
+        default:
+            break;
     }
 }
 

@@ -17,19 +17,22 @@ bool PimDatabase::Save(const std::string& path) const
     return SafeSave::Write(path, DatabaseWriter::BuildText(*this));
 }
 
+// The records go into a copy that replaces the database only once the whole text has
+// parsed: a file with an error maps nothing.
 bool PimDatabase::Load(const char* text, Prompter& prompter)
 {
-    std::unique_ptr<SimpleXMLParser::Element> root;
+    PimDatabase staged = *this;
     try {
+        DatabaseLoader loader(staged);
         SimpleXMLParser::Parser parser;
-        root = parser.Parse(text, std::strlen(text));
+        parser.Parse(text, std::strlen(text), loader);
     } catch (const SimpleXMLParser::Exception& error) {
         char message[64];
         std::snprintf(message, sizeof message, "Parsing error at line %d", error.Line);
         prompter.ShowMessage(message, "Error Loading File", MessageButtons::Ok, MessageIcon::Error);
         return false;
     }
-    DatabaseLoader::Map(*root, *this);
+    *this = std::move(staged);
     return true;
 }
 

@@ -110,11 +110,11 @@ std::span<const RecordField<User>> FieldsOf<User>()
 }
 
 template <class R>
-void ApplyField(R& record, const RecordField<R>& field, std::string&& value)
+void ApplyField(R& record, const RecordField<R>& field, std::string_view value)
 {
     switch (field.kind) {
         case FieldKind::Text:
-            record.*field.text = std::move(value);
+            record.*field.text = value;
             break;
         case FieldKind::Integer:
             record.*field.number = ParseFileNumber(value);
@@ -131,9 +131,9 @@ void ApplyField(R& record, const RecordField<R>& field, std::string&& value)
     }
 }
 
-template void ApplyField(Person&, const RecordField<Person>&, std::string&&);
-template void ApplyField(Task&, const RecordField<Task>&, std::string&&);
-template void ApplyField(Appointment&, const RecordField<Appointment>&, std::string&&);
-template void ApplyField(User&, const RecordField<User>&, std::string&&);
+template void ApplyField(Person&, const RecordField<Person>&, std::string_view);
+template void ApplyField(Task&, const RecordField<Task>&, std::string_view);
+template void ApplyField(Appointment&, const RecordField<Appointment>&, std::string_view);
+template void ApplyField(User&, const RecordField<User>&, std::string_view);
 
 }  // namespace orvane

@@ -63,9 +63,9 @@ int FindField(std::span<const RecordField<R>> fields, std::string_view name, int
     return -1;
 }
 
-// Sets the field from its file text; text fields take the string over.
+// Sets the field from its text in the file.
 template <class R>
-void ApplyField(R& record, const RecordField<R>& field, std::string&& value);
+void ApplyField(R& record, const RecordField<R>& field, std::string_view value);
 
 template <class R>
 void CopyField(R& target, const R& source, const RecordField<R>& field)

@@ -2,23 +2,25 @@
 
 #include <array>
 
+#include "storage/SimpleXMLTreeBuilder.h"
+
 namespace orvane::SimpleXMLParser
 {
 
 namespace
 {
 
-bool IsWhitespace(int c)
+constexpr bool IsWhitespace(int c)
 {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n';
 }
 
-bool IsNameStart(int c)
+constexpr bool IsNameStart(int c)
 {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_' || c == ':';
 }
 
-bool IsNameChar(int c)
+constexpr bool IsNameChar(int c)
 {
     return IsNameStart(c) || (c >= '0' && c <= '9') || c == '.' || c == '-';
 }
@@ -66,19 +68,42 @@ constexpr std::array<bool, 256> StopTable(std::string_view stops)
 constexpr auto kContentStops = StopTable("&<]");
 constexpr auto kValueStops = StopTable("&<\"'");
 
+constexpr std::array<bool, 256> NameCharTable()
+{
+    std::array<bool, 256> table{};
+    for (int c = 0; c < 256; ++c) {
+        table[static_cast<size_t>(c)] = IsNameChar(c);
+    }
+    return table;
+}
+
+constexpr auto kNameChars = NameCharTable();
+
+bool NameCharAt(const char* p)
+{
+    return kNameChars[static_cast<unsigned char>(*p)];
+}
+
 }  // namespace
 
 std::unique_ptr<Element> Parser::Parse(const char* text, size_t length)
+{
+    TreeBuilder builder;
+    Parse(text, length, builder);
+    return builder.TakeRoot();
+}
+
+void Parser::Parse(const char* text, size_t length, ParseHandler& handler)
 {
     Begin = Pos = m_furthest = text;
     End = text + length;
     Line = Column = 1;
     Version = "1.0";
+    m_handler = &handler;
     ReadDeclaration();
     ReadMisc();
-    std::unique_ptr<Element> root = ReadElement(1);
+    ReadElement(1);
     ReadMisc();
-    return root;
 }
 
 // One character: a carriage return yields the byte after it; the end yields 0.
@@ -98,6 +123,13 @@ int Parser::Read()
     }
     Touch();
     return c;
+}
+
+void Parser::Peek()
+{
+    const char* const saved = Pos;
+    Read();
+    Pos = saved;
 }
 
 bool Parser::LookAhead(std::string_view keyword, bool ignoreCase)
@@ -168,33 +200,53 @@ void Parser::Expect(int c)
     }
 }
 
+// Whitespace read character by character (a carriage return counts only together with
+// the character it stands before), without a call per byte.
 bool Parser::SkipWhitespace()
 {
-    bool any = false;
+    const char* p = Pos;
     for (;;) {
-        const char* const saved = Pos;
-        if (!IsWhitespace(Read())) {
-            Pos = saved;
-            return any;
+        if (p < End && (*p == ' ' || *p == '\t' || *p == '\n')) {
+            ++p;
+        } else if (p + 1 < End && *p == '\r' && IsWhitespace(static_cast<unsigned char>(p[1]))) {
+            p += 2;
+        } else {
+            break;
         }
-        any = true;
     }
+    const bool any = p != Pos;
+    Pos = p;
+    Touch();
+    Peek();  // the character that ended the run was read, then given back
+    return any;
 }
 
-bool Parser::ReadName(const char*& start, const char*& stop)
+bool Parser::ReadName(std::string_view& name)
 {
-    start = Pos;
-    if (!IsNameStart(Read())) {
-        Pos = start;
+    const char* const start = Pos;
+    const char* first = Pos;
+    if (first < End && *first == '\r') {
+        ++first;
+    }
+    if (first >= End || !IsNameStart(static_cast<unsigned char>(*first))) {
+        Peek();
         return false;
     }
+    const char* p = first + 1;
     for (;;) {
-        const char* const saved = Pos;
-        if (!IsNameChar(Read())) {
-            Pos = stop = saved;
-            return true;
+        if (p < End && NameCharAt(p)) {
+            ++p;
+        } else if (p + 1 < End && *p == '\r' && NameCharAt(p + 1)) {
+            p += 2;
+        } else {
+            break;
         }
     }
+    Pos = p;
+    Touch();
+    Peek();
+    name = std::string_view(start, static_cast<size_t>(p - start));
+    return true;
 }
 
 // A quoted run of characters of one class, at least one long.
@@ -251,6 +303,7 @@ void Parser::ReadDeclaration()
     }
 }
 
+// Whitespace and comments around the root; the comments are dropped.
 void Parser::ReadMisc()
 {
     for (;;) {
@@ -262,56 +315,57 @@ void Parser::ReadMisc()
     }
 }
 
-std::unique_ptr<Element> Parser::ReadElement(int depth)
+void Parser::ReadElement(int depth)
 {
     if (depth > kMaxDepth) {
         Fail();
     }
     Expect('<');
-    const char *start, *stop;
-    if (!ReadName(start, stop)) {
+    std::string_view name;
+    if (!ReadName(name)) {
         Fail();
     }
-    auto element = std::make_unique<Element>();
-    element->Name.assign(start, stop);
     ReadAttributes();
-    if (!m_attributes.empty()) {
-        element->Attributes.reserve(m_attributes.size());
-        for (Attribute& attribute : m_attributes) {
-            element->Attributes.push_back(std::move(attribute));
-        }
+    m_attributes.clear();
+    for (const PendingAttribute& pending : m_pending) {
+        const char* value = pending.decoded ? m_decoded.data() + pending.offset : pending.value;
+        m_attributes.push_back({pending.name, std::string_view(value, pending.valueLength)});
     }
+    m_handler->StartElement(name, m_attributes);
     const int c = Read();
     if (c == '/') {
         Expect('>');
     } else if (c == '>') {
-        ReadContent(*element, depth);
+        ReadContent(name, depth);
     } else {
         Fail();
     }
-    return element;
+    m_handler->EndElement();
 }
 
 void Parser::ReadAttributes()
 {
-    m_attributes.clear();
+    m_pending.clear();
+    m_decoded.clear();
     while (SkipWhitespace()) {
-        const char *start, *stop;
-        if (!ReadName(start, stop)) {
+        std::string_view name;
+        if (!ReadName(name)) {
             return;
         }
-        Attribute& attribute = m_attributes.emplace_back();
-        attribute.Name.assign(start, stop);
         SkipWhitespace();
         Expect('=');
         SkipWhitespace();
-        if (!ReadAttributeValue(attribute.Value)) {
+        PendingAttribute attribute{name, nullptr, 0, 0, false};
+        if (!ReadAttributeValue(attribute)) {
             Fail();
         }
+        m_pending.push_back(attribute);
     }
 }
 
-bool Parser::ReadAttributeValue(std::string& value)
+// A value without references stays a range of the input; one with references is decoded
+// into m_decoded, and its offset there is kept until the tag is complete.
+bool Parser::ReadAttributeValue(PendingAttribute& attribute)
 {
     const char* const saved = Pos;
     const int quote = Read();
@@ -319,8 +373,9 @@ bool Parser::ReadAttributeValue(std::string& value)
         Pos = saved;
         return false;
     }
-    value.clear();
+    const char* const start = Pos;
     const char* run = Pos;
+    size_t offset = 0;
     for (;;) {
         const char* p = Pos;
         while (p < End && !kValueStops[static_cast<unsigned char>(*p)]) {
@@ -333,19 +388,30 @@ bool Parser::ReadAttributeValue(std::string& value)
         Pos = p;
         const int c = Read();
         if (c == quote) {
-            value.append(run, p);
+            if (!attribute.decoded) {
+                attribute.value = start;
+                attribute.valueLength = static_cast<size_t>(p - start);
+            } else {
+                m_decoded.append(run, p);
+                attribute.offset = offset;
+                attribute.valueLength = m_decoded.size() - offset;
+            }
             return true;
         }
         if (c != '&') {  // the end, a zero byte or "<"
             Fail();
         }
-        value.append(run, p);
-        value += ReadReference();
+        if (!attribute.decoded) {
+            attribute.decoded = true;
+            offset = m_decoded.size();
+        }
+        m_decoded.append(run, p);
+        m_decoded += ReadReference();
         run = Pos;
     }
 }
 
-void Parser::ReadContent(Element& element, int depth)
+void Parser::ReadContent(std::string_view name, int depth)
 {
     for (;;) {
         const char* const run = Pos;
@@ -375,32 +441,38 @@ void Parser::ReadContent(Element& element, int depth)
             }
             Fail();
         }
-        element.Text.append(run, p);
+        if (p != run) {
+            m_handler->Characters(std::string_view(run, static_cast<size_t>(p - run)));
+        }
         if (c == '&') {
-            element.Text += ReadReference();
+            const char reference = ReadReference();
+            m_handler->Characters(std::string_view(&reference, 1));
             continue;
         }
         Pos = p;
-        if (ReadEndTag(element)) {
+        if (ReadEndTag(name)) {
             return;
         }
         if (LookAhead("<!--")) {
-            element.AddChild(ReadComment());
+            m_handler->Comment(ReadComment());
         } else if (LookAhead("<![CDATA[")) {
-            ReadCData(element.Text);
+            const std::string_view text = ReadCData();
+            if (!text.empty()) {
+                m_handler->Characters(text);
+            }
         } else {
-            element.AddChild(ReadElement(depth + 1));
+            ReadElement(depth + 1);
         }
     }
 }
 
-bool Parser::ReadEndTag(const Element& element)
+bool Parser::ReadEndTag(std::string_view name)
 {
     if (!LookAhead("</")) {
         return false;
     }
-    const char *start, *stop;
-    if (!ReadName(start, stop) || std::string_view(start, stop - start) != element.Name) {
+    std::string_view endName;
+    if (!ReadName(endName) || endName != name) {
         Fail();
     }
     SkipWhitespace();
@@ -409,7 +481,7 @@ bool Parser::ReadEndTag(const Element& element)
 }
 
 // After "<!--": the text up to the first "--", which must close with ">".
-std::unique_ptr<Comment> Parser::ReadComment()
+std::string_view Parser::ReadComment()
 {
     const char* const start = Pos;
     for (;;) {
@@ -420,23 +492,20 @@ std::unique_ptr<Comment> Parser::ReadComment()
         }
         if (c == '-' && LookAhead("-")) {
             Expect('>');
-            auto comment = std::make_unique<Comment>();
-            comment->Text.assign(start, before);
-            return comment;
+            return std::string_view(start, static_cast<size_t>(before - start));
         }
     }
 }
 
 // After "<![CDATA[": printable bytes, tabs and line ends up to "]]>".
-void Parser::ReadCData(std::string& text)
+std::string_view Parser::ReadCData()
 {
     const char* const start = Pos;
     for (;;) {
         const char* const before = Pos;
         const int c = Read();
         if (c == ']' && LookAhead("]>")) {
-            text.append(start, before);
-            return;
+            return std::string_view(start, static_cast<size_t>(before - start));
         }
         if (c < 32 && c != '\t' && c != '\n' && c != '\r') {
             Fail();
@@ -472,11 +541,10 @@ char Parser::ReadReference()
         }
     } else {
         Pos = saved;
-        const char *start, *stop;
-        if (!ReadName(start, stop)) {
+        std::string_view name;
+        if (!ReadName(name)) {
             Fail();
         }
-        const std::string_view name(start, stop - start);
         if (name == "lt") {
             code = '<';
         } else if (name == "gt") {
