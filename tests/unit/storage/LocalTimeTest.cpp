@@ -1,0 +1,118 @@
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <ctime>
+#include <random>
+
+#include "data/LocalTime.h"
+#include "support/TestEnvironment.h"
+
+namespace orvane
+{
+namespace
+{
+
+// What the C library says, the reference for the per-day cache of LocalTime.
+std::optional<SystemTime> LibraryFromTimeValue(int32_t value)
+{
+    if (value < 0) {
+        return std::nullopt;
+    }
+    const time_t t = value;
+    tm local{};
+    localtime_r(&t, &local);
+    SystemTime st;
+    st.year = static_cast<uint16_t>(local.tm_year + 1900);
+    st.month = static_cast<uint16_t>(local.tm_mon + 1);
+    st.dayOfWeek = static_cast<uint16_t>(local.tm_wday);
+    st.day = static_cast<uint16_t>(local.tm_mday);
+    st.hour = static_cast<uint16_t>(local.tm_hour);
+    st.minute = static_cast<uint16_t>(local.tm_min);
+    st.second = static_cast<uint16_t>(local.tm_sec);
+    return st;
+}
+
+int32_t LibraryToTimeValue(const SystemTime& st)
+{
+    tm t{};
+    t.tm_year = st.year - 1900;
+    t.tm_mon = st.month - 1;
+    t.tm_mday = st.day;
+    t.tm_hour = st.hour;
+    t.tm_min = st.minute;
+    t.tm_sec = st.second;
+    t.tm_isdst = -1;
+    const time_t value = mktime(&t);
+    return value < 0 || value > INT_MAX ? -1 : static_cast<int32_t>(value);
+}
+
+SystemTime Local(int y, int mo, int d, int h, int mi, int s)
+{
+    SystemTime st;
+    st.year = static_cast<uint16_t>(y);
+    st.month = static_cast<uint16_t>(mo);
+    st.day = static_cast<uint16_t>(d);
+    st.hour = static_cast<uint16_t>(h);
+    st.minute = static_cast<uint16_t>(mi);
+    st.second = static_cast<uint16_t>(s);
+    return st;
+}
+
+void CompareWithLibrary(const char* zone, std::mt19937& random)
+{
+    SCOPED_TRACE(zone);
+    // The zone changes without tzset(): LocalTime must notice on its own.
+    setenv("TZ", zone, 1);
+    std::uniform_int_distribution<int32_t> anyValue(0, INT_MAX);
+    for (int i = 0; i < 3000; ++i) {
+        const int32_t value = anyValue(random);
+        const auto ours = LocalTime::FromTimeValue(value);
+        tzset();
+        ASSERT_EQ(ours, LibraryFromTimeValue(value)) << value;
+    }
+    // Every quarter hour of the spring and autumn changes (and of ordinary days).
+    for (int year : {1970, 1987, 2007, 2011, 2024, 2037}) {
+        for (int month : {1, 3, 4, 10, 11, 12}) {
+            for (int day : {1, 10, 27, 28, 29, 30, 31}) {
+                for (int minute = 0; minute < 24 * 60; minute += 15) {
+                    const SystemTime st = Local(year, month, day, minute / 60, minute % 60, 7);
+                    const int32_t ours = LocalTime::ToTimeValue(st);
+                    ASSERT_EQ(ours, LibraryToTimeValue(st))
+                        << year << "-" << month << "-" << day << " " << minute;
+                    if (ours >= 0) {
+                        ASSERT_EQ(LocalTime::FromTimeValue(ours), LibraryFromTimeValue(ours));
+                    }
+                }
+            }
+        }
+    }
+}
+
+TEST(LocalTime, AgreesWithTheCLibraryAcrossZonesAndTheirChanges)
+{
+    test::ScopedTimeZone restore("America/New_York");
+    std::mt19937 random(7);
+    for (const char* zone :
+         {"America/New_York", "Europe/Berlin", "UTC", "Australia/Lord_Howe", "America/St_Johns",
+          "Asia/Kolkata", "Pacific/Apia", "Europe/Moscow", "America/New_York", "EST5EDT"}) {
+        CompareWithLibrary(zone, random);
+    }
+}
+
+TEST(LocalTime, EdgesOfThe32BitRange)
+{
+    test::ScopedTimeZone zone("America/New_York");
+    EXPECT_EQ(LocalTime::ToTimeValue(Local(1969, 12, 31, 19, 0, 0)), 0);
+    EXPECT_EQ(LocalTime::ToTimeValue(Local(1969, 12, 31, 18, 59, 59)), -1);
+    EXPECT_EQ(LocalTime::ToTimeValue(Local(2038, 1, 18, 22, 14, 7)), INT_MAX);
+    EXPECT_EQ(LocalTime::ToTimeValue(Local(2038, 1, 18, 22, 14, 8)), -1);
+    EXPECT_EQ(LocalTime::ToTimeValue(Local(1900, 1, 1, 0, 0, 0)), -1);
+    EXPECT_EQ(LocalTime::FromTimeValue(-1), std::nullopt);
+    EXPECT_EQ(LocalTime::FromTimeValue(INT_MAX), LibraryFromTimeValue(INT_MAX));
+    // Not a normal time: left to mktime, which rolls it over.
+    EXPECT_EQ(LocalTime::ToTimeValue(Local(2024, 2, 30, 0, 0, 0)),
+              LocalTime::ToTimeValue(Local(2024, 3, 1, 0, 0, 0)));
+}
+
+}  // namespace
+}  // namespace orvane
