@@ -27,6 +27,16 @@ bool SameIgnoringCase(const std::string& a, const std::string& b)
            });
 }
 
+// Item i (from 1, newest first) stands for the entry i places from the end.
+std::optional<size_t> EntryIndex(int commandId, size_t count)
+{
+    const int item = commandId - RecentFileList::kFirstCommandId + 1;
+    if (item < 1 || static_cast<size_t>(item) > count) {
+        return std::nullopt;
+    }
+    return count - static_cast<size_t>(item);
+}
+
 }  // namespace
 
 RecentFileList::RecentFileList(std::string emptyText) : m_emptyText(std::move(emptyText))
@@ -45,16 +55,6 @@ void RecentFileList::Add(const std::string& path)
     }
     m_entries.push_back(path);
     UpdateMenu();
-}
-
-// Item i (from 1, newest first) stands for the entry i places from the end.
-static std::optional<size_t> EntryIndex(int commandId, size_t count)
-{
-    const int item = commandId - RecentFileList::kFirstCommandId + 1;
-    if (item < 1 || static_cast<size_t>(item) > count) {
-        return std::nullopt;
-    }
-    return count - static_cast<size_t>(item);
 }
 
 void RecentFileList::Remove(int commandId)
