@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 
 #include "cli/DumpCommand.h"
@@ -11,6 +12,7 @@
 #include "platform/ScriptedPrompter.h"
 #include "platform/SettableClock.h"
 #include "storage/DatabaseWriter.h"
+#include "storage/SimpleXMLParser.h"
 
 namespace
 {
@@ -35,7 +37,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const std::string text(reinterpret_cast<const char*>(data), size);
     orvane::ScriptedPrompter prompter;
     orvane::PimDatabase db;
-    if (!db.Load(text.c_str(), prompter)) {
+    const bool loaded = db.Load(text.c_str(), prompter);
+    // The tree reader runs the same parse: it must fail exactly when the loader does.
+    bool parsed = true;
+    try {
+        orvane::SimpleXMLParser::Parser parser;
+        parser.Parse(text.c_str(), std::strlen(text.c_str()));
+    } catch (const orvane::SimpleXMLParser::Exception&) {
+        parsed = false;
+    }
+    if (parsed != loaded) {
+        std::abort();
+    }
+    if (!loaded) {
         return 0;
     }
     const std::string json = orvane::cli::DumpCommand::ToJson(db);

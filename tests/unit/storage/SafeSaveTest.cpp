@@ -126,6 +126,16 @@ TEST_F(SafeSave, KeepsPermissionsAndFollowsLinks)
     EXPECT_EQ(info.st_mode & 07777, 0644u);
 }
 
+TEST_F(SafeSave, ARelativePathIsSavedBesideTheWorkingFolder)
+{
+    const fs::path previous = fs::current_path();
+    fs::current_path(m_folder.Path());
+    const bool saved = Version(4).Save("relative.pgr");
+    fs::current_path(previous);
+    ASSERT_TRUE(saved);
+    EXPECT_EQ(ReadFileBytes(m_folder / "relative.pgr"), DatabaseWriter::BuildText(Version(4)));
+}
+
 // Runs body in a child process and returns its exit status (or 128 + signal).
 template <class Body>
 int InChild(Body body)

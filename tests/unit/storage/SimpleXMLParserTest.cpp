@@ -218,6 +218,35 @@ TEST(SimpleXMLParser, DeepTreesAreDestroyedWithoutRecursion)
     SUCCEED();
 }
 
+// Records the events of a parse as text.
+class RecordingHandler : public ParseHandler
+{
+public:
+    void StartElement(std::string_view name, std::span<const AttributeView> attributes) override
+    {
+        events += "<" + std::string(name);
+        for (const AttributeView& a : attributes) {
+            events += " " + std::string(a.name) + "=" + std::string(a.value);
+        }
+        events += ">";
+    }
+    void Characters(std::string_view text) override { events += "[" + std::string(text) + "]"; }
+    void Comment(std::string_view text) override { events += "{" + std::string(text) + "}"; }
+    void EndElement() override { events += "</>"; }
+
+    std::string events;
+};
+
+TEST(SimpleXMLParser, HandlersSeeTheParseAsItHappens)
+{
+    const std::string text =
+        "<!--before--><a x='1&amp;2' y=\"\">t<!--c--><b/>&lt;<![CDATA[d]]></a><!--after-->";
+    RecordingHandler handler;
+    Parser parser;
+    parser.Parse(text.data(), text.size(), handler);
+    EXPECT_EQ(handler.events, "<a x=1&2 y=>[t]{c}<b></>[<][d]</>");
+}
+
 TEST(SimpleXMLParser, LengthLimitsTheInput)
 {
     const std::string text = "<a/>trailing";
