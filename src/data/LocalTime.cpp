@@ -112,6 +112,7 @@ private:
         m_utcDays.assign(static_cast<size_t>(kLastDay + 1), kUnknown);
     }
 
+public:
     static bool OffsetAt(time_t t, long& offset)
     {
         tm local{};
@@ -122,25 +123,40 @@ private:
         return true;
     }
 
+    // The instant a local wall-clock time (seconds since 1970 as if local were UTC) stands
+    // for. mktime() answers this too, but for the repeated hour of an autumn change its
+    // answer depends on the calls before it, which would let a loaded and saved file change.
+    // Here the repeated hour is its first occurrence, and a time in the spring gap is read
+    // with the offset before the change (2:30 becomes 3:30), always.
+    static int64_t ResolveWallClock(int64_t wall)
+    {
+        // The offsets on either side of any change near this time.
+        constexpr int64_t kReach = 129600;
+        long before = 0, after = 0;
+        OffsetAt(static_cast<time_t>(wall - kReach), before);
+        OffsetAt(static_cast<time_t>(wall + kReach), after);
+        int64_t best = 0;
+        bool found = false;
+        for (const long offset : {before, after}) {
+            const int64_t t = wall - offset;
+            long actual;
+            if (OffsetAt(static_cast<time_t>(t), actual) && actual == offset &&
+                (!found || t < best)) {
+                best = t;
+                found = true;
+            }
+        }
+        return found ? best : wall - before;
+    }
+
+private:
     static int32_t ComputeLocalDayOffset(int64_t day)
     {
-        const CivilCalendar::Date date = CivilCalendar::CivilFromDays(day);
-        const CivilCalendar::Date next = CivilCalendar::CivilFromDays(day + 1);
-        tm start{}, end{};
-        start.tm_year = static_cast<int>(date.year - 1900);
-        start.tm_mon = date.month - 1;
-        start.tm_mday = date.day;
-        start.tm_isdst = -1;
-        end.tm_year = static_cast<int>(next.year - 1900);
-        end.tm_mon = next.month - 1;
-        end.tm_mday = next.day;
-        end.tm_isdst = -1;
-        errno = 0;
-        const time_t t0 = mktime(&start);
-        const time_t t1 = mktime(&end);
+        const int64_t t0 = ResolveWallClock(day * kSecondsPerDay);
+        const int64_t t1 = ResolveWallClock((day + 1) * kSecondsPerDay);
         long first, last;
-        if (errno != 0 || t1 - t0 != kSecondsPerDay || start.tm_hour != 0 || end.tm_hour != 0 ||
-            !OffsetAt(t0, first) || !OffsetAt(t1 - 1, last) || first != last ||
+        if (t1 - t0 != kSecondsPerDay || !OffsetAt(static_cast<time_t>(t0), first) ||
+            !OffsetAt(static_cast<time_t>(t1 - 1), last) || first != last ||
             day * kSecondsPerDay - t0 != first) {
             return kMixed;
         }
@@ -206,20 +222,38 @@ std::optional<SystemTime> LocalTime::FromTimeValue(int32_t timeValue)
 
 int32_t LocalTime::ToTimeValue(const SystemTime& local)
 {
-    if (IsPlainTime(local)) {
-        const int64_t day = CivilCalendar::DaysFromCivil(local.year, local.month, local.day);
-        const int32_t offset = ZoneCache::Current().LocalDayOffset(day);
-        if (offset != ZoneCache::kMixed) {
-            return ClampToTimeValue(day * kSecondsPerDay + local.hour * 3600 + local.minute * 60 +
-                                    local.second - offset);
-        }
+    if (!IsPlainTime(local)) {
+        tm t = ToTm(local);
+        return ClampToTimeValue(mktime(&t));
     }
-    tm t = ToTm(local);
-    return ClampToTimeValue(mktime(&t));
+    const int64_t day = CivilCalendar::DaysFromCivil(local.year, local.month, local.day);
+    const int64_t wall =
+        day * kSecondsPerDay + local.hour * 3600 + local.minute * 60 + local.second;
+    if (day < ZoneCache::kFirstDay || day > ZoneCache::kLastDay) {
+        return -1;  // far outside 1970-2038 whatever the zone
+    }
+    ZoneCache& cache = ZoneCache::Current();
+    const int32_t offset = cache.LocalDayOffset(day);
+    return ClampToTimeValue(offset != ZoneCache::kMixed ? wall - offset
+                                                        : ZoneCache::ResolveWallClock(wall));
 }
 
 SystemTime LocalTime::Normalise(const SystemTime& local)
 {
+    if (IsPlainTime(local)) {
+        // The same reading of the repeated hour and the spring gap as ToTimeValue.
+        ZoneCache::Current();
+        const int64_t wall =
+            CivilCalendar::DaysFromCivil(local.year, local.month, local.day) * kSecondsPerDay +
+            local.hour * 3600 + local.minute * 60 + local.second;
+        const time_t instant = static_cast<time_t>(ZoneCache::ResolveWallClock(wall));
+        tm t{};
+        if (localtime_r(&instant, &t)) {
+            SystemTime st = FromTm(t);
+            st.milliseconds = local.milliseconds;
+            return st;
+        }
+    }
     tm t = ToTm(local);
     errno = 0;
     if (mktime(&t) == static_cast<time_t>(-1) && errno != 0) {

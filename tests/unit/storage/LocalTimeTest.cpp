@@ -2,7 +2,9 @@
 
 #include <climits>
 #include <ctime>
+#include <optional>
 #include <random>
+#include <vector>
 
 #include "data/LocalTime.h"
 #include "support/TestEnvironment.h"
@@ -32,7 +34,17 @@ std::optional<SystemTime> LibraryFromTimeValue(int32_t value)
     return st;
 }
 
-int32_t LibraryToTimeValue(const SystemTime& st)
+long OffsetAt(int64_t t)
+{
+    const time_t value = static_cast<time_t>(t);
+    tm local{};
+    localtime_r(&value, &local);
+    return local.tm_gmtoff;
+}
+
+// The rule for local times, checked by brute force: the earliest instant whose local time
+// it is; a time that does not exist (the spring gap) is read with the offset before the gap.
+int32_t ExpectedTimeValue(const SystemTime& st)
 {
     tm t{};
     t.tm_year = st.year - 1900;
@@ -41,8 +53,21 @@ int32_t LibraryToTimeValue(const SystemTime& st)
     t.tm_hour = st.hour;
     t.tm_min = st.minute;
     t.tm_sec = st.second;
-    t.tm_isdst = -1;
-    const time_t value = mktime(&t);
+    const int64_t wall = timegm(&t);
+    std::optional<int64_t> earliest;
+    long previous = LONG_MIN;
+    for (int64_t probe = wall - 30 * 3600; probe <= wall + 30 * 3600; probe += 1800) {
+        const long offset = OffsetAt(probe);
+        if (offset == previous) {
+            continue;
+        }
+        previous = offset;
+        const int64_t instant = wall - offset;
+        if (OffsetAt(instant) == offset && (!earliest || instant < *earliest)) {
+            earliest = instant;
+        }
+    }
+    const int64_t value = earliest ? *earliest : wall - OffsetAt(wall - 36 * 3600);
     return value < 0 || value > INT_MAX ? -1 : static_cast<int32_t>(value);
 }
 
@@ -77,7 +102,7 @@ void CompareWithLibrary(const char* zone, std::mt19937& random)
                 for (int minute = 0; minute < 24 * 60; minute += 15) {
                     const SystemTime st = Local(year, month, day, minute / 60, minute % 60, 7);
                     const int32_t ours = LocalTime::ToTimeValue(st);
-                    ASSERT_EQ(ours, LibraryToTimeValue(st))
+                    ASSERT_EQ(ours, ExpectedTimeValue(st))
                         << year << "-" << month << "-" << day << " " << minute;
                     if (ours >= 0) {
                         ASSERT_EQ(LocalTime::FromTimeValue(ours), LibraryFromTimeValue(ours));
@@ -97,6 +122,28 @@ TEST(LocalTime, AgreesWithTheCLibraryAcrossZonesAndTheirChanges)
           "Asia/Kolkata", "Pacific/Apia", "Europe/Moscow", "America/New_York", "EST5EDT"}) {
         CompareWithLibrary(zone, random);
     }
+}
+
+// glibc's mktime() answers for the repeated hour of an autumn change after the calls before
+// it; a loaded and saved file must not change with that history.
+TEST(LocalTime, TheRepeatedHourDoesNotDependOnEarlierCalls)
+{
+    test::ScopedTimeZone zone("America/New_York");
+    const SystemTime repeated = Local(1984, 10, 28, 1, 27, 29);
+    std::vector<int32_t> answers;
+    for (const int isDst : {1, 0, 1, 0}) {
+        tm hint{};
+        hint.tm_year = 84;
+        hint.tm_mon = isDst ? 6 : 0;
+        hint.tm_mday = 1;
+        hint.tm_isdst = isDst;
+        mktime(&hint);
+        answers.push_back(LocalTime::ToTimeValue(repeated));
+    }
+    EXPECT_EQ(answers, std::vector<int32_t>(4, 467789249));  // 05:27:29 UTC, still EDT
+    // The spring gap moves forward: 2:30 is read as 3:30 EDT.
+    EXPECT_EQ(LocalTime::ToTimeValue(Local(2024, 3, 10, 2, 30, 0)),
+              LocalTime::ToTimeValue(Local(2024, 3, 10, 3, 30, 0)));
 }
 
 TEST(LocalTime, EdgesOfThe32BitRange)
