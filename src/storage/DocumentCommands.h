@@ -3,7 +3,8 @@
 #include <functional>
 #include <string>
 
-namespace orvane {
+namespace orvane
+{
 
 class PimDocument;
 class Prompter;
@@ -14,7 +15,8 @@ class SettingsStore;
 // the recent files, the file named on the command line and the close check, with their
 // questions and messages. The window forwards its commands here and shows the title it
 // is given.
-class DocumentCommands {
+class DocumentCommands
+{
 public:
     DocumentCommands(PimDocument& document, Prompter& prompter, RecentFileList& recentFiles,
                      SettingsStore& settings);
@@ -38,8 +40,14 @@ public:
         m_titleObserver = std::move(observer);
     }
 
+    // The path a start-up command line names: trimmed, and taken from between double
+    // quotes when it starts with one; empty when it names none.
+    static std::string PathFromCommandLine(const std::string& commandLine);
+
 private:
     void SetWindowTitle();
+    // Lists the document's title as the newest recent file and shows it in the title bar.
+    void RememberTitle();
 
     PimDocument& m_document;
     Prompter& m_prompter;
