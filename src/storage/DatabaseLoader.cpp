@@ -6,15 +6,13 @@
 #include "storage/NumberText.h"
 #include "storage/RecordFields.h"
 
-namespace orvane
-{
+namespace orvane {
 
 using SimpleXMLParser::Attribute;
 using SimpleXMLParser::Element;
 using SimpleXMLParser::Node;
 
-namespace
-{
+namespace {
 
 enum class Layout {
     Attributes,     // version 1: every field an attribute

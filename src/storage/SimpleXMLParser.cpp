@@ -2,11 +2,9 @@
 
 #include <array>
 
-namespace orvane::SimpleXMLParser
-{
+namespace orvane::SimpleXMLParser {
 
-namespace
-{
+namespace {
 
 bool IsWhitespace(int c)
 {

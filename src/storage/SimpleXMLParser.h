@@ -8,14 +8,12 @@
 
 #include "storage/SimpleXMLNodes.h"
 
-namespace orvane::SimpleXMLParser
-{
+namespace orvane::SimpleXMLParser {
 
 // Reads the XML subset of the database file (declaration, comments, elements, attributes,
 // character data, references, CDATA) in one pass over text held in memory. Text bytes pass
 // through unchanged. The first error throws Exception with its line and column.
-class Parser
-{
+class Parser {
 public:
     // Deeper nesting is reported as an error instead of exhausting the stack.
     static constexpr int kMaxDepth = 1024;

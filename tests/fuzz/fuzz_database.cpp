@@ -12,8 +12,7 @@
 #include "platform/SettableClock.h"
 #include "storage/DatabaseWriter.h"
 
-namespace
-{
+namespace {
 
 orvane::SettableClock& FixedClock()
 {
