@@ -6,11 +6,9 @@
 #include "platform/Clock.h"
 #include "platform/SettableClock.h"
 
-namespace orvane::cli
-{
+namespace orvane::cli {
 
-namespace
-{
+namespace {
 
 // "YYYY-MM-DD HH:MM:SS", each part in its range.
 std::optional<SystemTime> ParseNow(const std::string& text)
@@ -40,8 +38,7 @@ std::optional<SystemTime> ParseNow(const std::string& text)
 }
 
 // Puts the given clock in place for one command and the system clock back afterwards.
-class ClockOverride
-{
+class ClockOverride {
 public:
     explicit ClockOverride(const std::optional<SystemTime>& now)
     {
@@ -69,8 +66,7 @@ private:
 
 CliApplication::CliApplication(std::vector<std::unique_ptr<CliCommand>> commands)
     : m_commands(std::move(commands))
-{
-}
+{}
 
 std::string CliApplication::HelpText() const
 {

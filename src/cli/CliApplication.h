@@ -6,12 +6,10 @@
 
 #include "cli/CliCommand.h"
 
-namespace orvane::cli
-{
+namespace orvane::cli {
 
 // orvane-cli's front: global options, the command table, help and usage errors.
-class CliApplication
-{
+class CliApplication {
 public:
     explicit CliApplication(std::vector<std::unique_ptr<CliCommand>> commands);
 

@@ -4,8 +4,7 @@
 #include <string>
 #include <vector>
 
-namespace orvane::cli
-{
+namespace orvane::cli {
 
 // Exit statuses of orvane-cli.
 enum Status : int {
@@ -24,8 +23,7 @@ struct CliContext {
 
 // One subcommand of orvane-cli. A new command is a new class and one line in
 // StandardCommands.cpp.
-class CliCommand
-{
+class CliCommand {
 public:
     virtual ~CliCommand() = default;
     virtual std::string Name() const = 0;

@@ -3,8 +3,7 @@
 #include "cli/DatabaseFiles.h"
 #include "data/PimDatabase.h"
 
-namespace orvane::cli
-{
+namespace orvane::cli {
 
 int CompactCommand::Run(const std::vector<std::string>& arguments, CliContext& context)
 {

@@ -2,12 +2,10 @@
 
 #include "cli/CliCommand.h"
 
-namespace orvane::cli
-{
+namespace orvane::cli {
 
 // compact FILE: removes completed tasks due before today and saves the file in place.
-class CompactCommand : public CliCommand
-{
+class CompactCommand : public CliCommand {
 public:
     std::string Name() const override { return "compact"; }
     std::string Arguments() const override { return "FILE"; }

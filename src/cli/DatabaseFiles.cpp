@@ -4,8 +4,7 @@
 #include "data/PimDatabase.h"
 #include "storage/ReadWholeFile.h"
 
-namespace orvane::cli
-{
+namespace orvane::cli {
 
 int DatabaseFiles::Load(const std::string& path, PimDatabase& database, CliContext& context)
 {

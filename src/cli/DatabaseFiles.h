@@ -4,17 +4,14 @@
 
 #include "cli/CliCommand.h"
 
-namespace orvane
-{
+namespace orvane {
 class PimDatabase;
 }
 
-namespace orvane::cli
-{
+namespace orvane::cli {
 
 // Loading and saving for the commands, with the program's messages on the error stream.
-class DatabaseFiles
-{
+class DatabaseFiles {
 public:
     // kSuccess, kReadFailed or kParseFailed.
     static int Load(const std::string& path, PimDatabase& database, CliContext& context);

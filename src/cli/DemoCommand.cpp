@@ -3,8 +3,7 @@
 #include "cli/DatabaseFiles.h"
 #include "cli/DemoDatabase.h"
 
-namespace orvane::cli
-{
+namespace orvane::cli {
 
 int DemoCommand::Run(const std::vector<std::string>& arguments, CliContext& context)
 {

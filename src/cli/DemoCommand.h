@@ -2,12 +2,10 @@
 
 #include "cli/CliCommand.h"
 
-namespace orvane::cli
-{
+namespace orvane::cli {
 
 // demo OUTFILE: writes a plausible database around today, for trying the program out.
-class DemoCommand : public CliCommand
-{
+class DemoCommand : public CliCommand {
 public:
     std::string Name() const override { return "demo"; }
     std::string Arguments() const override { return "OUTFILE"; }

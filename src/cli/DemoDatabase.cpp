@@ -3,11 +3,9 @@
 #include <array>
 #include <cstdio>
 
-namespace orvane::cli
-{
+namespace orvane::cli {
 
-namespace
-{
+namespace {
 
 struct PersonSeed {
     const char* first;

@@ -8,11 +8,9 @@
 #include "data/PimDatabase.h"
 #include "storage/RecordFields.h"
 
-namespace orvane::cli
-{
+namespace orvane::cli {
 
-namespace
-{
+namespace {
 
 using Json = nlohmann::ordered_json;
 

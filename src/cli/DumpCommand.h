@@ -2,17 +2,14 @@
 
 #include "cli/CliCommand.h"
 
-namespace orvane
-{
+namespace orvane {
 class PimDatabase;
 }
 
-namespace orvane::cli
-{
+namespace orvane::cli {
 
 // dump FILE: the database as JSON on the output stream.
-class DumpCommand : public CliCommand
-{
+class DumpCommand : public CliCommand {
 public:
     std::string Name() const override { return "dump"; }
     std::string Arguments() const override { return "FILE"; }

@@ -2,12 +2,10 @@
 
 #include "cli/CliCommand.h"
 
-namespace orvane::cli
-{
+namespace orvane::cli {
 
 // resave IN OUT: loads IN and writes it to OUT with the program's writer.
-class ResaveCommand : public CliCommand
-{
+class ResaveCommand : public CliCommand {
 public:
     std::string Name() const override { return "resave"; }
     std::string Arguments() const override { return "IN OUT"; }

@@ -4,8 +4,7 @@
 #include "cli/DumpCommand.h"
 #include "cli/ResaveCommand.h"
 
-namespace orvane::cli
-{
+namespace orvane::cli {
 
 std::vector<std::unique_ptr<CliCommand>> StandardCommands()
 {

@@ -4,13 +4,11 @@
 
 #include "platform/Prompter.h"
 
-namespace orvane::cli
-{
+namespace orvane::cli {
 
 // Messages go to a stream, one line each; questions get their default answer and file
 // dialogs are cancelled, since nobody can answer.
-class StreamPrompter : public Prompter
-{
+class StreamPrompter : public Prompter {
 public:
     explicit StreamPrompter(std::ostream& stream) : m_stream(stream) {}
 

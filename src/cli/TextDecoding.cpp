@@ -2,11 +2,9 @@
 
 #include <cstdint>
 
-namespace orvane::cli
-{
+namespace orvane::cli {
 
-namespace
-{
+namespace {
 
 // Windows-1252 bytes 0x80-0x9F; the five unassigned ones keep their C1 code points.
 const uint16_t kWindows1252High[32] = {

@@ -3,8 +3,7 @@
 #include <string>
 #include <string_view>
 
-namespace orvane::cli
-{
+namespace orvane::cli {
 
 // A text field for display: valid UTF-8 stays as it is; anything else came from an older
 // Windows installation and is read as Windows-1252. The result is always valid UTF-8.

@@ -4,13 +4,11 @@
 #include "storage/NumberText.h"
 #include "storage/RecordFields.h"
 
-namespace orvane
-{
+namespace orvane {
 
 using AttributeView = SimpleXMLParser::ParseHandler::AttributeView;
 
-namespace
-{
+namespace {
 
 enum class Layout {
     Attributes,     // version 1: every field an attribute

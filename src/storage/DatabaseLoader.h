@@ -6,8 +6,7 @@
 
 #include "storage/SimpleXMLHandler.h"
 
-namespace orvane
-{
+namespace orvane {
 
 class PimDatabase;
 

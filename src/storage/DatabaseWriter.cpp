@@ -7,11 +7,9 @@
 
 #include "data/PimDatabase.h"
 
-namespace orvane
-{
+namespace orvane {
 
-namespace
-{
+namespace {
 
 void AppendNumber(std::string& out, int32_t value)
 {

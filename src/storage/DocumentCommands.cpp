@@ -4,11 +4,9 @@
 #include "platform/Prompter.h"
 #include "storage/RecentFileList.h"
 
-namespace orvane
-{
+namespace orvane {
 
-namespace
-{
+namespace {
 
 const char kCaption[] = "Orvane!";
 const char kShortCaption[] = "Orvane";
@@ -28,8 +26,7 @@ std::string Trimmed(const std::string& text)
 DocumentCommands::DocumentCommands(PimDocument& document, Prompter& prompter,
                                    RecentFileList& recentFiles, SettingsStore& settings)
     : m_document(document), m_prompter(prompter), m_recentFiles(recentFiles), m_settings(settings)
-{
-}
+{}
 
 void DocumentCommands::New()
 {

@@ -3,8 +3,7 @@
 #include <functional>
 #include <string>
 
-namespace orvane
-{
+namespace orvane {
 
 class PimDocument;
 class Prompter;
@@ -15,8 +14,7 @@ class SettingsStore;
 // the recent files, the file named on the command line and the close check, with their
 // questions and messages. The window forwards its commands here and shows the title it
 // is given.
-class DocumentCommands
-{
+class DocumentCommands {
 public:
     DocumentCommands(PimDocument& document, Prompter& prompter, RecentFileList& recentFiles,
                      SettingsStore& settings);

@@ -1,10 +1,8 @@
 #include "storage/DocumentFileDialogs.h"
 
-namespace orvane
-{
+namespace orvane {
 
-namespace
-{
+namespace {
 
 FileDialogRequest DatabaseFiles()
 {

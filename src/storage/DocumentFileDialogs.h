@@ -4,12 +4,10 @@
 
 #include "platform/Prompter.h"
 
-namespace orvane
-{
+namespace orvane {
 
 // The open and save dialogs of the database file commands.
-class DocumentFileDialogs
-{
+class DocumentFileDialogs {
 public:
     static FileDialogRequest OpenRequest();
     // initialName: the document's title (its path, or "Untitled").

@@ -1,7 +1,6 @@
 #include "storage/NumberText.h"
 
-namespace orvane
-{
+namespace orvane {
 
 int32_t ParseFileNumber(std::string_view text)
 {

@@ -3,8 +3,7 @@
 #include <cstdint>
 #include <string_view>
 
-namespace orvane
-{
+namespace orvane {
 
 // Numbers in the database file, read the way the C library's atol() reads them: leading
 // white space, an optional sign, decimal digits up to the first other character; no digits

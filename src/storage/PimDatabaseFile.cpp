@@ -9,8 +9,7 @@
 #include "storage/SafeSave.h"
 #include "storage/SimpleXMLParser.h"
 
-namespace orvane
-{
+namespace orvane {
 
 bool PimDatabase::Save(const std::string& path) const
 {

@@ -4,8 +4,7 @@
 #include "storage/DocumentFileDialogs.h"
 #include "storage/ReadWholeFile.h"
 
-namespace orvane
-{
+namespace orvane {
 
 bool PimDocument::NewDocument()
 {

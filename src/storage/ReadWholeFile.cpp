@@ -6,8 +6,7 @@
 
 #include <cerrno>
 
-namespace orvane
-{
+namespace orvane {
 
 std::optional<std::string> ReadWholeFile(const std::string& path)
 {
@@ -15,8 +14,7 @@ std::optional<std::string> ReadWholeFile(const std::string& path)
     if (fd < 0) {
         return std::nullopt;
     }
-    struct stat info {
-    };
+    struct stat info {};
     std::optional<std::string> text;
     if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
         std::string buffer;

@@ -3,8 +3,7 @@
 #include <optional>
 #include <string>
 
-namespace orvane
-{
+namespace orvane {
 
 // The whole content of a file (std::string keeps a zero byte after it), or nothing when the
 // file cannot be opened or read.

@@ -5,11 +5,9 @@
 
 #include "platform/SettingsStore.h"
 
-namespace orvane
-{
+namespace orvane {
 
-namespace
-{
+namespace {
 
 const char kGroup[] = "Recent Document List";
 constexpr int kMostEntries = 15;

@@ -5,15 +5,13 @@
 #include <string>
 #include <vector>
 
-namespace orvane
-{
+namespace orvane {
 
 class SettingsStore;
 
 // The File menu's "Recent Files": paths kept oldest first, shown newest first, stored in
 // the settings group "Recent Document List".
-class RecentFileList
-{
+class RecentFileList {
 public:
     static constexpr int kFirstCommandId = 57616;  // item i (from 1) is 57616 + i - 1
     static constexpr int kDefaultMaxEntries = 4;

@@ -2,11 +2,9 @@
 
 #include "storage/NumberText.h"
 
-namespace orvane
-{
+namespace orvane {
 
-namespace
-{
+namespace {
 
 template <class R>
 constexpr RecordField<R> Text(std::string_view name, std::string R::*member)

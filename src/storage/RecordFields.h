@@ -11,8 +11,7 @@
 #include "data/Task.h"
 #include "data/User.h"
 
-namespace orvane
-{
+namespace orvane {
 
 // How a field is held in the database file.
 enum class FieldKind {

@@ -11,13 +11,11 @@
 #include <random>
 #include <vector>
 
-namespace orvane
-{
+namespace orvane {
 
 namespace fs = std::filesystem;
 
-namespace
-{
+namespace {
 
 SafeSave::FaultInjector& Injector()
 {
@@ -38,8 +36,7 @@ bool Fails(SafeSave::Step step)
 }
 
 // Closes the descriptor on every path out of a function.
-class FileHandle
-{
+class FileHandle {
 public:
     explicit FileHandle(int fd = -1) : m_fd(fd) {}
     ~FileHandle() { Close(); }
@@ -114,8 +111,7 @@ int CreateSibling(const fs::path& target, std::string& siblingPath)
     if (Fails(SafeSave::Step::CreateSibling)) {
         return -1;
     }
-    struct stat targetInfo {
-    };
+    struct stat targetInfo {};
     const bool targetExists = ::stat(target.c_str(), &targetInfo) == 0;
     for (int attempt = 0; attempt < 100; ++attempt) {
         siblingPath = SiblingName(target);

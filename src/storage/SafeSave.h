@@ -4,16 +4,14 @@
 #include <string>
 #include <string_view>
 
-namespace orvane
-{
+namespace orvane {
 
 // Writes a whole file so that the target holds either its old or its new content, never a
 // mix: the text goes to a unique "ORV…" file in the temporary folder (kept afterwards, like
 // a backup of the last save), then to a new file beside the target, which is synced and
 // renamed over the target; the folder is synced last. The target's permissions are kept and
 // a symlinked target is followed. Any failure leaves the target untouched.
-class SafeSave
-{
+class SafeSave {
 public:
     // The steps at which a write can fail, in order; tests inject failures at each.
     enum class Step {

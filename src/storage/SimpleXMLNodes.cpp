@@ -1,7 +1,6 @@
 #include "storage/SimpleXMLNodes.h"
 
-namespace orvane::SimpleXMLParser
-{
+namespace orvane::SimpleXMLParser {
 
 bool Node::AddChild(std::unique_ptr<Node>)
 {

@@ -8,8 +8,7 @@
 #include <vector>
 
 // The parse tree of the database file's XML reader.
-namespace orvane::SimpleXMLParser
-{
+namespace orvane::SimpleXMLParser {
 
 struct Attribute {
     std::string Name;
@@ -20,8 +19,7 @@ class Node;
 using NodeList = std::vector<std::unique_ptr<Node>>;
 using AttributeList = std::vector<Attribute>;
 
-class Node
-{
+class Node {
 public:
     virtual ~Node() = default;
     virtual bool IsNull() const { return false; }
@@ -40,8 +38,7 @@ public:
     std::string Text;
 };
 
-class Element : public Node
-{
+class Element : public Node {
 public:
     Element() = default;
     // Tears deep trees down level by level instead of recursing once per level.
@@ -60,23 +57,20 @@ public:
     NodeList Children;  // elements and comments in text order
 };
 
-class Comment : public Node
-{
+class Comment : public Node {
 public:
     Comment() { Name = "!"; }
 };
 
 // Stands for "no such node": one shared instance.
-class NullNode : public Node
-{
+class NullNode : public Node {
 public:
     static const NullNode& Instance();
     bool IsNull() const override { return true; }
 };
 
 // The first error of a parse, at the position where it was found.
-class Exception : public std::exception
-{
+class Exception : public std::exception {
 public:
     Exception(int32_t line, int32_t column) : Line(line), Column(column) {}
     const char* what() const noexcept override { return "XML parse error"; }

@@ -7,8 +7,7 @@
 namespace orvane::SimpleXMLParser
 {
 
-namespace
-{
+namespace {
 
 constexpr bool IsWhitespace(int c)
 {

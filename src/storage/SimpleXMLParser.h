@@ -10,8 +10,7 @@
 #include "storage/SimpleXMLHandler.h"
 #include "storage/SimpleXMLNodes.h"
 
-namespace orvane::SimpleXMLParser
-{
+namespace orvane::SimpleXMLParser {
 
 // Reads the XML subset of the database file (declaration, comments, elements, attributes,
 // character data, references, CDATA) in one pass over text held in memory. Text bytes pass

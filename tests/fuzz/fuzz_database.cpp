@@ -14,8 +14,7 @@
 #include "storage/DatabaseWriter.h"
 #include "storage/SimpleXMLParser.h"
 
-namespace
-{
+namespace {
 
 orvane::SettableClock& FixedClock()
 {

@@ -9,10 +9,8 @@
 #include "storage/StorageTestSupport.h"
 #include "support/TestEnvironment.h"
 
-namespace orvane::cli
-{
-namespace
-{
+namespace orvane::cli {
+namespace {
 
 namespace fs = std::filesystem;
 
@@ -31,8 +29,7 @@ Result RunCli(const std::vector<std::string>& arguments)
     return {status, out.str(), err.str()};
 }
 
-class Cli : public testing::Test
-{
+class Cli : public testing::Test {
 protected:
     std::string Path(const std::string& name) const { return m_folder / name; }
 

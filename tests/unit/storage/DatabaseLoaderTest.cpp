@@ -5,10 +5,8 @@
 #include "storage/StorageTestSupport.h"
 #include "support/TestEnvironment.h"
 
-namespace orvane
-{
-namespace
-{
+namespace orvane {
+namespace {
 
 using test::At;
 
@@ -31,8 +29,7 @@ std::unique_ptr<Loaded> Load(const std::string& text)
     return loaded;
 }
 
-class DatabaseLoader : public testing::Test
-{
+class DatabaseLoader : public testing::Test {
 protected:
     test::ScopedClock m_clock{2024, 3, 10, 15, 30};
 };

@@ -5,10 +5,8 @@
 #include "storage/StorageTestSupport.h"
 #include "support/TestEnvironment.h"
 
-namespace orvane
-{
-namespace
-{
+namespace orvane {
+namespace {
 
 using test::At;
 

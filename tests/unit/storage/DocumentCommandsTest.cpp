@@ -9,23 +9,19 @@
 #include "storage/StorageTestSupport.h"
 #include "support/TestEnvironment.h"
 
-namespace orvane
-{
-namespace
-{
+namespace orvane {
+namespace {
 
 namespace fs = std::filesystem;
 using Message = ScriptedPrompter::Message;
 
-class CountingView : public DocumentView
-{
+class CountingView : public DocumentView {
 public:
     void OnUpdate() override { ++updates; }
     int updates = 0;
 };
 
-class DocumentCommandsTest : public testing::Test
-{
+class DocumentCommandsTest : public testing::Test {
 protected:
     DocumentCommandsTest()
     {

@@ -3,10 +3,8 @@
 #include "platform/MemorySettingsStore.h"
 #include "storage/RecentFileList.h"
 
-namespace orvane
-{
-namespace
-{
+namespace orvane {
+namespace {
 
 const char kGroup[] = "Recent Document List";
 constexpr int kFirst = RecentFileList::kFirstCommandId;

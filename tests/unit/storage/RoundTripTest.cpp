@@ -7,15 +7,12 @@
 #include "storage/DatabaseWriter.h"
 #include "support/TestEnvironment.h"
 
-namespace orvane
-{
-namespace
-{
+namespace orvane {
+namespace {
 
 // Random databases: texts of any byte but zero, any IDs and counters, dates from before
 // 1970 to 2038 and invalid ones.
-class RandomDatabase
-{
+class RandomDatabase {
 public:
     explicit RandomDatabase(uint32_t seed) : m_random(seed) {}
 

@@ -15,10 +15,8 @@
 #include "storage/StorageTestSupport.h"
 #include "support/TestEnvironment.h"
 
-namespace orvane
-{
-namespace
-{
+namespace orvane {
+namespace {
 
 namespace fs = std::filesystem;
 using test::ReadFileBytes;
@@ -48,8 +46,7 @@ std::vector<fs::path> FilesIn(const fs::path& folder)
     return files;
 }
 
-class SafeSave : public testing::Test
-{
+class SafeSave : public testing::Test {
 protected:
     ~SafeSave() override { orvane::SafeSave::SetFaultInjector({}); }
 
@@ -114,8 +111,7 @@ TEST_F(SafeSave, KeepsPermissionsAndFollowsLinks)
     ASSERT_TRUE(Version(3).Save(link));
     EXPECT_TRUE(fs::is_symlink(link));
     EXPECT_EQ(ReadFileBytes(real), DatabaseWriter::BuildText(Version(3)));
-    struct stat info {
-    };
+    struct stat info {};
     ASSERT_EQ(::stat(real.c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 07777, 0640u);
 

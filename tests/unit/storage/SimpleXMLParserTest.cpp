@@ -7,10 +7,8 @@
 #include "storage/SimpleXMLParser.h"
 #include "storage/StorageTestSupport.h"
 
-namespace orvane
-{
-namespace
-{
+namespace orvane {
+namespace {
 
 namespace fs = std::filesystem;
 using namespace SimpleXMLParser;

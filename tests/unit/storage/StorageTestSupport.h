@@ -9,8 +9,7 @@
 
 #include "data/PimDateTime.h"
 
-namespace orvane::test
-{
+namespace orvane::test {
 
 inline PimDateTime At(int y, int mo, int d, int h = 0, int mi = 0, int s = 0)
 {
@@ -40,8 +39,7 @@ inline std::filesystem::path DataPath(const std::string& relative)
 
 // A fresh folder for one test, removed afterwards; the temporary folder points into it so
 // that the "ORV…" files of saves do not pile up in /tmp.
-class ScratchFolder
-{
+class ScratchFolder {
 public:
     ScratchFolder()
     {
