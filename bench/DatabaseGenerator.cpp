@@ -4,11 +4,9 @@
 #include <string>
 #include <vector>
 
-namespace orvane::bench
-{
+namespace orvane::bench {
 
-namespace
-{
+namespace {
 
 const std::vector<std::string> kFirst = {"Anna", "Ben",  "Carla", "José", "Elif", "Frank", "Zoë",
                                          "Hugo", "Ines", "Jamal", "Kira", "Liam", "Maya",  "Noah"};
@@ -19,8 +17,7 @@ const std::vector<std::string> kWords = {
     "meeting", "call",    "review", "invoice", "garden", "dentist", "<draft>", "report",
     "lunch",   "project", "\"Q3\"", "budget",  "school", "car",     "R&D",     "caf\xe9"};
 
-class Random
-{
+class Random {
 public:
     explicit Random(uint32_t seed) : m_engine(seed) {}
     int Below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(m_engine); }

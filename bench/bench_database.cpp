@@ -20,8 +20,7 @@
 #include "storage/SafeSave.h"
 #include "storage/SimpleXMLParser.h"
 
-namespace
-{
+namespace {
 
 using namespace orvane;
 using Clock = std::chrono::steady_clock;

@@ -10,11 +10,9 @@
 
 #include "platform/CivilCalendar.h"
 
-namespace orvane
-{
+namespace orvane {
 
-namespace
-{
+namespace {
 
 constexpr int64_t kSecondsPerDay = 86400;
 
@@ -56,8 +54,7 @@ int32_t ClampToTimeValue(int64_t seconds)
 // pays for hundreds of thousands of dates. Most days have one UTC offset from start to end,
 // so the offset is looked up once per day and the rest is arithmetic. Days with a
 // daylight-saving change go to the C library every time. The cache follows TZ.
-class ZoneCache
-{
+class ZoneCache {
 public:
     static constexpr int64_t kFirstDay = -3;    // late December 1969 still reaches 1970 UTC
     static constexpr int64_t kLastDay = 24860;  // past 19 January 2038

@@ -31,8 +31,7 @@ int32_t LastNumber(std::span<const AttributeView> attributes, std::string_view n
 
 }  // namespace
 
-class DatabaseLoader::CollectionReader
-{
+class DatabaseLoader::CollectionReader {
 public:
     virtual ~CollectionReader() = default;
     virtual void StartRecord(std::span<const AttributeView> attributes) = 0;
@@ -42,8 +41,7 @@ public:
     virtual void EndRecord() = 0;
 };
 
-namespace
-{
+namespace {
 
 // One record object serves the whole collection element: a field an element does not name
 // keeps what the previous element of the collection gave it (the first starts from the
@@ -51,8 +49,7 @@ namespace
 // values on. Records are built apart and moved in; only the fields an element leaves out
 // are copied from the previous record.
 template <class R>
-class RecordReader : public DatabaseLoader::CollectionReader
-{
+class RecordReader : public DatabaseLoader::CollectionReader {
 public:
     RecordReader(RecordCollection<R>& records, Layout layout,
                  std::span<const AttributeView> attributes)

@@ -13,8 +13,7 @@ class PimDatabase;
 // Maps a database file into the collections and the owner record while it is parsed, so
 // that no tree of a big file is ever built. Versions 1 and 13 are read; a file with another
 // root name or version maps to nothing.
-class DatabaseLoader : public SimpleXMLParser::ParseHandler
-{
+class DatabaseLoader : public SimpleXMLParser::ParseHandler {
 public:
     explicit DatabaseLoader(PimDatabase& database);
     ~DatabaseLoader() override;

@@ -3,13 +3,11 @@
 #include <span>
 #include <string_view>
 
-namespace orvane::SimpleXMLParser
-{
+namespace orvane::SimpleXMLParser {
 
 // Receives a parse as it happens, for readers that need no tree. The views are valid only
 // during the call. Comments outside the root element are not reported.
-class ParseHandler
-{
+class ParseHandler {
 public:
     struct AttributeView {
         std::string_view name;

@@ -4,8 +4,7 @@
 
 #include "storage/SimpleXMLTreeBuilder.h"
 
-namespace orvane::SimpleXMLParser
-{
+namespace orvane::SimpleXMLParser {
 
 namespace {
 

@@ -16,8 +16,7 @@ namespace orvane::SimpleXMLParser {
 // character data, references, CDATA) in one pass over text held in memory. Text bytes pass
 // through unchanged and are taken from the input by ranges. The first error throws
 // Exception with its line and column.
-class Parser
-{
+class Parser {
 public:
     // Deeper nesting is reported as an error instead of exhausting the stack.
     static constexpr int kMaxDepth = 1024;

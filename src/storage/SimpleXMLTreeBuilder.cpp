@@ -1,7 +1,6 @@
 #include "storage/SimpleXMLTreeBuilder.h"
 
-namespace orvane::SimpleXMLParser
-{
+namespace orvane::SimpleXMLParser {
 
 void TreeBuilder::StartElement(std::string_view name, std::span<const AttributeView> attributes)
 {

@@ -6,12 +6,10 @@
 #include "storage/SimpleXMLHandler.h"
 #include "storage/SimpleXMLNodes.h"
 
-namespace orvane::SimpleXMLParser
-{
+namespace orvane::SimpleXMLParser {
 
 // Turns the events of a parse into the tree of Element and Comment nodes.
-class TreeBuilder : public ParseHandler
-{
+class TreeBuilder : public ParseHandler {
 public:
     void StartElement(std::string_view name, std::span<const AttributeView> attributes) override;
     void Characters(std::string_view text) override;

@@ -9,10 +9,8 @@
 #include "data/LocalTime.h"
 #include "support/TestEnvironment.h"
 
-namespace orvane
-{
-namespace
-{
+namespace orvane {
+namespace {
 
 // What the C library says, the reference for the per-day cache of LocalTime.
 std::optional<SystemTime> LibraryFromTimeValue(int32_t value)

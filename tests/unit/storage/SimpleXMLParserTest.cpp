@@ -217,8 +217,7 @@ TEST(SimpleXMLParser, DeepTreesAreDestroyedWithoutRecursion)
 }
 
 // Records the events of a parse as text.
-class RecordingHandler : public ParseHandler
-{
+class RecordingHandler : public ParseHandler {
 public:
     void StartElement(std::string_view name, std::span<const AttributeView> attributes) override
     {
