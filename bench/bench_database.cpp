@@ -127,8 +127,11 @@ void Run(int n, const fs::path& folder)
     // A first load in a fresh process: its own time and peak memory.
     std::vector<double> freshTimes, peaks;
     for (int run = 0; run < 3; ++run) {
-        const std::string command =
-            "'" + fs::read_symlink("/proc/self/exe").string() + "' --load-once '" + path + "'";
+        std::string command = "'";
+        command += fs::read_symlink("/proc/self/exe").string();
+        command += "' --load-once '";
+        command += path;
+        command += "'";
         FILE* child = ::popen(command.c_str(), "r");
         double seconds = 0;
         long before = 0, peak = 0;
