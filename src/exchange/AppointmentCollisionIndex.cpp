@@ -3,8 +3,7 @@
 #include <algorithm>
 #include <iterator>
 
-namespace orvane
-{
+namespace orvane {
 
 void AppointmentCollisionIndex::Add(const PimDateTime& start, const PimDateTime& end)
 {

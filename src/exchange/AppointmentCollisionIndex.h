@@ -5,8 +5,7 @@
 
 #include "data/PimDateTime.h"
 
-namespace orvane
-{
+namespace orvane {
 
 // The time spans of stored appointments, for asking whether a moment falls within any of
 // them (both limits included). Spans whose end precedes their start contain nothing.
@@ -15,8 +14,7 @@ namespace orvane
 // merges equal-sized blocks like a binary counter, so n additions cost O(n log n) in all,
 // and a question is a binary search per block over starts, answered by the largest end
 // among the spans that start no later than the moment.
-class AppointmentCollisionIndex
-{
+class AppointmentCollisionIndex {
 public:
     void Add(const PimDateTime& start, const PimDateTime& end);
     // Some span has start <= moment <= end.

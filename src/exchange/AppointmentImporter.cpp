@@ -5,8 +5,7 @@
 #include "exchange/ColumnMap.h"
 #include "exchange/ImportValueRules.h"
 
-namespace orvane
-{
+namespace orvane {
 
 const std::vector<std::string>& AppointmentImporter::FieldNames()
 {

@@ -8,16 +8,14 @@
 #include "exchange/AppointmentCollisionIndex.h"
 #include "exchange/ImportLineSink.h"
 
-namespace orvane
-{
+namespace orvane {
 
 class PimDocument;
 
 // Turns import lines into appointments. A line needs a description, a date, a start and
 // an end; the limits snap to quarter hours, and an appointment whose start or end falls
 // within one already in the book (or added earlier by this import) is refused.
-class AppointmentImporter : public ImportLineSink
-{
+class AppointmentImporter : public ImportLineSink {
 public:
     static const std::vector<std::string>& FieldNames();
 

@@ -2,8 +2,7 @@
 
 #include <limits>
 
-namespace orvane
-{
+namespace orvane {
 
 std::string_view CText::Trim(std::string_view text)
 {

@@ -4,13 +4,11 @@
 #include <string>
 #include <string_view>
 
-namespace orvane
-{
+namespace orvane {
 
 // Byte-wise text rules of delimited files, independent of the process locale so that a
 // file reads the same on every machine.
-class CText
-{
+class CText {
 public:
     // Space, tab, line feed, vertical tab, form feed, carriage return: the "C" locale's set.
     static bool IsSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }

@@ -2,8 +2,7 @@
 
 #include <algorithm>
 
-namespace orvane
-{
+namespace orvane {
 
 std::vector<int> ColumnMap::Resolve(const std::vector<std::string>& mapping,
                                     const std::vector<std::string>& fieldNames)

@@ -9,14 +9,12 @@
 #include "exchange/ExportColumns.h"
 #include "exchange/TransferSettings.h"
 
-namespace orvane
-{
+namespace orvane {
 
 // Builds the whole text of an export file: the header (when asked for) and one line per
 // record in collection order, with the fields named in the settings' mapping. An empty
 // collection gives an empty text, without a header.
-class DelimitedExport
-{
+class DelimitedExport {
 public:
     template <class R, class Collection>
     static std::string BuildText(const Collection& records, std::span<const ExportColumn<R>> table,

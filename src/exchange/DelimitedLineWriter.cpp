@@ -1,7 +1,6 @@
 #include "exchange/DelimitedLineWriter.h"
 
-namespace orvane
-{
+namespace orvane {
 
 void DelimitedLineWriter::WriteHeader(const std::vector<std::string>& names)
 {

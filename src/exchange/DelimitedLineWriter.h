@@ -4,19 +4,16 @@
 #include <string_view>
 #include <vector>
 
-namespace orvane
-{
+namespace orvane {
 
 // Appends header and record lines of delimited text to one in-memory string. Lines end
 // with a bare line feed; an empty value is written as nothing at all, so it still takes
 // its column but carries no enclosers.
-class DelimitedLineWriter
-{
+class DelimitedLineWriter {
 public:
     DelimitedLineWriter(std::string separator, std::string encloser)
         : m_separator(std::move(separator)), m_encloser(std::move(encloser))
-    {
-    }
+    {}
 
     // Every name enclosed, separated, then a line feed.
     void WriteHeader(const std::vector<std::string>& names);

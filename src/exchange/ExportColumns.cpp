@@ -5,11 +5,9 @@
 
 #include "platform/LocaleFormat.h"
 
-namespace orvane
-{
+namespace orvane {
 
-namespace
-{
+namespace {
 
 template <std::string Person::*Member>
 std::string_view PersonText(const Person& person, std::string&)

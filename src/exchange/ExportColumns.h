@@ -8,8 +8,7 @@
 #include "data/Person.h"
 #include "data/Task.h"
 
-namespace orvane
-{
+namespace orvane {
 
 // One field an exporter can write: its name (in the list and the header), whether the
 // encloser is doubled inside its text, and how its text is made from a record. The value
@@ -22,8 +21,7 @@ struct ExportColumn {
 };
 
 // The export field tables, in the sequence of the list, the header and each line.
-class ExportColumns
-{
+class ExportColumns {
 public:
     static std::span<const ExportColumn<Person>> Persons();
     static std::span<const ExportColumn<Task>> Tasks();

@@ -5,11 +5,9 @@
 #include "exchange/PersonImporter.h"
 #include "exchange/TaskImporter.h"
 
-namespace orvane
-{
+namespace orvane {
 
-namespace
-{
+namespace {
 
 template <class R>
 std::vector<std::string> NamesOf(std::span<const ExportColumn<R>> table)

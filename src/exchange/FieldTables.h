@@ -5,12 +5,10 @@
 
 #include "exchange/RecordKind.h"
 
-namespace orvane
-{
+namespace orvane {
 
 // The names the transfer wizard and the command line work with, per record type.
-class FieldTables
-{
+class FieldTables {
 public:
     // "Persons", "Tasks", "Appointments".
     static std::string TypeName(RecordKind kind);

@@ -2,11 +2,9 @@
 
 #include "exchange/CText.h"
 
-namespace orvane
-{
+namespace orvane {
 
-namespace
-{
+namespace {
 
 bool IsOctalDigit(char c)
 {

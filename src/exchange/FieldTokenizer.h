@@ -3,14 +3,12 @@
 #include <string>
 #include <string_view>
 
-namespace orvane
-{
+namespace orvane {
 
 // Takes the fields of one line of delimited text off its front, one at a time.
 // The reader is deliberately lenient: enclosed fields may use doubled enclosers and
 // backslash escapes, and a malformed field still yields a value rather than an error.
-class FieldTokenizer
-{
+class FieldTokenizer {
 public:
     void SetSeparator(char separator)
     {

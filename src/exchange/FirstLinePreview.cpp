@@ -6,8 +6,7 @@
 #include "exchange/CText.h"
 #include "exchange/FieldTokenizer.h"
 
-namespace orvane
-{
+namespace orvane {
 
 std::optional<std::string> FirstLinePreview::Read(const std::string& path)
 {

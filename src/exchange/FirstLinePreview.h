@@ -4,13 +4,11 @@
 #include <string>
 #include <vector>
 
-namespace orvane
-{
+namespace orvane {
 
 // What the import wizard shows of a file before anything is imported: its first line and
 // the columns that line splits into.
-class FirstLinePreview
-{
+class FirstLinePreview {
 public:
     static constexpr size_t kMaxLength = 1023;
     static constexpr const char* kEmptyColumn = "EMPTY FIELD";

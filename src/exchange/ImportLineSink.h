@@ -3,12 +3,10 @@
 #include <cstddef>
 #include <string>
 
-namespace orvane
-{
+namespace orvane {
 
 // Receives the values of each line an import reads and decides whether it makes a record.
-class ImportLineSink
-{
+class ImportLineSink {
 public:
     virtual ~ImportLineSink() = default;
     virtual void BeginLine() = 0;

@@ -6,11 +6,9 @@
 #include "exchange/FieldTokenizer.h"
 #include "exchange/LineReader.h"
 
-namespace orvane
-{
+namespace orvane {
 
-namespace
-{
+namespace {
 
 FieldTokenizer MakeTokenizer(const TransferSettings& settings)
 {

@@ -5,14 +5,12 @@
 #include "exchange/ImportLineSink.h"
 #include "exchange/TransferSettings.h"
 
-namespace orvane
-{
+namespace orvane {
 
 // Reads an import file line by line and hands each line's imported columns to a sink.
 // Reading stops for good at the end of the file, at a line longer than the limit and at
 // a last line without a line feed; the records added before stay.
-class ImportReader
-{
+class ImportReader {
 public:
     static constexpr size_t kPersonLineLimit = 4095;
     static constexpr size_t kTaskLineLimit = 2047;

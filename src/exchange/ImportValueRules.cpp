@@ -4,11 +4,9 @@
 #include "platform/CivilCalendar.h"
 #include "platform/LocaleFormat.h"
 
-namespace orvane
-{
+namespace orvane {
 
-namespace
-{
+namespace {
 
 int64_t FloorDiv(int64_t a, int64_t b)
 {

@@ -6,13 +6,11 @@
 
 #include "data/PimDateTime.h"
 
-namespace orvane
-{
+namespace orvane {
 
 // How imported texts become field values. Dates and times are read with the user's
 // conventions (LocaleFormat::UserDefault()).
-class ImportValueRules
-{
+class ImportValueRules {
 public:
     // The day the text names, at midnight; nothing when it names no day within range.
     static std::optional<PimDateTime> ParseDay(std::string_view text);

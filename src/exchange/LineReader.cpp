@@ -2,11 +2,9 @@
 
 #include <cstring>
 
-namespace orvane
-{
+namespace orvane {
 
-namespace
-{
+namespace {
 constexpr size_t kBufferSize = 1 << 16;
 }
 

@@ -4,13 +4,11 @@
 #include <string>
 #include <vector>
 
-namespace orvane
-{
+namespace orvane {
 
 // Reads a text file line by line with a length limit. A carriage return directly before
 // a line feed is dropped, so files with CR LF pairs read like files with bare line feeds.
-class LineReader
-{
+class LineReader {
 public:
     enum class Status {
         Line,          // a complete line, without its line feed

@@ -7,11 +7,9 @@
 #include "exchange/ColumnMap.h"
 #include "exchange/ImportValueRules.h"
 
-namespace orvane
-{
+namespace orvane {
 
-namespace
-{
+namespace {
 
 struct PersonField {
     const char* name;
@@ -59,8 +57,7 @@ const std::vector<std::string>& PersonImporter::FieldNames()
 
 PersonImporter::PersonImporter(PimDocument& document, const std::vector<std::string>& mapping)
     : m_document(document), m_fieldOfColumn(ColumnMap::Resolve(mapping, FieldNames()))
-{
-}
+{}
 
 void PersonImporter::BeginLine()
 {

@@ -6,15 +6,13 @@
 #include "data/Person.h"
 #include "exchange/ImportLineSink.h"
 
-namespace orvane
-{
+namespace orvane {
 
 class PimDocument;
 
 // Turns import lines into phone-book entries. A line needs a first name, last name or
 // company; the person goes into the white pages unless a column says otherwise.
-class PersonImporter : public ImportLineSink
-{
+class PersonImporter : public ImportLineSink {
 public:
     // The import field table.
     static const std::vector<std::string>& FieldNames();

@@ -7,11 +7,9 @@
 #include "exchange/TaskImporter.h"
 #include "exchange/WholeFileWriter.h"
 
-namespace orvane
-{
+namespace orvane {
 
-namespace
-{
+namespace {
 
 template <class R, class Collection>
 int Export(const Collection& records, std::span<const ExportColumn<R>> table,

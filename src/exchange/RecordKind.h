@@ -1,7 +1,6 @@
 #pragma once
 
-namespace orvane
-{
+namespace orvane {
 
 // The record type a transfer works on; the numbers are those the wizard pages use.
 enum class RecordKind { Persons = 0, Tasks = 1, Appointments = 2 };

@@ -4,8 +4,7 @@
 
 #include "exchange/FieldTables.h"
 
-namespace orvane
-{
+namespace orvane {
 
 std::optional<std::string> RequiredFieldRule::Check(RecordKind kind,
                                                     const std::vector<std::string>& mapping)

@@ -6,12 +6,10 @@
 
 #include "exchange/RecordKind.h"
 
-namespace orvane
-{
+namespace orvane {
 
 // Whether an import's column assignment names enough of the fields a record needs.
-class RequiredFieldRule
-{
+class RequiredFieldRule {
 public:
     // Nothing when the mapping passes; otherwise the message to show (caption
     // "Import Error").

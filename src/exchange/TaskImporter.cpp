@@ -5,8 +5,7 @@
 #include "exchange/ColumnMap.h"
 #include "exchange/ImportValueRules.h"
 
-namespace orvane
-{
+namespace orvane {
 
 const std::vector<std::string>& TaskImporter::FieldNames()
 {
@@ -16,8 +15,7 @@ const std::vector<std::string>& TaskImporter::FieldNames()
 
 TaskImporter::TaskImporter(PimDocument& document, const std::vector<std::string>& mapping)
     : m_document(document), m_fieldOfColumn(ColumnMap::Resolve(mapping, FieldNames()))
-{
-}
+{}
 
 void TaskImporter::TakeValue(size_t column, std::string& value)
 {

@@ -6,15 +6,13 @@
 #include "data/Task.h"
 #include "exchange/ImportLineSink.h"
 
-namespace orvane
-{
+namespace orvane {
 
 class PimDocument;
 
 // Turns import lines into tasks. One working task is reused from line to line and only
 // its description is reset, so fields without a column keep a new task's defaults.
-class TaskImporter : public ImportLineSink
-{
+class TaskImporter : public ImportLineSink {
 public:
     static const std::vector<std::string>& FieldNames();
 

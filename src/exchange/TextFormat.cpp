@@ -1,7 +1,6 @@
 #include "exchange/TextFormat.h"
 
-namespace orvane
-{
+namespace orvane {
 
 const std::vector<TextFormat::Choice>& TextFormat::SeparatorChoices()
 {

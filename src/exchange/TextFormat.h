@@ -3,8 +3,7 @@
 #include <string>
 #include <vector>
 
-namespace orvane
-{
+namespace orvane {
 
 // How a delimited file is laid out: the separator between fields, the character that
 // encloses a field (empty for none) and whether the first line names the fields.

@@ -2,11 +2,9 @@
 
 #include "exchange/FieldTables.h"
 
-namespace orvane
-{
+namespace orvane {
 
-namespace
-{
+namespace {
 
 TransferSettings Start(RecordKind kind, std::vector<std::string> fieldNames)
 {

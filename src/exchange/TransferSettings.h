@@ -6,8 +6,7 @@
 #include "exchange/RecordKind.h"
 #include "exchange/TextFormat.h"
 
-namespace orvane
-{
+namespace orvane {
 
 // What the transfer wizard collected for one import or export.
 struct TransferSettings {

@@ -5,8 +5,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-namespace orvane
-{
+namespace orvane {
 
 bool WholeFileWriter::Write(const std::string& path, std::string_view text)
 {

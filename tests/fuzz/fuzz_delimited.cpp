@@ -18,8 +18,7 @@
 #include "platform/Clock.h"
 #include "platform/SettableClock.h"
 
-namespace
-{
+namespace {
 
 using namespace orvane;
 
@@ -30,8 +29,7 @@ void Require(bool condition)
     }
 }
 
-class Input
-{
+class Input {
 public:
     Input(const uint8_t* data, size_t size) : m_data(data), m_size(size) {}
     uint8_t Byte() { return m_used < m_size ? m_data[m_used++] : 0; }

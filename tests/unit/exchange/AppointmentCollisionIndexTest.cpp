@@ -5,10 +5,8 @@
 
 #include "exchange/AppointmentCollisionIndex.h"
 
-namespace orvane
-{
-namespace
-{
+namespace orvane {
+namespace {
 
 struct Span {
     PimDateTime start;

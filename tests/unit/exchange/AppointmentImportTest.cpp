@@ -3,17 +3,14 @@
 #include "ImportFixture.h"
 #include "exchange/ImportValueRules.h"
 
-namespace orvane
-{
-namespace
-{
+namespace orvane {
+namespace {
 
 using test::At;
 
 const std::vector<std::string> kLimits = {"Appointment", "Date", "StartTime", "EndTime"};
 
-class AppointmentImportTest : public test::ImportFixture
-{
+class AppointmentImportTest : public test::ImportFixture {
 protected:
     std::vector<Appointment> Appointments()
     {

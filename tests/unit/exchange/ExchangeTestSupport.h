@@ -14,12 +14,10 @@
 #include "data/PimDateTime.h"
 #include "exchange/TransferSettings.h"
 
-namespace orvane::test
-{
+namespace orvane::test {
 
 // A fresh folder under the system's temporary folder, removed with everything in it.
-class TempDir
-{
+class TempDir {
 public:
     TempDir()
     {
@@ -95,8 +93,7 @@ inline PimDateTime At(int year, int month, int day, int hour = 0, int minute = 0
     return t;
 }
 
-class CountingView : public DocumentView
-{
+class CountingView : public DocumentView {
 public:
     void OnUpdate() override { ++updates; }
     int updates = 0;

@@ -5,15 +5,12 @@
 #include "exchange/ExportColumns.h"
 #include "support/TestEnvironment.h"
 
-namespace orvane
-{
-namespace
-{
+namespace orvane {
+namespace {
 
 using test::At;
 
-class ExportTest : public ::testing::Test
-{
+class ExportTest : public ::testing::Test {
 protected:
     test::ScopedClock m_clock{2026, 3, 1, 9, 0, 0};
     test::TempDir m_dir;

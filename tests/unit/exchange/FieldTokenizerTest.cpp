@@ -5,10 +5,8 @@
 
 #include "exchange/FieldTokenizer.h"
 
-namespace orvane
-{
-namespace
-{
+namespace orvane {
+namespace {
 
 struct TokenCase {
     const char* name;

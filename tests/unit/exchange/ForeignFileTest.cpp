@@ -4,10 +4,8 @@
 
 #include "ImportFixture.h"
 
-namespace orvane
-{
-namespace
-{
+namespace orvane {
+namespace {
 
 using test::At;
 
@@ -83,9 +81,7 @@ const std::vector<ForeignFile>& Files()
     return files;
 }
 
-class ForeignFileTest : public test::ImportFixture
-{
-};
+class ForeignFileTest : public test::ImportFixture {};
 
 TEST_F(ForeignFileTest, ImportsWhatTheRulesAccept)
 {

@@ -9,12 +9,10 @@
 #include "data/PimDocument.h"
 #include "support/TestEnvironment.h"
 
-namespace orvane::test
-{
+namespace orvane::test {
 
 // A document with one attached view, a fixed clock and a folder for import files.
-class ImportFixture : public ::testing::Test
-{
+class ImportFixture : public ::testing::Test {
 protected:
     ImportFixture() { m_document.AttachView(&m_view); }
     ~ImportFixture() override { m_document.DetachView(&m_view); }

@@ -3,15 +3,12 @@
 #include "ImportFixture.h"
 #include "exchange/FieldTables.h"
 
-namespace orvane
-{
-namespace
-{
+namespace orvane {
+namespace {
 
 using test::At;
 
-class ImportTest : public test::ImportFixture
-{
+class ImportTest : public test::ImportFixture {
 protected:
     std::vector<Task> Tasks() { return Records(m_document.Database().Tasks()); }
     std::vector<Person> Persons() { return Records(m_document.Database().Persons()); }

@@ -7,10 +7,8 @@
 #include "exchange/ImportValueRules.h"
 #include "support/TestEnvironment.h"
 
-namespace orvane
-{
-namespace
-{
+namespace orvane {
+namespace {
 
 using test::At;
 
@@ -23,8 +21,7 @@ struct Format {
 // text, and with separators that do not collapse empty columns.
 constexpr Format kFormats[] = {{",", "\""}, {",", "'"}, {";", "\""}, {"|", "'"}};
 
-class RoundTripTest : public ::testing::Test
-{
+class RoundTripTest : public ::testing::Test {
 protected:
     // Exports with every field and the header, then imports the file the way the wizard
     // does: the first line's columns, each assigned the field of the same name.

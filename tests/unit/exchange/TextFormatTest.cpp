@@ -7,10 +7,8 @@
 #include "exchange/RequiredFieldRule.h"
 #include "exchange/TextFormat.h"
 
-namespace orvane
-{
-namespace
-{
+namespace orvane {
+namespace {
 
 TEST(TextFormat, ListsTheChoicesInOrderWithTheirCharacters)
 {
