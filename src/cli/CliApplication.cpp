@@ -90,7 +90,7 @@ std::string CliApplication::HelpText() const
         "  -h, --help            Show this text.\n"
         "\n"
         "Exit status: 0 success; 1 the file cannot be read; 2 the file does not parse;\n"
-        "3 the file cannot be written; 64 bad arguments.\n";
+        "3 the file cannot be written; 4 an import lacks required fields; 64 bad arguments.\n";
     return text;
 }
 
@@ -140,7 +140,7 @@ int CliApplication::Run(const std::vector<std::string>& arguments, CliContext& c
     }
     const std::vector<std::string> rest(arguments.begin() + static_cast<std::ptrdiff_t>(next) + 1,
                                         arguments.end());
-    if (rest.size() != command->ArgumentCount()) {
+    if (!command->AcceptsArguments(rest.size())) {
         return UsageError(command->Name() + " takes " + command->Arguments(), context);
     }
     ClockOverride clock(now);

@@ -9,10 +9,11 @@ namespace orvane::cli {
 // Exit statuses of orvane-cli.
 enum Status : int {
     kSuccess = 0,
-    kReadFailed = 1,   // "Error loading file."
-    kParseFailed = 2,  // "Parsing error at line N"
-    kWriteFailed = 3,  // "Unable to write file!"
-    kUsage = 64,       // bad arguments
+    kReadFailed = 1,     // "Error loading file."
+    kParseFailed = 2,    // "Parsing error at line N"
+    kWriteFailed = 3,    // "Unable to write file!"
+    kMissingFields = 4,  // an import without the fields its records need
+    kUsage = 64,         // bad arguments
 };
 
 // Where a command writes: its output and its messages.
@@ -31,7 +32,9 @@ public:
     virtual std::string Arguments() const = 0;
     virtual std::string Summary() const = 0;
     virtual size_t ArgumentCount() const = 0;
-    // Runs with exactly ArgumentCount() arguments; returns the exit status.
+    // Commands with options take a varying number of arguments.
+    virtual bool AcceptsArguments(size_t count) const { return count == ArgumentCount(); }
+    // Runs with arguments it accepts; returns the exit status.
     virtual int Run(const std::vector<std::string>& arguments, CliContext& context) = 0;
 };
 

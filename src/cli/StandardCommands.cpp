@@ -2,6 +2,8 @@
 #include "cli/CompactCommand.h"
 #include "cli/DemoCommand.h"
 #include "cli/DumpCommand.h"
+#include "cli/ExportCommand.h"
+#include "cli/ImportCommand.h"
 #include "cli/ResaveCommand.h"
 
 namespace orvane::cli {
@@ -13,6 +15,8 @@ std::vector<std::unique_ptr<CliCommand>> StandardCommands()
     commands.push_back(std::make_unique<ResaveCommand>());
     commands.push_back(std::make_unique<CompactCommand>());
     commands.push_back(std::make_unique<DemoCommand>());
+    commands.push_back(std::make_unique<ExportCommand>());
+    commands.push_back(std::make_unique<ImportCommand>());
     return commands;
 }
 

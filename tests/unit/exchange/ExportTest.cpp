@@ -1,0 +1,206 @@
+#include <gtest/gtest.h>
+
+#include "ExchangeTestSupport.h"
+#include "data/PimDocument.h"
+#include "exchange/ExportColumns.h"
+#include "support/TestEnvironment.h"
+
+namespace orvane {
+namespace {
+
+using test::At;
+
+class ExportTest : public ::testing::Test {
+protected:
+    test::ScopedClock m_clock{2026, 3, 1, 9, 0, 0};
+    test::TempDir m_dir;
+    PimDocument m_document;
+    std::string m_out = m_dir.File("out.csv");
+};
+
+TEST_F(ExportTest, PersonsMatchTheGoldenFile)
+{
+    Person bob;
+    bob.ID = 7;
+    bob.FName = "Bob 'Bobby'";
+    bob.LName = "Smith";
+    bob.Addr1 = "1 Main St";
+    bob.City = "Springfield";
+    bob.State = "IL";
+    bob.CelPhone = "555-0199";
+    bob.Pager = "555-0101";
+    bob.EMail = "bob@example.com";
+    bob.Notes = "Bob 'Bobby'";
+    bob.HmPhone = "not exported";
+    Person anna;
+    anna.ID = 3;
+    anna.FName = "Anna";
+    anna.Company = "Acme, Inc.";
+    anna.Position = "Buyer";
+    m_document.Database().Persons().Insert(bob);
+    m_document.Database().Persons().Insert(anna);
+
+    const auto settings =
+        test::ExportSettings(RecordKind::Persons, m_out,
+                             {"FirstName", "LastName", "Address1", "City", "State", "CelPhone",
+                              "Pager", "E-Mail", "Company", "Position", "Notes"});
+    EXPECT_EQ(m_document.ExportPersons(settings), 2);
+    EXPECT_EQ(test::ReadBytes(m_out), test::ReadBytes(test::DataFile("golden/persons.csv")));
+}
+
+TEST_F(ExportTest, TasksMatchTheGoldenFile)
+{
+    auto& tasks = m_document.Database().Tasks();
+    Task call;
+    call.Description = "Call Bob";
+    call.DueDate = At(2026, 3, 9, 15, 30);
+    call.Priority = kPriorityMedium;
+    tasks.Add(call);
+    Task unnamed;
+    unnamed.DueDate = At(2026, 12, 25);
+    unnamed.Priority = kPriorityDone;
+    tasks.Add(unnamed);
+    Task milk;
+    milk.Description = "Buy \"milk\"";
+    milk.DueDate = At(2026, 1, 5);
+    tasks.Add(milk);
+
+    const auto settings =
+        test::ExportSettings(RecordKind::Tasks, m_out, {"Task", "DueDate", "Priority"});
+    EXPECT_EQ(m_document.ExportTasks(settings), 3);
+    EXPECT_EQ(test::ReadBytes(m_out), test::ReadBytes(test::DataFile("golden/tasks.csv")));
+}
+
+Appointment MakeAppointment(const char* text, PimDateTime start, PimDateTime end, bool alarm,
+                            PimDateTime alarmTime)
+{
+    Appointment a;
+    a.Description = text;
+    a.DueDate = start.DateOnly();
+    a.StartTime = start;
+    a.EndTime = end;
+    a.Alarm = alarm;
+    a.AlarmTime = alarmTime;
+    return a;
+}
+
+TEST_F(ExportTest, AppointmentsMatchTheGoldenFile)
+{
+    auto& book = m_document.Database().Appointments();
+    book.Add(MakeAppointment("Say \"hi\"", At(2026, 3, 9, 10), At(2026, 3, 9, 11), true,
+                             At(2026, 3, 9, 9, 45)));
+    book.Add(MakeAppointment("Lunch", At(2026, 3, 9, 12, 30), At(2026, 3, 9, 13, 30), true,
+                             At(2026, 3, 9, 11)));
+    book.Add(MakeAppointment("Gym", At(2026, 3, 10, 18), At(2026, 3, 10, 19, 15), true,
+                             At(2026, 3, 10, 17, 45, 1)));
+    book.Add(MakeAppointment("Call", At(2026, 3, 11, 8, 5), At(2026, 3, 11, 8, 20), false,
+                             At(2026, 3, 11, 7, 0)));
+    book.Add(MakeAppointment("Late alarm", At(2026, 3, 12, 9), At(2026, 3, 12, 9, 30), true,
+                             At(2026, 3, 12, 9, 10)));
+    book.Add(MakeAppointment("No alarm time", At(2026, 3, 13, 9), At(2026, 3, 13, 9, 30), true,
+                             PimDateTime()));
+
+    const auto settings = test::ExportSettings(
+        RecordKind::Appointments, m_out,
+        {"Appointment", "Date", "StartTime", "EndTime", "Alarmed", "AlarmTime"}, true, ";", "\"");
+    EXPECT_EQ(m_document.ExportAppointments(settings), 6);
+    EXPECT_EQ(test::ReadBytes(m_out), test::ReadBytes(test::DataFile("golden/appointments.csv")));
+}
+
+TEST_F(ExportTest, AlarmLeadIsWholeMinutesWithinAnHour)
+{
+    struct Case {
+        int leadSeconds;
+        bool alarm;
+        int expected;
+    } cases[] = {
+        {15 * 60, true, 15}, {15 * 60 - 1, true, 14}, {60 * 60, true, 60}, {61 * 60, true, 60},
+        {0, true, 0},        {-60, true, 0},          {15 * 60, false, 0}, {59, true, 0},
+    };
+    // Many start times, so that floating-point noise in the day numbers would show.
+    for (int day = 1; day <= 28; ++day) {
+        for (const Case& c : cases) {
+            Appointment a;
+            a.StartTime = At(2026, 2, day, 10, 0, 0);
+            // Built from components, as the editors and the file reader store them.
+            SystemTime st;
+            (a.StartTime - PimTimeSpan(0, 0, 0, c.leadSeconds)).GetAsSystemTime(st);
+            a.AlarmTime = PimDateTime(st);
+            a.Alarm = c.alarm;
+            EXPECT_EQ(ExportColumns::AlarmMinutes(a), c.expected)
+                << "day " << day << " lead " << c.leadSeconds;
+        }
+    }
+}
+
+TEST_F(ExportTest, HeaderOffStartsWithTheFirstRecord)
+{
+    Task task;
+    task.Description = "Call Bob";
+    task.Priority = kPriorityMedium;
+    m_document.Database().Tasks().Add(task);
+    auto settings = test::ExportSettings(RecordKind::Tasks, m_out, {"Task", "Priority"}, false);
+    EXPECT_EQ(m_document.ExportTasks(settings), 1);
+    EXPECT_EQ(test::ReadBytes(m_out), "'Call Bob','1'\n");
+}
+
+TEST_F(ExportTest, AnEmptyCollectionGivesAnEmptyFileEvenWithAHeader)
+{
+    test::WriteBytes(m_out, "old contents\n");
+    const auto settings =
+        test::ExportSettings(RecordKind::Persons, m_out, {"FirstName", "LastName"}, true);
+    EXPECT_EQ(m_document.ExportPersons(settings), 0);
+    EXPECT_TRUE(std::filesystem::exists(m_out));
+    EXPECT_EQ(test::ReadBytes(m_out), "");
+}
+
+TEST_F(ExportTest, AnExistingFileIsReplaced)
+{
+    test::WriteBytes(m_out, std::string(10000, 'z'));
+    Task task;
+    task.Description = "x";
+    m_document.Database().Tasks().Add(task);
+    EXPECT_EQ(m_document.ExportTasks(test::ExportSettings(RecordKind::Tasks, m_out, {"Task"})), 1);
+    EXPECT_EQ(test::ReadBytes(m_out), "'Task'\n'x'\n");
+}
+
+TEST_F(ExportTest, AFailedWriteReturnsZero)
+{
+    Person person;
+    person.FName = "Anna";
+    m_document.Database().Persons().Add(person);
+    Task task;
+    task.Description = "x";
+    m_document.Database().Tasks().Add(task);
+    m_document.Database().Appointments().Add(Appointment());
+
+    EXPECT_EQ(m_document.ExportPersons(
+                  test::ExportSettings(RecordKind::Persons, "/dev/full", {"FirstName"})),
+              0);
+    EXPECT_EQ(
+        m_document.ExportTasks(test::ExportSettings(RecordKind::Tasks, "/dev/full", {"Task"})), 0);
+    EXPECT_EQ(m_document.ExportAppointments(test::ExportSettings(
+                  RecordKind::Appointments, m_dir.File("no/such/folder/a.csv"), {"Appointment"})),
+              0);
+    // The same exports to a writable place do count.
+    EXPECT_EQ(
+        m_document.ExportPersons(test::ExportSettings(RecordKind::Persons, m_out, {"FirstName"})),
+        1);
+}
+
+TEST_F(ExportTest, FieldsFollowTheTableWhateverTheMappingOrder)
+{
+    Person person;
+    person.FName = "Anna";
+    person.LName = "Smith";
+    person.City = "Rome";
+    m_document.Database().Persons().Add(person);
+    // The header follows the mapping; the values always follow the table.
+    auto settings =
+        test::ExportSettings(RecordKind::Persons, m_out, {"City", "FirstName"}, true, "|", "");
+    EXPECT_EQ(m_document.ExportPersons(settings), 1);
+    EXPECT_EQ(test::ReadBytes(m_out), "City|FirstName\nAnna|Rome\n");
+}
+
+}  // namespace
+}  // namespace orvane

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "ExchangeTestSupport.h"
+#include "data/PimDocument.h"
+#include "support/TestEnvironment.h"
+
+namespace orvane::test {
+
+// A document with one attached view, a fixed clock and a folder for import files.
+class ImportFixture : public ::testing::Test {
+protected:
+    ImportFixture() { m_document.AttachView(&m_view); }
+    ~ImportFixture() override { m_document.DetachView(&m_view); }
+
+    int Import(RecordKind kind, const std::string& contents, std::vector<std::string> mapping,
+               bool header = false, std::string separator = ",", std::string encloser = "'")
+    {
+        const std::string file = m_dir.File("in.csv");
+        WriteBytes(file, contents);
+        return ImportFile(ImportSettings(kind, file, std::move(mapping), header,
+                                         std::move(separator), std::move(encloser)));
+    }
+
+    int ImportFile(const TransferSettings& settings)
+    {
+        switch (settings.typeName == "Persons" ? 0 : settings.typeName == "Tasks" ? 1 : 2) {
+            case 0:
+                return m_document.ImportPersons(settings);
+            case 1:
+                return m_document.ImportTasks(settings);
+            default:
+                return m_document.ImportAppointments(settings);
+        }
+    }
+
+    template <class Collection>
+    static auto Records(const Collection& collection)
+    {
+        std::vector<typename Collection::Map::mapped_type> records;
+        for (const auto& [id, record] : collection) {
+            records.push_back(record);
+        }
+        return records;
+    }
+
+    ScopedClock m_clock{2026, 3, 1, 9, 30, 0};
+    TempDir m_dir;
+    PimDocument m_document;
+    CountingView m_view;
+};
+
+}  // namespace orvane::test
