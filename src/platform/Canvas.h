@@ -3,8 +3,7 @@
 #include <string>
 #include <string_view>
 
-namespace orvane
-{
+namespace orvane {
 
 // Device measurements a report lays its page out from, in device units (dots).
 enum class DeviceCap {

@@ -5,8 +5,7 @@
 #include <iterator>
 #include <utility>
 
-namespace orvane
-{
+namespace orvane {
 
 DeviceMetrics DeviceMetrics::Sheet(double widthInches, double heightInches, int dpi)
 {

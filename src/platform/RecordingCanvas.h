@@ -5,8 +5,7 @@
 
 #include "platform/Canvas.h"
 
-namespace orvane
-{
+namespace orvane {
 
 // The measurements of a pretend device.
 struct DeviceMetrics {

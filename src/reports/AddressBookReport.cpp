@@ -5,8 +5,7 @@
 
 #include "reports/AddressLines.h"
 
-namespace orvane
-{
+namespace orvane {
 
 AddressBookReport::AddressBookReport(Canvas& infoCanvas, std::vector<Person> persons)
     : Report(infoCanvas), m_persons(std::move(persons))

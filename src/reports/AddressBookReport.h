@@ -6,8 +6,7 @@
 #include "reports/Report.h"
 #include "reports/RowPager.h"
 
-namespace orvane
-{
+namespace orvane {
 
 // The chosen persons' contact details, a block of eight lines each, sorted by display name
 // in the collation of the process's locale (LC_COLLATE).

@@ -1,10 +1,8 @@
 #include "reports/AddressLines.h"
 
-namespace orvane
-{
+namespace orvane {
 
-namespace
-{
+namespace {
 
 constexpr std::string_view kBlanks = " \t\r\n\f\v";
 

@@ -3,8 +3,7 @@
 #include <string>
 #include <string_view>
 
-namespace orvane
-{
+namespace orvane {
 
 // The name and city lines of printed addresses.
 class AddressLines

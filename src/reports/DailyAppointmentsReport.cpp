@@ -2,8 +2,7 @@
 
 #include "reports/ReportText.h"
 
-namespace orvane
-{
+namespace orvane {
 
 DailyAppointmentsReport::DailyAppointmentsReport(Canvas& infoCanvas,
                                                  std::vector<Appointment> appointments)

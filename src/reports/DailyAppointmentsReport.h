@@ -5,8 +5,7 @@
 #include "data/Appointment.h"
 #include "reports/DailyReport.h"
 
-namespace orvane
-{
+namespace orvane {
 
 // The selected day's appointments: start, end and description, one per line.
 class DailyAppointmentsReport : public DailyReport

@@ -4,8 +4,7 @@
 
 #include "reports/ReportText.h"
 
-namespace orvane
-{
+namespace orvane {
 
 DailyPlanReport::DailyPlanReport(Canvas& infoCanvas, std::vector<Appointment> appointments,
                                  std::vector<Task> tasks)

@@ -6,8 +6,7 @@
 #include "data/Task.h"
 #include "reports/DailyReport.h"
 
-namespace orvane
-{
+namespace orvane {
 
 // The selected day's appointments in the left half and its tasks in the right half, each
 // half paged on its own.

@@ -1,7 +1,6 @@
 #include "reports/DailyReport.h"
 
-namespace orvane
-{
+namespace orvane {
 
 std::vector<RowRange> DailyReport::SplitRows(size_t rowCount) const
 {

@@ -6,8 +6,7 @@
 #include "reports/Report.h"
 #include "reports/RowPager.h"
 
-namespace orvane
-{
+namespace orvane {
 
 // What the three daily reports share: one-line rows, the small size on narrow paper and
 // the column measures of their layout.

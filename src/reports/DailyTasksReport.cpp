@@ -2,8 +2,7 @@
 
 #include "reports/ReportText.h"
 
-namespace orvane
-{
+namespace orvane {
 
 DailyTasksReport::DailyTasksReport(Canvas& infoCanvas, std::vector<Task> tasks)
     : DailyReport(infoCanvas), m_tasks(std::move(tasks))

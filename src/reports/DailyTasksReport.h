@@ -5,8 +5,7 @@
 #include "data/Task.h"
 #include "reports/DailyReport.h"
 
-namespace orvane
-{
+namespace orvane {
 
 // The selected day's tasks: description, priority and due date, one per line.
 class DailyTasksReport : public DailyReport

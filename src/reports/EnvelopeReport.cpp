@@ -4,8 +4,7 @@
 
 #include "reports/AddressLines.h"
 
-namespace orvane
-{
+namespace orvane {
 
 EnvelopeReport::EnvelopeReport(Canvas& infoCanvas, std::vector<Person> persons, User owner,
                                bool businessMode)

@@ -7,8 +7,7 @@
 #include "data/User.h"
 #include "reports/Report.h"
 
-namespace orvane
-{
+namespace orvane {
 
 // One envelope per chosen person, in ascending ID order: the owner's return address at
 // the top left and the person's address in the middle. No footer, no border; the paper is

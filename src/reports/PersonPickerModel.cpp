@@ -6,8 +6,7 @@
 
 #include "reports/AddressLines.h"
 
-namespace orvane
-{
+namespace orvane {
 
 std::vector<Person> PersonPickerModel::Offered(const RecordCollection<Person>& persons,
                                                bool yellowPages)

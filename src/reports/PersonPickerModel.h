@@ -8,8 +8,7 @@
 #include "data/Person.h"
 #include "data/RecordCollection.h"
 
-namespace orvane
-{
+namespace orvane {
 
 // The choices of the "Persons To Include" dialog: the offered persons as list items, the
 // selection, whether OK, Preview and Print may be pressed, and the persons chosen.

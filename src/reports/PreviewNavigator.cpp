@@ -3,11 +3,9 @@
 #include <cmath>
 #include <iterator>
 
-namespace orvane
-{
+namespace orvane {
 
-namespace
-{
+namespace {
 
 // Device units to hundredths of a millimetre, rounded.
 int ToHundredthsMm(int units, int dotsPerInch)

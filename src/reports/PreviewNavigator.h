@@ -2,8 +2,7 @@
 
 #include "platform/Canvas.h"
 
-namespace orvane
-{
+namespace orvane {
 
 // The print preview's page and zoom: which page shows, the steps fit, 200, 400 and 800,
 // and which of next, previous, zoom in and zoom out are on offer.

@@ -2,8 +2,7 @@
 
 #include "reports/ReportText.h"
 
-namespace orvane
-{
+namespace orvane {
 
 bool PrintLoop::DrawPage(Report& report, Canvas& canvas, uint32_t pageIndex,
                          const StatusSink& status)

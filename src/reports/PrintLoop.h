@@ -8,8 +8,7 @@
 #include "reports/PrintTarget.h"
 #include "reports/Report.h"
 
-namespace orvane
-{
+namespace orvane {
 
 // The page sequence of a print job, shared with the preview's single pages.
 class PrintLoop

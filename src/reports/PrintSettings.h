@@ -4,8 +4,7 @@
 
 #include "platform/Canvas.h"
 
-namespace orvane
-{
+namespace orvane {
 
 // What the user chose for printing, kept for the life of the process only.
 struct PrintSettings {

@@ -2,8 +2,7 @@
 
 #include "platform/Canvas.h"
 
-namespace orvane
-{
+namespace orvane {
 
 // The device a print job sends its pages to (the printer's document between its start and
 // its end).

@@ -2,8 +2,7 @@
 
 #include "reports/ReportText.h"
 
-namespace orvane
-{
+namespace orvane {
 
 Report::Report(Canvas& infoCanvas) : m_infoCanvas(infoCanvas), m_canvas(&infoCanvas)
 {

@@ -5,8 +5,7 @@
 
 #include "platform/Canvas.h"
 
-namespace orvane
-{
+namespace orvane {
 
 // A printable report: measures its rows against the printer's page, splits them into pages
 // and draws any one page onto a canvas (the printer during printing, a picture in the
@@ -19,7 +18,6 @@ class Report
 public:
     static constexpr int kDefaultPointSize = 10;
     static constexpr std::string_view kDefaultFace = "Times New Roman";
-    static constexpr int kDefaultMargin = 500;  // thousandths of an inch
     static constexpr int kNarrowPaperInches = 7;
     static constexpr int kNarrowPaperPointSize = 8;
 

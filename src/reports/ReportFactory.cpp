@@ -6,8 +6,7 @@
 #include "reports/DailyTasksReport.h"
 #include "reports/EnvelopeReport.h"
 
-namespace orvane
-{
+namespace orvane {
 
 std::unique_ptr<Report> ReportFactory::Construct(ReportKind kind, Canvas& infoCanvas,
                                                  const ReportRecords& records)

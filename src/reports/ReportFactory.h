@@ -8,8 +8,7 @@
 #include "reports/ReportKind.h"
 #include "reports/ReportRecords.h"
 
-namespace orvane
-{
+namespace orvane {
 
 // Makes the current report for print and preview.
 class ReportFactory

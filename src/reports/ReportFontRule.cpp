@@ -2,8 +2,7 @@
 
 #include <cmath>
 
-namespace orvane
-{
+namespace orvane {
 
 int ReportFontRule::DialogHeight(int screenDpiY, int points)
 {

@@ -3,8 +3,7 @@
 #include <string>
 #include <string_view>
 
-namespace orvane
-{
+namespace orvane {
 
 // How the report-font dialog's choice becomes the report's face and size. Only face and
 // size are kept; style, weight and effects are not.

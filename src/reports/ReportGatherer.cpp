@@ -2,8 +2,7 @@
 
 #include <optional>
 
-namespace orvane
-{
+namespace orvane {
 
 std::vector<Task> ReportGatherer::Tasks(const std::vector<int32_t>& rowIds, const PimDatabase& db)
 {

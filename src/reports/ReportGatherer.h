@@ -6,8 +6,7 @@
 
 #include "data/PimDatabase.h"
 
-namespace orvane
-{
+namespace orvane {
 
 // Copies the records the panes list, for the daily report commands.
 class ReportGatherer

@@ -1,7 +1,8 @@
 #pragma once
 
-namespace orvane
-{
+#include <initializer_list>
+
+namespace orvane {
 
 // Which report print and preview produce; chosen by the last report command.
 enum class ReportKind : int {

@@ -7,8 +7,7 @@
 #include "data/Task.h"
 #include "data/User.h"
 
-namespace orvane
-{
+namespace orvane {
 
 // The copies a report command gathered, from which print and preview make the report.
 // Later edits of the database do not reach them.

@@ -2,8 +2,7 @@
 
 #include "platform/LocaleFormat.h"
 
-namespace orvane
-{
+namespace orvane {
 
 std::string ReportText::PageFooter(int pageNumber)
 {

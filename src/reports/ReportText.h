@@ -4,8 +4,7 @@
 
 #include "data/PimDateTime.h"
 
-namespace orvane
-{
+namespace orvane {
 
 // The texts the reports and the print loop put on paper and in the status bar.
 class ReportText

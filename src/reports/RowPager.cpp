@@ -1,7 +1,6 @@
 #include "reports/RowPager.h"
 
-namespace orvane
-{
+namespace orvane {
 
 std::vector<RowRange> RowPager::Split(size_t rowCount, int rowHeight, int firstY, int bottom)
 {

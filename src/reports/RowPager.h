@@ -3,8 +3,7 @@
 #include <cstddef>
 #include <vector>
 
-namespace orvane
-{
+namespace orvane {
 
 // The rows of one page: a run of consecutive row indexes.
 struct RowRange {

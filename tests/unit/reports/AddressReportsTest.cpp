@@ -8,10 +8,8 @@
 #include "reports/ReportFactory.h"
 #include "reports/ReportFixtures.h"
 
-namespace orvane
-{
-namespace
-{
+namespace orvane {
+namespace {
 
 using namespace orvane::test;
 

@@ -4,10 +4,8 @@
 #include "reports/ReportFactory.h"
 #include "reports/ReportFixtures.h"
 
-namespace orvane
-{
-namespace
-{
+namespace orvane {
+namespace {
 
 using namespace orvane::test;
 
@@ -47,7 +45,7 @@ TEST(DailyAppointmentsReport, EveryTextOfAPage)
         {kCentre, kRow2, longText, kNormal, kRight},
     };
     EXPECT_EQ(Placements(canvas), expected);
-    const RecordingCanvas::Item& clipped = canvas.Texts().back();
+    const RecordingCanvas::Item clipped = canvas.Texts().back();
     EXPECT_EQ(clipped.clip, (Rect{kCentre, kRow2, kRight, kRow2 + kLh}));
     // The page canvas gets its own font back.
     EXPECT_EQ(canvas.SelectedFont().face, "System");

@@ -9,10 +9,8 @@
 #include "reports/ReportFontRule.h"
 #include "reports/ReportGatherer.h"
 
-namespace orvane
-{
-namespace
-{
+namespace orvane {
+namespace {
 
 using namespace orvane::test;
 

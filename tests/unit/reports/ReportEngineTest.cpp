@@ -7,10 +7,8 @@
 #include "reports/ReportFixtures.h"
 #include "reports/RowPager.h"
 
-namespace orvane
-{
-namespace
-{
+namespace orvane {
+namespace {
 
 using namespace orvane::test;
 

@@ -11,8 +11,7 @@
 #include "platform/RecordingCanvas.h"
 #include "reports/PrintSettings.h"
 
-namespace orvane::test
-{
+namespace orvane::test {
 
 // On the 600-dpi letter canvas with one-inch margins and 10-point Times New Roman:
 // font height -83, so line height 103 + 10 = 113, average width 41 (bold 45);
