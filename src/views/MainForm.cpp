@@ -92,7 +92,8 @@ int MainForm::DuY(int units) const
 
 QSize MainForm::sizeHint() const
 {
-    return QSize(DuX(429), DuY(215)).expandedTo(minimumSizeHint());
+    // The designed size, or more where the desktop's fonts and style need more room.
+    return QSize(DuX(429), DuY(215)).expandedTo(QWidget::sizeHint());
 }
 
 QWidget* MainForm::BuildPhoneBook()
@@ -100,6 +101,8 @@ QWidget* MainForm::BuildPhoneBook()
     auto* group = Tag(new QGroupBox(tr("Phone Book"), this), 1079);
     group->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     m_phoneList = Tag(new PaneListView(group), 1003);
+    // The details set the height of the area; the list takes what they leave.
+    m_phoneList->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
     auto* left = new QVBoxLayout;
     left->addWidget(BuildListingButtons());
     left->addWidget(m_phoneList, 1);

@@ -44,7 +44,7 @@ long DecodeAt(std::string_view s, size_t& i)
         ++i;
         return lead;
     }
-    long value = lead & (0x7F >> (length + 1));
+    long value = lead & (0x7F >> length);
     for (int k = 1; k < length; ++k) {
         const auto next = static_cast<unsigned char>(s[i + static_cast<size_t>(k)]);
         if ((next & 0xC0) != 0x80) {
