@@ -18,7 +18,7 @@ struct Appointment {
     PimDateTime EndTime;
     bool Alarm = false;
     PimDateTime AlarmTime;  // when the reminder becomes due
-    bool Done = false;  // kept in the file; nothing depends on it
+    bool Done = false;      // kept in the file; nothing depends on it
 
     bool operator==(const Appointment&) const = default;
 };

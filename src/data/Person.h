@@ -27,7 +27,7 @@ struct Person {
     std::string EMail;
     std::string WebPage;
     std::string Notes;
-    int32_t WhitePages = 0;  // listed in the personal listing
+    int32_t WhitePages = 0;   // listed in the personal listing
     int32_t YellowPages = 0;  // listed in the business listing
 
     // "Last, First", or whichever of the two is present; the company plays no part.

@@ -63,8 +63,8 @@ bool PimDateTime::SetDateTime(int year, int month, int day, int hour, int minute
     }
     const int64_t days = CivilCalendar::DaysFromCivil(y, mo, d) - EpochDays();
     const double fraction = (h * 3600 + mi * 60 + s) / static_cast<double>(kSecondsPerDay);
-    const double value = days >= 0 ? static_cast<double>(days) + fraction
-                                   : static_cast<double>(days) - fraction;
+    const double value =
+        days >= 0 ? static_cast<double>(days) + fraction : static_cast<double>(days) - fraction;
     // The range is closed at midnight on both ends: later times of 1 January 100 and of
     // 31 December 9999 lie outside it.
     if (value >= kMinValue && value <= kMaxValue) {

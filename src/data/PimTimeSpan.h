@@ -12,8 +12,7 @@ public:
     constexpr explicit PimTimeSpan(double days) : m_days(days) {}
     constexpr PimTimeSpan(double days, int hours, int minutes, int seconds)
         : m_days(days + hours / 24.0 + minutes / 1440.0 + seconds / 86400.0)
-    {
-    }
+    {}
 
     static constexpr PimTimeSpan Invalid() { return PimTimeSpan(kInvalid); }
     static constexpr PimTimeSpan Minutes(int minutes) { return PimTimeSpan(0, 0, minutes, 0); }

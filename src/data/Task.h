@@ -19,7 +19,7 @@ struct Task {
     std::string Description;
     int32_t Priority = kPriorityHigh;
     PimDateTime DueDate = PimDateTime::Now();  // the editors store midnight
-    PimDateTime DoneDate;  // meaningful only while the task is done
+    PimDateTime DoneDate;                      // meaningful only while the task is done
     int32_t ID = 0;
 
     bool IsCompleted() const { return Priority == kPriorityDone; }

@@ -10,7 +10,7 @@ public:
     struct Date {
         int64_t year;
         int month;  // 1-12
-        int day;  // 1-31
+        int day;    // 1-31
     };
 
     static int64_t DaysFromCivil(int64_t year, int month, int day);

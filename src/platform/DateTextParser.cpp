@@ -14,7 +14,7 @@ enum class TokenKind { Number, Month, Marker, Weekday };
 
 struct Token {
     TokenKind kind;
-    int value;  // number, month 1-12, marker 0 am / 1 pm
+    int value;   // number, month 1-12, marker 0 am / 1 pm
     int digits;  // for numbers
     char after;  // the separator that follows (' ' for none or white space)
 };
@@ -96,8 +96,8 @@ std::optional<std::vector<Token>> Tokenize(std::string_view text, const LocaleNa
                 }
                 ++i;
             }
-            tokens.push_back({TokenKind::Number, static_cast<int>(value),
-                              static_cast<int>(i - start), ' '});
+            tokens.push_back(
+                {TokenKind::Number, static_cast<int>(value), static_cast<int>(i - start), ' '});
             continue;
         }
         if (!IsLetter(c)) {

@@ -20,8 +20,7 @@ public:
                                        const std::string& name) const override;
     bool WriteString(const std::string& group, const std::string& name,
                      const std::string& value) override;
-    bool WriteNumber(const std::string& group, const std::string& name,
-                     uint32_t value) override;
+    bool WriteNumber(const std::string& group, const std::string& name, uint32_t value) override;
     void RemoveValue(const std::string& group, const std::string& name) override;
 
     void SetAvailable(bool available) { m_available = available; }

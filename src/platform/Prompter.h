@@ -12,7 +12,7 @@ enum class MessageAnswer { Ok, Cancel, Yes, No, Retry };
 
 struct FileFilter {
     std::string description;  // "Orvane Files (*.pgr)"
-    std::string pattern;  // "*.pgr"
+    std::string pattern;      // "*.pgr"
 };
 
 struct FileDialogRequest {
@@ -20,7 +20,7 @@ struct FileDialogRequest {
     std::vector<FileFilter> filters;
     std::string defaultExtension;  // without the dot
     std::string initialName;
-    bool mustExist = false;  // open dialogs
+    bool mustExist = false;         // open dialogs
     bool confirmOverwrite = false;  // save dialogs
 };
 

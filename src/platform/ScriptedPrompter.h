@@ -35,7 +35,11 @@ public:
                               MessageButtons buttons, MessageIcon icon) override;
     std::optional<std::string> AskOpenPath(const FileDialogRequest& request) override;
     std::optional<std::string> AskSavePath(const FileDialogRequest& request) override;
-    void BeginWaitCursor() override { ++m_waitDepth; ++m_waitCount; }
+    void BeginWaitCursor() override
+    {
+        ++m_waitDepth;
+        ++m_waitCount;
+    }
     void EndWaitCursor() override { --m_waitDepth; }
 
     const std::vector<Message>& Messages() const { return m_messages; }

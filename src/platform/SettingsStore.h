@@ -21,8 +21,7 @@ public:
                                                const std::string& name) const = 0;
     virtual bool WriteString(const std::string& group, const std::string& name,
                              const std::string& value) = 0;
-    virtual bool WriteNumber(const std::string& group, const std::string& name,
-                             uint32_t value) = 0;
+    virtual bool WriteNumber(const std::string& group, const std::string& name, uint32_t value) = 0;
     virtual void RemoveValue(const std::string& group, const std::string& name) = 0;
 };
 

@@ -20,12 +20,11 @@ TEST(PimDateTime, EveryDayFromYear100To9999RoundTrips)
     for (int64_t civil = first; civil <= last && failures < 5; ++civil) {
         const auto date = CivilCalendar::CivilFromDays(civil);
         const bool rangeEnd = civil == first || civil == last;
-        const int seconds =
-            rangeEnd ? 0 : static_cast<int>((civil * 7919) % 86400 + 86400) % 86400;
+        const int seconds = rangeEnd ? 0 : static_cast<int>((civil * 7919) % 86400 + 86400) % 86400;
         const int h = seconds / 3600, mi = seconds / 60 % 60, s = seconds % 60;
         PimDateTime value;
-        const bool ok = value.SetDateTime(static_cast<int>(date.year), date.month, date.day,
-                                          h, mi, s);
+        const bool ok =
+            value.SetDateTime(static_cast<int>(date.year), date.month, date.day, h, mi, s);
         const int64_t days = civil - kEpochDays;
         const double fraction = seconds / 86400.0;
         const double expected = days >= 0 ? days + fraction : days - fraction;
@@ -131,9 +130,7 @@ TEST(PimDateTime, SpanArithmeticAcrossDayZero)
     const Case cases[] = {
         {-1.25, 0.5, -1.75, -2.75},  // 06:00 on 29 Dec +/- 12 h
         {0.25, 0.5, 0.75, -1.75},    // 06:00 on 30 Dec - 12 h is 18:00 on 29 Dec
-        {-1.25, 1.0, 0.25, -2.25},
-        {1.5, -2.0, -1.5, 3.5},
-        {0.0, 0.0, 0.0, 0.0},
+        {-1.25, 1.0, 0.25, -2.25},  {1.5, -2.0, -1.5, 3.5}, {0.0, 0.0, 0.0, 0.0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.date << " +/- " << c.span);

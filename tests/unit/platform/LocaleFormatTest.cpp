@@ -46,14 +46,10 @@ TEST(LocaleFormat, Pictures)
         const char* expected;
     };
     const Case cases[] = {
-        {"h':'mm t", false, "9:05 A"},
-        {"hh:mm:ss tt", false, "09:05:07 AM"},
-        {"H:m:s", false, "9:5:7"},
-        {"HH 'o''clock'", false, "09 o'clock"},
-        {"d/M/yy", true, "4/3/07"},
-        {"dd.MM.yyyy", true, "04.03.2007"},
-        {"ddd, MMM d", true, "Sun, Mar 4"},
-        {"dddd d MMMM yyyy", true, "Sunday 4 March 2007"},
+        {"h':'mm t", false, "9:05 A"},      {"hh:mm:ss tt", false, "09:05:07 AM"},
+        {"H:m:s", false, "9:5:7"},          {"HH 'o''clock'", false, "09 o'clock"},
+        {"d/M/yy", true, "4/3/07"},         {"dd.MM.yyyy", true, "04.03.2007"},
+        {"ddd, MMM d", true, "Sun, Mar 4"}, {"dddd d MMMM yyyy", true, "Sunday 4 March 2007"},
         {"'day' d", true, "day 4"},
     };
     for (const Case& c : cases) {
