@@ -10,11 +10,9 @@
 #include "app/ProgramInfo.h"
 #include "views/IconLibrary.h"
 
-namespace orvane
-{
+namespace orvane {
 
-namespace
-{
+namespace {
 
 QLabel* Text(const QString& text, int id, QWidget* parent)
 {

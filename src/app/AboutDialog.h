@@ -2,12 +2,10 @@
 
 #include <QDialog>
 
-namespace orvane
-{
+namespace orvane {
 
 // "About Orvane!": the picture, the name, the version, the slogan and an OK button.
-class AboutDialog : public QDialog
-{
+class AboutDialog : public QDialog {
     Q_OBJECT
 public:
     explicit AboutDialog(QWidget* parent = nullptr);

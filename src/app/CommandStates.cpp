@@ -2,8 +2,7 @@
 
 #include "views/CommandIds.h"
 
-namespace orvane
-{
+namespace orvane {
 
 CommandStates CommandStates::Compute(const Input& input)
 {

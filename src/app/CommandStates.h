@@ -5,13 +5,11 @@
 
 #include "views/FormState.h"
 
-namespace orvane
-{
+namespace orvane {
 
 // Which commands are enabled and checked, worked out from the state of the document, the
 // form and the report engine whenever the window is about to wait for input.
-class CommandStates
-{
+class CommandStates {
 public:
     struct Input {
         bool modified = false;

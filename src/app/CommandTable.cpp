@@ -4,11 +4,9 @@
 
 #include "views/CommandIds.h"
 
-namespace orvane
-{
+namespace orvane {
 
-namespace
-{
+namespace {
 
 using Entry = CommandTable::MenuEntry;
 using Kind = CommandTable::MenuEntry::Kind;

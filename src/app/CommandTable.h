@@ -3,12 +3,10 @@
 #include <string>
 #include <vector>
 
-namespace orvane
-{
+namespace orvane {
 
 // The menu bar, the key bindings and the status-bar texts of every command.
-class CommandTable
-{
+class CommandTable {
 public:
     struct MenuEntry {
         enum class Kind { Command, Separator, Submenu };

@@ -15,11 +15,9 @@
 #include "views/IconLibrary.h"
 #include "views/MainForm.h"
 
-namespace orvane
-{
+namespace orvane {
 
-namespace
-{
+namespace {
 
 const char* ToolbarIconName(int commandId)
 {

@@ -12,8 +12,7 @@ class QLabel;
 class QMenu;
 class QToolBar;
 
-namespace orvane
-{
+namespace orvane {
 
 class MainForm;
 class Prompter;
@@ -22,8 +21,7 @@ class SettingsStore;
 // The top-level window: menu bar, main and preview toolbars, status bar and the main form.
 // It owns the one open document, carries out the file, view, help and exit commands and
 // passes every other command to the form.
-class MainFrame : public QMainWindow
-{
+class MainFrame : public QMainWindow {
     Q_OBJECT
 public:
     MainFrame(Prompter& prompter, SettingsStore& settings, QWidget* parent = nullptr);

@@ -1,7 +1,6 @@
 #pragma once
 
-namespace orvane
-{
+namespace orvane {
 
 // What the splash window and the about box say about the program.
 struct ProgramInfo {

@@ -1,10 +1,8 @@
 #include "app/QtLocaleNames.h"
 
-namespace orvane
-{
+namespace orvane {
 
-namespace
-{
+namespace {
 
 // Copies a quoted literal starting at i (the opening quote) and returns the index after it.
 qsizetype CopyQuoted(const QString& format, qsizetype i, QString& out)

@@ -5,13 +5,11 @@
 
 #include "platform/LocaleNames.h"
 
-namespace orvane
-{
+namespace orvane {
 
 // The desktop's names and date and time formats, in the picture notation the program's
 // locale formatting reads.
-class QtLocaleNames
-{
+class QtLocaleNames {
 public:
     static LocaleNames FromQLocale(const QLocale& locale);
     // Qt's format notation to pictures: "AP"/"ap"/"A"/"a" become "tt", "h" becomes "H"

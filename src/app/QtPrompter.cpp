@@ -6,11 +6,9 @@
 
 #include "views/DisplayText.h"
 
-namespace orvane
-{
+namespace orvane {
 
-namespace
-{
+namespace {
 
 QMessageBox::Icon ToQt(MessageIcon icon)
 {

@@ -4,13 +4,11 @@
 
 class QWidget;
 
-namespace orvane
-{
+namespace orvane {
 
 // Real message boxes, file dialogs and the wait cursor, owned by the main window (or the
 // window that is active when the question comes).
-class QtPrompter : public Prompter
-{
+class QtPrompter : public Prompter {
 public:
     explicit QtPrompter(QWidget* owner = nullptr) : m_owner(owner) {}
     void SetOwner(QWidget* owner) { m_owner = owner; }

@@ -2,11 +2,9 @@
 
 #include <QSettings>
 
-namespace orvane
-{
+namespace orvane {
 
-namespace
-{
+namespace {
 
 QString Key(const std::string& group, const std::string& name)
 {
@@ -18,8 +16,7 @@ QString Key(const std::string& group, const std::string& name)
 QtSettingsStore::QtSettingsStore()
     : m_settings(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
                                              QStringLiteral("Kestrow"), QStringLiteral("Orvane!")))
-{
-}
+{}
 
 QtSettingsStore::~QtSettingsStore() = default;
 

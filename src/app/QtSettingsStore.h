@@ -6,13 +6,11 @@
 
 class QSettings;
 
-namespace orvane
-{
+namespace orvane {
 
 // The settings of organisation "Kestrow", application "Orvane!" through QSettings
 // (~/.config/Kestrow/Orvane!.conf on Linux).
-class QtSettingsStore : public SettingsStore
-{
+class QtSettingsStore : public SettingsStore {
 public:
     QtSettingsStore();
     ~QtSettingsStore() override;

@@ -12,11 +12,9 @@
 #include "app/ProgramInfo.h"
 #include "views/IconLibrary.h"
 
-namespace orvane
-{
+namespace orvane {
 
-namespace
-{
+namespace {
 
 QLabel* Text(const QString& text, int points, bool italic, int id, QWidget* parent)
 {

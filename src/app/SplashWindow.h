@@ -2,13 +2,11 @@
 
 #include <QWidget>
 
-namespace orvane
-{
+namespace orvane {
 
 // The frameless window shown, centred on the screen, while the program starts: the
 // picture, the slogan, the name and the version.
-class SplashWindow : public QWidget
-{
+class SplashWindow : public QWidget {
     Q_OBJECT
 public:
     explicit SplashWindow(QWidget* parent = nullptr);

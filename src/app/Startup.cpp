@@ -11,8 +11,7 @@
 #include "app/SplashWindow.h"
 #include "platform/PictureLocale.h"
 
-namespace orvane
-{
+namespace orvane {
 
 Startup::Options Startup::ParseArguments(const std::vector<std::string>& arguments,
                                          const char* noSplashVariable)

@@ -3,13 +3,11 @@
 #include <string>
 #include <vector>
 
-namespace orvane
-{
+namespace orvane {
 
 // The program's start-up: options, the desktop's locale, the window, the splash, the file
 // named on the command line, and the event loop.
-class Startup
-{
+class Startup {
 public:
     struct Options {
         bool splash = true;

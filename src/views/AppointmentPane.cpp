@@ -6,13 +6,11 @@
 #include "platform/LocaleFormat.h"
 #include "views/DayRules.h"
 
-namespace orvane
-{
+namespace orvane {
 
 AppointmentPane::AppointmentPane(PimDocument& document, FormState& state)
     : m_document(document), m_state(state)
-{
-}
+{}
 
 void AppointmentPane::Fill(const PimDateTime& selectedDay)
 {

@@ -7,14 +7,12 @@
 #include "data/PimDateTime.h"
 #include "views/FormState.h"
 
-namespace orvane
-{
+namespace orvane {
 
 class PimDocument;
 
 // The selected day's appointments, earliest start first, with their alarm marks.
-class AppointmentPane
-{
+class AppointmentPane {
 public:
     struct Row {
         int32_t id;

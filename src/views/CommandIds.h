@@ -1,7 +1,6 @@
 #pragma once
 
-namespace orvane
-{
+namespace orvane {
 
 // The commands of the menu bar, the toolbars and the key bindings, by their fixed numbers.
 enum CommandId : int {

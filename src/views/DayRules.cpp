@@ -1,7 +1,6 @@
 #include "views/DayRules.h"
 
-namespace orvane
-{
+namespace orvane {
 
 bool DayRules::TaskBelongsToDay(const Task& task, const PimDateTime& day, const PimDateTime& today)
 {

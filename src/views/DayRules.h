@@ -4,13 +4,11 @@
 #include "data/PimDateTime.h"
 #include "data/Task.h"
 
-namespace orvane
-{
+namespace orvane {
 
 // Which records the calendar's selected day lists. Days are compared as stored values at
 // 00:00, so a date carrying a time of day never matches a day.
-class DayRules
-{
+class DayRules {
 public:
     // Due that day (on or after today), carried to today while unfinished, or completed
     // that day (on or before today).

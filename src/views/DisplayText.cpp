@@ -2,8 +2,7 @@
 
 #include "views/TextDecoding.h"
 
-namespace orvane
-{
+namespace orvane {
 
 QString DisplayText::ToDisplay(const std::string& bytes)
 {

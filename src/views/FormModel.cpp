@@ -5,8 +5,7 @@
 #include "views/CommandIds.h"
 #include "views/RecordEditors.h"
 
-namespace orvane
-{
+namespace orvane {
 
 FormModel::FormModel(PimDocument& document)
     : m_document(document),

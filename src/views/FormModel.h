@@ -10,8 +10,7 @@
 #include "views/PhoneBookPane.h"
 #include "views/TaskPane.h"
 
-namespace orvane
-{
+namespace orvane {
 
 class PimDocument;
 class RecordEditors;
@@ -19,8 +18,7 @@ class RecordEditors;
 // The main form without its widgets: the selected day, the three panes with their shared
 // selection, when each is refilled, and what the form's commands do. The widgets render
 // it and are told which parts changed.
-class FormModel : public DocumentView
-{
+class FormModel : public DocumentView {
 public:
     enum Change : unsigned {
         kPhoneBookRows = 1u << 0,

@@ -2,8 +2,7 @@
 
 #include <cstdint>
 
-namespace orvane
-{
+namespace orvane {
 
 // Control ids of the three lists; also the values of ActiveList.
 enum class PaneList : int { None = 0, Appointments = 1001, Tasks = 1002, PhoneBook = 1003 };

@@ -2,8 +2,7 @@
 
 #include <array>
 
-namespace orvane
-{
+namespace orvane {
 
 QIcon IconLibrary::Priority(int priority)
 {

@@ -3,12 +3,10 @@
 #include <QIcon>
 #include <QString>
 
-namespace orvane
-{
+namespace orvane {
 
 // The program's artwork, compiled in from SVG files.
-class IconLibrary
-{
+class IconLibrary {
 public:
     // High, Medium, Low, Done; a null icon for any other value.
     static QIcon Priority(int priority);

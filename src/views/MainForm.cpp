@@ -19,11 +19,9 @@
 #include "views/PaneListView.h"
 #include "views/PaneTableModel.h"
 
-namespace orvane
-{
+namespace orvane {
 
-namespace
-{
+namespace {
 
 template <class W>
 W* Tag(W* widget, int controlId)

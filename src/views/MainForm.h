@@ -11,8 +11,7 @@ class QLabel;
 class QMenu;
 class QRadioButton;
 
-namespace orvane
-{
+namespace orvane {
 
 class PaneListView;
 class PaneTableModel;
@@ -20,8 +19,7 @@ class PaneTableModel;
 // The client area of the main window: the month calendar, the phone book with the
 // selected person's details, and the selected day's appointments and tasks. Every
 // control carries its id in the dynamic property "controlId".
-class MainForm : public QWidget
-{
+class MainForm : public QWidget {
     Q_OBJECT
 public:
     explicit MainForm(PimDocument& document, QWidget* parent = nullptr);

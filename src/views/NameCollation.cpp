@@ -5,8 +5,7 @@
 
 #include "views/TextDecoding.h"
 
-namespace orvane
-{
+namespace orvane {
 
 std::wstring NameCollation::Key(std::string_view name)
 {

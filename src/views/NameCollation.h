@@ -3,13 +3,11 @@
 #include <string>
 #include <string_view>
 
-namespace orvane
-{
+namespace orvane {
 
 // A case-insensitive order that follows the user's locale (LC_COLLATE): names are
 // compared through keys made once per name, so sorting many names stays cheap.
-class NameCollation
-{
+class NameCollation {
 public:
     static std::wstring Key(std::string_view name);
 };

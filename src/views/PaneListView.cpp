@@ -6,8 +6,7 @@
 #include <QMouseEvent>
 #include <QToolTip>
 
-namespace orvane
-{
+namespace orvane {
 
 PaneListView::PaneListView(QWidget* parent) : QTreeView(parent)
 {

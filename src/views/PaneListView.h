@@ -3,14 +3,12 @@
 #include <QTreeView>
 #include <functional>
 
-namespace orvane
-{
+namespace orvane {
 
 // A report-style list: whole rows, single selection that stays visible without the focus,
 // no sorting by header clicks, and a tip for a cell whose text does not fit. It reports
 // clicks with the row under the pointer (-1 for none) and re-fits its columns on resize.
-class PaneListView : public QTreeView
-{
+class PaneListView : public QTreeView {
     Q_OBJECT
 public:
     // Widths of the columns for a client width.

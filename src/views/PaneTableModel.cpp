@@ -1,7 +1,6 @@
 #include "views/PaneTableModel.h"
 
-namespace orvane
-{
+namespace orvane {
 
 PaneTableModel::PaneTableModel(QVector<Column> columns, CountFn count, TextFn text, IconFn icon,
                                QObject* parent)
@@ -10,8 +9,7 @@ PaneTableModel::PaneTableModel(QVector<Column> columns, CountFn count, TextFn te
       m_count(std::move(count)),
       m_text(std::move(text)),
       m_icon(std::move(icon))
-{
-}
+{}
 
 void PaneTableModel::Reset()
 {

@@ -5,13 +5,11 @@
 #include <QVector>
 #include <functional>
 
-namespace orvane
-{
+namespace orvane {
 
 // A read-only table over a pane's rows: the pane keeps the rows, the model asks for the
 // text of a cell only when the view paints it.
-class PaneTableModel : public QAbstractTableModel
-{
+class PaneTableModel : public QAbstractTableModel {
     Q_OBJECT
 public:
     struct Column {

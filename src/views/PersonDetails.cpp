@@ -2,11 +2,9 @@
 
 #include "data/Person.h"
 
-namespace orvane
-{
+namespace orvane {
 
-namespace
-{
+namespace {
 
 PersonDetails::Field Show(int controlId, const std::string& value, const std::string& text)
 {

@@ -3,15 +3,13 @@
 #include <array>
 #include <string>
 
-namespace orvane
-{
+namespace orvane {
 
 struct Person;
 
 // The seven detail controls beside the phone book: a field of the selected person, or
 // "Not Available" (disabled) when the field is empty or nobody is selected.
-class PersonDetails
-{
+class PersonDetails {
 public:
     struct Field {
         int controlId;

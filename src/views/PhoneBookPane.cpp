@@ -5,13 +5,11 @@
 #include "data/PimDocument.h"
 #include "views/NameCollation.h"
 
-namespace orvane
-{
+namespace orvane {
 
 PhoneBookPane::PhoneBookPane(PimDocument& document, FormState& state)
     : m_document(document), m_state(state), m_details(PersonDetails::Describe(nullptr))
-{
-}
+{}
 
 void PhoneBookPane::Fill()
 {

@@ -8,15 +8,13 @@
 #include "views/FormState.h"
 #include "views/PersonDetails.h"
 
-namespace orvane
-{
+namespace orvane {
 
 class PimDocument;
 
 // The phone book in its White Pages or Yellow Pages listing, and the details of the
 // person picked in it.
-class PhoneBookPane
-{
+class PhoneBookPane {
 public:
     struct Row {
         int32_t id;

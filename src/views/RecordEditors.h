@@ -2,13 +2,11 @@
 
 #include <cstdint>
 
-namespace orvane
-{
+namespace orvane {
 
 // The dialogs that create and change records. The main form decides when one opens and
 // for which record; an implementation shows the dialog and writes back on OK.
-class RecordEditors
-{
+class RecordEditors {
 public:
     virtual ~RecordEditors() = default;
 

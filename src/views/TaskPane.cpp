@@ -4,12 +4,10 @@
 #include "platform/LocaleFormat.h"
 #include "views/DayRules.h"
 
-namespace orvane
-{
+namespace orvane {
 
 TaskPane::TaskPane(PimDocument& document, FormState& state) : m_document(document), m_state(state)
-{
-}
+{}
 
 void TaskPane::Fill(const PimDateTime& selectedDay)
 {

@@ -7,15 +7,13 @@
 #include "data/PimDateTime.h"
 #include "views/FormState.h"
 
-namespace orvane
-{
+namespace orvane {
 
 class PimDocument;
 
 // The selected day's tasks: which rows the list holds, what a click, a double click,
 // Complete and Delete do to them and to the shared selection.
-class TaskPane
-{
+class TaskPane {
 public:
     struct Row {
         int32_t id;

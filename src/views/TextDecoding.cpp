@@ -2,11 +2,9 @@
 
 #include <array>
 
-namespace orvane
-{
+namespace orvane {
 
-namespace
-{
+namespace {
 
 // Windows-1252 0x80-0x9F; the five unassigned bytes map to themselves as C1 controls.
 constexpr std::array<char32_t, 32> kHighControls = {

@@ -18,12 +18,10 @@
 #include "views/MainForm.h"
 #include "views/PaneListView.h"
 
-namespace orvane::test
-{
+namespace orvane::test {
 
 // A main window on 10 March 2026, 09:00, with scripted questions and in-memory settings.
-class FrameFixture : public ::testing::Test
-{
+class FrameFixture : public ::testing::Test {
 protected:
     FrameFixture() : m_clock(2026, 3, 10, 9, 0) {}
 

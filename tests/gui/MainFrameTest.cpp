@@ -5,14 +5,10 @@
 #include "FrameFixture.h"
 #include "views/CommandIds.h"
 
-namespace orvane
-{
-namespace
-{
+namespace orvane {
+namespace {
 
-class MainFrameTest : public test::FrameFixture
-{
-};
+class MainFrameTest : public test::FrameFixture {};
 
 TEST_F(MainFrameTest, BuildsWithTitleFormToolbarsAndStatusBar)
 {

@@ -14,10 +14,8 @@
 #include "platform/PictureLocale.h"
 #include "views/DisplayText.h"
 
-namespace orvane
-{
-namespace
-{
+namespace orvane {
+namespace {
 
 TEST(QtLocaleNames, TimeFormatsBecomePictures)
 {

@@ -3,8 +3,7 @@
 #include "data/PimDatabase.h"
 #include "data/PimDateTime.h"
 
-namespace orvane::test
-{
+namespace orvane::test {
 
 // A small phone book, to-do list and appointment book around a given day.
 inline PimDateTime Day(int year, int month, int day, int hour = 0, int minute = 0)

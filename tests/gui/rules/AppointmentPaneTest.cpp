@@ -1,17 +1,13 @@
 #include "FormFixture.h"
 #include "views/CommandIds.h"
 
-namespace orvane
-{
-namespace
-{
+namespace orvane {
+namespace {
 
 using test::Day;
 using test::MakeAppointment;
 
-class AppointmentPaneTest : public test::FormFixture
-{
-};
+class AppointmentPaneTest : public test::FormFixture {};
 
 TEST_F(AppointmentPaneTest, ListedByStartTimeWithEqualStartsInTheOrderAdded)
 {

@@ -3,10 +3,8 @@
 #include "app/CommandStates.h"
 #include "views/CommandIds.h"
 
-namespace orvane
-{
-namespace
-{
+namespace orvane {
+namespace {
 
 const int kRecordBound[] = {
     kCmdReportAddressBook,  kCmdReportEnvelopes, kCmdExportPersons, kCmdReportDailyPlan,
@@ -35,9 +33,7 @@ struct CountCase {
     std::vector<int> enabled;  // of the record-bound commands
 };
 
-class CommandStateCounts : public ::testing::TestWithParam<CountCase>
-{
-};
+class CommandStateCounts : public ::testing::TestWithParam<CountCase> {};
 
 TEST_P(CommandStateCounts, RecordCountsEnableTheirCommands)
 {

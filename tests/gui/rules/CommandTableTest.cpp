@@ -5,10 +5,8 @@
 #include "app/CommandTable.h"
 #include "views/CommandIds.h"
 
-namespace orvane
-{
-namespace
-{
+namespace orvane {
+namespace {
 
 void CollectIds(const std::vector<CommandTable::MenuEntry>& entries, std::vector<int>& ids)
 {

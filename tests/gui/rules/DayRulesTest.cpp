@@ -3,10 +3,8 @@
 #include "../SampleData.h"
 #include "views/DayRules.h"
 
-namespace orvane
-{
-namespace
-{
+namespace orvane {
+namespace {
 
 using test::Day;
 
@@ -26,9 +24,7 @@ struct TaskCase {
     std::vector<int> listedOn;  // offsets, from -5 to +5, on which the task is listed
 };
 
-class TaskDayTable : public ::testing::TestWithParam<TaskCase>
-{
-};
+class TaskDayTable : public ::testing::TestWithParam<TaskCase> {};
 
 TEST_P(TaskDayTable, ListedExactlyOnTheExpectedDays)
 {

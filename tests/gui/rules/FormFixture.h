@@ -11,12 +11,10 @@
 #include "views/FormModel.h"
 #include "views/RecordEditors.h"
 
-namespace orvane::test
-{
+namespace orvane::test {
 
 // Records which editor the form asked for.
-class RecordingEditors : public RecordEditors
-{
+class RecordingEditors : public RecordEditors {
 public:
     void AddTask() override { calls.push_back("AddTask"); }
     void EditTask(int32_t id) override { calls.push_back("EditTask " + std::to_string(id)); }
@@ -34,8 +32,7 @@ public:
 };
 
 // A document on 10 March 2026, 09:00, shown by a form model.
-class FormFixture : public ::testing::Test
-{
+class FormFixture : public ::testing::Test {
 protected:
     FormFixture() : m_clock(2026, 3, 10, 9, 0) {}
 

@@ -2,16 +2,12 @@
 #include "views/CommandIds.h"
 #include "views/PersonDetails.h"
 
-namespace orvane
-{
-namespace
-{
+namespace orvane {
+namespace {
 
 using test::MakePerson;
 
-class PhoneBookPaneTest : public test::FormFixture
-{
-};
+class PhoneBookPaneTest : public test::FormFixture {};
 
 TEST_F(PhoneBookPaneTest, WhitePagesSortNamesWithoutRegardToCase)
 {

@@ -1,16 +1,13 @@
 #include "FormFixture.h"
 #include "views/CommandIds.h"
 
-namespace orvane
-{
-namespace
-{
+namespace orvane {
+namespace {
 
 using test::Day;
 using test::MakeTask;
 
-class TaskPaneTest : public test::FormFixture
-{
+class TaskPaneTest : public test::FormFixture {
 protected:
     void AddFourTasksDueToday()
     {

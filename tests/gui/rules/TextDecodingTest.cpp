@@ -5,10 +5,8 @@
 #include "views/NameCollation.h"
 #include "views/TextDecoding.h"
 
-namespace orvane
-{
-namespace
-{
+namespace orvane {
+namespace {
 
 TEST(TextDecoding, ValidUtf8IsReadAsUtf8)
 {
