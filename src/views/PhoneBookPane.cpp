@@ -13,24 +13,39 @@ PhoneBookPane::PhoneBookPane(PimDocument& document, FormState& state)
 
 void PhoneBookPane::Fill()
 {
-    const bool white = m_state.listing == Listing::WhitePages;
+    // Collation keys are the costly part: made once per read, not per listing switch.
     struct Keyed {
         std::wstring key;
-        Row row;
+        Entry entry;
     };
     std::vector<Keyed> keyed;
     for (const auto& [id, person] : m_document.Database().Persons()) {
-        if ((white ? person.WhitePages : person.YellowPages) != 0) {
-            keyed.push_back({NameCollation::Key(person.RName), {id, person.RName, person.Company}});
+        if (person.WhitePages != 0 || person.YellowPages != 0) {
+            keyed.push_back({NameCollation::Key(person.RName),
+                             {{id, person.RName, person.Company},
+                              person.WhitePages != 0,
+                              person.YellowPages != 0}});
         }
     }
     // Persons of equal name stay in ID order.
     std::stable_sort(keyed.begin(), keyed.end(),
                      [](const Keyed& a, const Keyed& b) { return a.key < b.key; });
-    m_rows.clear();
-    m_rows.reserve(keyed.size());
+    m_byName.clear();
+    m_byName.reserve(keyed.size());
     for (Keyed& k : keyed) {
-        m_rows.push_back(std::move(k.row));
+        m_byName.push_back(std::move(k.entry));
+    }
+    Relist();
+}
+
+void PhoneBookPane::Relist()
+{
+    const bool white = m_state.listing == Listing::WhitePages;
+    m_rows.clear();
+    for (const Entry& entry : m_byName) {
+        if (white ? entry.white : entry.yellow) {
+            m_rows.push_back(entry.row);
+        }
     }
     if (!white) {
         // std::string compares as unsigned bytes, a prefix first.
@@ -47,7 +62,7 @@ bool PhoneBookPane::SetListing(Listing listing)
         return false;
     }
     m_state.listing = listing;
-    Fill();
+    Relist();
     return true;
 }
 

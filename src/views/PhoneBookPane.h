@@ -24,12 +24,13 @@ public:
 
     PhoneBookPane(PimDocument& document, FormState& state);
 
-    // Lists the persons of the current listing by name (Yellow Pages: then by company,
-    // byte by byte); afterwards nobody is selected.
+    // Re-reads the phone book and lists the persons of the current listing by name
+    // (Yellow Pages: then by company, byte by byte); afterwards nobody is selected.
     void Fill();
     const std::vector<Row>& Rows() const { return m_rows; }
 
-    // Switches the listing and refills; false when it was already on.
+    // Switches the listing and refills from the phone book as last read; false when it was
+    // already on.
     bool SetListing(Listing listing);
 
     // A left or right click; row is the row under the pointer, -1 for none.
@@ -49,11 +50,19 @@ public:
     const std::array<PersonDetails::Field, 7>& Details() const { return m_details; }
 
 private:
+    struct Entry {
+        Row row;
+        bool white;
+        bool yellow;
+    };
+
+    void Relist();
     int32_t IdAt(int row) const;
     void ShowDetails(int32_t id);
 
     PimDocument& m_document;
     FormState& m_state;
+    std::vector<Entry> m_byName;  // every listed person, in name order
     std::vector<Row> m_rows;
     int32_t m_shownId = -1;
     std::array<PersonDetails::Field, 7> m_details;
