@@ -95,27 +95,50 @@ void FormModel::DoubleClickPhoneBook()
 
 bool FormModel::HandleCommand(int commandId)
 {
+    return HandleTaskCommand(commandId) || HandleAppointmentCommand(commandId) ||
+           HandlePersonCommand(commandId) || HandleOtherCommand(commandId);
+}
+
+void FormModel::OpenEditor(void (RecordEditors::*open)())
+{
+    if (m_editors) {
+        (m_editors->*open)();
+    }
+}
+
+void FormModel::OpenEditor(void (RecordEditors::*open)(int32_t), int32_t id)
+{
+    // An editor opens only for a stored record; Edit never creates one.
+    if (m_editors && id != -1) {
+        (m_editors->*open)(id);
+    }
+}
+
+bool FormModel::HandleTaskCommand(int commandId)
+{
     switch (commandId) {
         case kCmdTaskAdd:
-            if (m_editors) {
-                m_editors->AddTask();
-            }
+            OpenEditor(&RecordEditors::AddTask);
             return true;
         case kCmdTaskDelete:
             m_tasks.Delete();
             return true;
         case kCmdTaskEdit:
-            if (m_editors && m_tasks.EditTarget() != -1) {
-                m_editors->EditTask(m_tasks.EditTarget());
-            }
+            OpenEditor(&RecordEditors::EditTask, m_tasks.EditTarget());
             return true;
         case kCmdTaskComplete:
             m_tasks.Complete();
             return true;
+        default:
+            return false;
+    }
+}
+
+bool FormModel::HandleAppointmentCommand(int commandId)
+{
+    switch (commandId) {
         case kCmdAppointmentAdd:
-            if (m_editors) {
-                m_editors->AddAppointment();
-            }
+            OpenEditor(&RecordEditors::AddAppointment);
             return true;
         case kCmdAppointmentDelete:
             if (m_appointments.Delete()) {
@@ -123,32 +146,38 @@ bool FormModel::HandleCommand(int commandId)
             }
             return true;
         case kCmdAppointmentEdit:
-            if (m_editors && m_appointments.EditTarget() != -1) {
-                m_editors->EditAppointment(m_appointments.EditTarget());
-            }
+            OpenEditor(&RecordEditors::EditAppointment, m_appointments.EditTarget());
             return true;
+        default:
+            return false;
+    }
+}
+
+bool FormModel::HandlePersonCommand(int commandId)
+{
+    switch (commandId) {
         case kCmdPersonAdd:
-            if (m_editors) {
-                m_editors->AddPerson();
-            }
+            OpenEditor(&RecordEditors::AddPerson);
             return true;
         case kCmdPersonDelete:
             m_phoneBook.Delete();
             return true;
         case kCmdPersonEdit:
-            if (m_editors && m_phoneBook.EditTarget() != -1) {
-                m_editors->EditPerson(m_phoneBook.EditTarget());
-            }
+            OpenEditor(&RecordEditors::EditPerson, m_phoneBook.EditTarget());
             return true;
+        default:
+            return false;
+    }
+}
+
+bool FormModel::HandleOtherCommand(int commandId)
+{
+    switch (commandId) {
         case kCmdEditUser:
-            if (m_editors) {
-                m_editors->EditUser();
-            }
+            OpenEditor(&RecordEditors::EditUser);
             return true;
         case kCmdAlarmSound:
-            if (m_editors) {
-                m_editors->ChooseAlarmSound();
-            }
+            OpenEditor(&RecordEditors::ChooseAlarmSound);
             return true;
         default:
             return false;

@@ -76,6 +76,12 @@ public:
 
 private:
     void Notify(unsigned changes);
+    void OpenEditor(void (RecordEditors::*open)());
+    void OpenEditor(void (RecordEditors::*open)(int32_t), int32_t id);
+    bool HandleTaskCommand(int commandId);
+    bool HandleAppointmentCommand(int commandId);
+    bool HandlePersonCommand(int commandId);
+    bool HandleOtherCommand(int commandId);
 
     PimDocument& m_document;
     FormState m_state;
