@@ -38,8 +38,14 @@ public:
         m_titleObserver = std::move(observer);
     }
 
+    // The path a start-up command line names: trimmed, and taken from between double
+    // quotes when it starts with one; empty when it names none.
+    static std::string PathFromCommandLine(const std::string& commandLine);
+
 private:
     void SetWindowTitle();
+    // Lists the document's title as the newest recent file and shows it in the title bar.
+    void RememberTitle();
 
     PimDocument& m_document;
     Prompter& m_prompter;

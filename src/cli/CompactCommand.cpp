@@ -1,0 +1,18 @@
+#include "cli/CompactCommand.h"
+
+#include "cli/DatabaseFiles.h"
+#include "data/PimDatabase.h"
+
+namespace orvane::cli {
+
+int CompactCommand::Run(const std::vector<std::string>& arguments, CliContext& context)
+{
+    PimDatabase db;
+    if (const int status = DatabaseFiles::Load(arguments[0], db, context); status != kSuccess) {
+        return status;
+    }
+    db.Compact();
+    return DatabaseFiles::Save(arguments[0], db, context);
+}
+
+}  // namespace orvane::cli

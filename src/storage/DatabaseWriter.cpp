@@ -1,0 +1,221 @@
+#include "storage/DatabaseWriter.h"
+
+#include <charconv>
+#include <cstring>
+#include <string_view>
+
+#include "data/PimDatabase.h"
+
+namespace orvane {
+
+namespace {
+
+void AppendNumber(std::string& out, int32_t value)
+{
+    char buffer[16];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    out.append(buffer, result.ptr);
+}
+
+const char* Reference(char c)
+{
+    switch (c) {
+        case '"':
+            return "&quot;";
+        case '&':
+            return "&amp;";
+        case '\'':
+            return "&apos;";
+        case '<':
+            return "&lt;";
+        case '>':
+            return "&gt;";
+        default:
+            return nullptr;
+    }
+}
+
+// Copies runs of ordinary bytes in one piece; only the five markup characters change.
+void AppendEscaped(std::string& out, std::string_view text)
+{
+    size_t runStart = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char* reference = Reference(text[i]);
+        if (reference) {
+            out.append(text.data() + runStart, i - runStart);
+            out.append(reference);
+            runStart = i + 1;
+        }
+    }
+    out.append(text.data() + runStart, text.size() - runStart);
+}
+
+// Appends ` Name="` value `"` for the attribute forms.
+void AppendText(std::string& out, std::string_view name, const std::string& value)
+{
+    out += ' ';
+    out.append(name);
+    out.append("=\"");
+    AppendEscaped(out, value);
+    out += '"';
+}
+
+void AppendInt(std::string& out, std::string_view name, int32_t value)
+{
+    out += ' ';
+    out.append(name);
+    out.append("=\"");
+    AppendNumber(out, value);
+    out += '"';
+}
+
+int32_t TodayValue()
+{
+    return PimDateTime::Today().ToTimeValue();
+}
+
+void AppendTask(std::string& out, const Task& task)
+{
+    out.append("\t\t<Task ID=\"");
+    AppendNumber(out, task.ID);
+    out += '"';
+    AppendText(out, "Description", task.Description);
+    AppendInt(out, "Priority", task.Priority);
+    int32_t due = task.DueDate.ToTimeValue();
+    if (due == -1) {
+        due = TodayValue();
+    }
+    AppendInt(out, "DueDate", due);
+    int32_t done = 0;
+    if (task.Priority == kPriorityDone) {
+        done = task.DoneDate.ToTimeValue();
+        if (done == -1) {
+            done = TodayValue();
+        }
+    }
+    AppendInt(out, "DoneDate", done);
+    out.append(" />\n");
+}
+
+void AppendPerson(std::string& out, const Person& p)
+{
+    out.append("\t\t<Person ID=\"");
+    AppendNumber(out, p.ID);
+    out += '"';
+    AppendText(out, "FName", p.FName);
+    AppendText(out, "LName", p.LName);
+    AppendText(out, "RName", p.RName);
+    AppendText(out, "Company", p.Company);
+    AppendText(out, "Position", p.Position);
+    AppendText(out, "Addr1", p.Addr1);
+    AppendText(out, "Addr2", p.Addr2);
+    AppendText(out, "City", p.City);
+    AppendText(out, "State", p.State);
+    AppendText(out, "Zip", p.Zip);
+    AppendInt(out, "YellowPages", p.YellowPages);
+    AppendInt(out, "WhitePages", p.WhitePages);
+    AppendText(out, "Notes", p.Notes);
+    AppendText(out, "HmPhone", p.HmPhone);
+    AppendText(out, "WkPhone", p.WkPhone);
+    AppendText(out, "WkExt", p.WkExt);
+    AppendText(out, "Fax", p.Fax);
+    AppendText(out, "CelPhone", p.CelPhone);
+    AppendText(out, "Pager", p.Pager);
+    AppendText(out, "EMail", p.EMail);
+    AppendText(out, "WebPage", p.WebPage);
+    out.append(" />\n");
+}
+
+void AppendAppointment(std::string& out, const Appointment& a)
+{
+    out.append("\t\t<Appointment ID=\"");
+    AppendNumber(out, a.ID);
+    out += '"';
+    AppendText(out, "Description", a.Description);
+    AppendInt(out, "DueDate", a.DueDate.ToTimeValue());
+    AppendInt(out, "StartTime", a.StartTime.ToTimeValue());
+    AppendInt(out, "EndTime", a.EndTime.ToTimeValue());
+    AppendInt(out, "Alarm", a.Alarm ? 1 : 0);
+    AppendInt(out, "AlarmTime", a.Alarm ? a.AlarmTime.ToTimeValue() : 0);
+    AppendInt(out, "Done", a.Done ? 1 : 0);
+    out.append(" />\n");
+}
+
+template <class R, class AppendRecord>
+void AppendCollection(std::string& out, std::string_view name, const RecordCollection<R>& records,
+                      AppendRecord appendRecord)
+{
+    out.append("\t<");
+    out.append(name);
+    out.append(" LastID=\"");
+    AppendNumber(out, records.LastID());
+    out.append("\">\n");
+    for (const auto& entry : records) {
+        appendRecord(out, entry.second);
+    }
+    out.append("\t</");
+    out.append(name);
+    out.append(">\n");
+}
+
+void AppendUser(std::string& out, const User& u)
+{
+    out.append("\t<User ");
+    AppendText(out, "FName", u.FName);
+    AppendText(out, "LName", u.LName);
+    AppendText(out, "Company", u.Company);
+    AppendText(out, "Position", u.Position);
+    AppendText(out, "Addr1", u.Addr1);
+    AppendText(out, "Addr2", u.Addr2);
+    AppendText(out, "City", u.City);
+    AppendText(out, "State", u.State);
+    AppendText(out, "Zip", u.Zip);
+    out.append(" />\n");
+}
+
+size_t TextSize(const Person& p)
+{
+    return p.FName.size() + p.LName.size() + p.RName.size() + p.Company.size() + p.Position.size() +
+           p.Addr1.size() + p.Addr2.size() + p.City.size() + p.State.size() + p.Zip.size() +
+           p.Notes.size() + p.HmPhone.size() + p.WkPhone.size() + p.WkExt.size() + p.Fax.size() +
+           p.CelPhone.size() + p.Pager.size() + p.EMail.size() + p.WebPage.size();
+}
+
+// Fixed overhead per line plus the texts, with a little room for references.
+size_t EstimateSize(const PimDatabase& db)
+{
+    size_t size = 512;
+    for (const auto& entry : db.Tasks()) {
+        size += 100 + entry.second.Description.size();
+    }
+    for (const auto& entry : db.Persons()) {
+        size += 330 + TextSize(entry.second);
+    }
+    for (const auto& entry : db.Appointments()) {
+        size += 150 + entry.second.Description.size();
+    }
+    return size + size / 32;
+}
+
+}  // namespace
+
+std::string DatabaseWriter::BuildText(const PimDatabase& database)
+{
+    std::string text;
+    AppendText(text, database);
+    return text;
+}
+
+void DatabaseWriter::AppendText(std::string& out, const PimDatabase& database)
+{
+    out.reserve(out.size() + EstimateSize(database));
+    out.append("<?xml version=\"1.0\"?>\n");
+    out.append("<Pim Version=\"1\">\n");
+    AppendCollection(out, "Tasks", database.Tasks(), AppendTask);
+    AppendCollection(out, "Persons", database.Persons(), AppendPerson);
+    AppendCollection(out, "Appointments", database.Appointments(), AppendAppointment);
+    AppendUser(out, database.GetUser());
+    out.append("</Pim>\n");
+}
+
+}  // namespace orvane

@@ -1,0 +1,98 @@
+#include <gtest/gtest.h>
+
+#include "data/PimDatabase.h"
+#include "storage/DatabaseWriter.h"
+#include "storage/StorageTestSupport.h"
+#include "support/TestEnvironment.h"
+
+namespace orvane {
+namespace {
+
+using test::At;
+
+std::string Golden(const std::string& name)
+{
+    return test::ReadFileBytes(test::DataPath("writer/" + name));
+}
+
+TEST(DatabaseWriter, EmptyDatabase)
+{
+    test::ScopedClock clock(2024, 3, 10, 15, 30);
+    EXPECT_EQ(DatabaseWriter::BuildText(PimDatabase()), Golden("empty.pgr"));
+}
+
+TEST(DatabaseWriter, EscapesOnlyTheFiveMarkupCharacters)
+{
+    test::ScopedClock clock(2024, 3, 10, 15, 30);
+    PimDatabase db;
+    Person p;
+    p.ID = 7;
+    p.FName = "Jos\xe9";
+    p.LName = "O'Neil";
+    p.RName = p.GetDisplayName();
+    p.Company = "Smith & Sons";
+    p.YellowPages = 1;
+    p.Notes = "Line one\nsays \"hi\" & 'bye' <b>\tx\r\n";
+    p.EMail = "a@b.example";
+    db.Persons().Insert(p);
+    db.Persons().SetLastID(9);
+    db.GetUser().FName = "<me>";
+    EXPECT_EQ(DatabaseWriter::BuildText(db), Golden("escaping.pgr"));
+}
+
+TEST(DatabaseWriter, TaskDatesFallBackToTodayAndDoneDateNeedsCompletion)
+{
+    test::ScopedClock clock(2024, 3, 10, 15, 30);
+    PimDatabase db;
+    Task done;
+    done.Description = "Done, no date";
+    done.Priority = kPriorityDone;
+    done.DueDate = At(2024, 3, 9);
+    done.ID = 1;
+    Task open;
+    open.Description = "Open, with a date";
+    open.Priority = kPriorityMedium;
+    open.DueDate = At(2024, 3, 12);
+    open.DoneDate = At(2024, 3, 1);
+    open.ID = 2;
+    Task old;
+    old.Description = "Before 1970";
+    old.Priority = kPriorityLow;
+    old.DueDate = At(1969, 7, 20);
+    old.ID = 5;
+    // Added out of order: the file lists them by ID.
+    db.Tasks().Insert(old);
+    db.Tasks().Insert(open);
+    db.Tasks().Insert(done);
+    db.Tasks().SetLastID(5);
+    EXPECT_EQ(DatabaseWriter::BuildText(db), Golden("tasks.pgr"));
+}
+
+TEST(DatabaseWriter, AppointmentDatesBefore1970AndTheAlarmTime)
+{
+    test::ScopedClock clock(2024, 3, 10, 15, 30);
+    PimDatabase db;
+    Appointment moon;
+    moon.ID = 3;
+    moon.Description = "Moon landing party";
+    moon.DueDate = At(1969, 7, 20);
+    moon.StartTime = At(1969, 7, 20, 20, 17);
+    moon.EndTime = At(1970, 1, 1, 10);
+    moon.AlarmTime = At(1969, 7, 20, 20);  // no alarm: written as 0
+    Appointment summer;
+    summer.ID = 4;
+    summer.Description = "Summer";
+    summer.DueDate = At(2024, 7, 4);
+    summer.StartTime = At(2024, 7, 4, 9, 30);
+    summer.EndTime = At(2024, 7, 4, 10, 45);
+    summer.Alarm = true;
+    summer.AlarmTime = At(2024, 7, 4, 9, 15);
+    summer.Done = true;
+    db.Appointments().Insert(summer);
+    db.Appointments().Insert(moon);
+    db.Appointments().SetLastID(-2);
+    EXPECT_EQ(DatabaseWriter::BuildText(db), Golden("appointments.pgr"));
+}
+
+}  // namespace
+}  // namespace orvane
