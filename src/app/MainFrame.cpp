@@ -44,14 +44,21 @@ const char* ToolbarIconName(int commandId)
 }  // namespace
 
 MainFrame::MainFrame(Prompter& prompter, SettingsStore& settings, QWidget* parent)
-    : QMainWindow(parent), m_prompter(prompter), m_settings(settings)
+    : QMainWindow(parent),
+      m_prompter(prompter),
+      m_settings(settings),
+      m_recentFiles("(Empty)"),
+      m_commands(m_document, m_prompter, m_recentFiles, m_settings)
 {
     setContextMenuPolicy(Qt::NoContextMenu);
     setWindowIcon(QIcon(IconLibrary::PicturePath()));
     BuildMenus();
     BuildToolBars();
     BuildStatusBar();
-    RebuildRecentMenu();
+    m_recentFiles.SetMenuObserver([this] { RebuildRecentMenu(); });
+    m_recentFiles.ReadFromSettings(m_settings);
+    m_recentFiles.UpdateMenu();
+    m_commands.SetTitleObserver([this](const std::string& title) { ShowTitle(title); });
 
     m_form = new MainForm(m_document, this);
     m_form->SetPaneMenus(TopMenu(tr("&Tasks")), TopMenu(tr("&Appointments")),
@@ -63,7 +70,7 @@ MainFrame::MainFrame(Prompter& prompter, SettingsStore& settings, QWidget* paren
     adjustSize();
     resize(sizeHint());
     setMinimumSize(size());
-    SetTitle(m_document.GetTitle());
+    ShowTitle(m_commands.WindowTitle());
 
     connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, this,
             &MainFrame::UpdateCommandStates);
@@ -194,9 +201,14 @@ void MainFrame::RebuildRecentMenu()
         return;
     }
     m_recentMenu->clear();
-    QAction* empty = m_recentMenu->addAction(tr("(Empty)"));
-    empty->setProperty("commandId", static_cast<int>(kCmdRecentFirst));
-    empty->setEnabled(false);
+    for (const RecentFileList::MenuItem& item : m_recentFiles.MenuItems()) {
+        QAction* action = m_recentMenu->addAction(DisplayText::ToDisplay(item.text));
+        const int id = item.commandId;
+        action->setProperty("commandId", id);
+        action->setEnabled(item.enabled);
+        action->setStatusTip(DisplayText::ToDisplay(CommandTable::StatusText(id)));
+        connect(action, &QAction::triggered, this, [this, id] { RunCommand(id); });
+    }
 }
 
 QAction* MainFrame::Action(int commandId) const
@@ -211,9 +223,9 @@ QMenu* MainFrame::TopMenu(const QString& title) const
     return it == m_topMenus.end() ? nullptr : it->second;
 }
 
-void MainFrame::SetTitle(const std::string& title)
+void MainFrame::ShowTitle(const std::string& title)
 {
-    setWindowTitle(DisplayText::ToDisplay("Orvane! [" + title + "]"));
+    setWindowTitle(DisplayText::ToDisplay(title));
 }
 
 void MainFrame::SetCommandHandler(int commandId, std::function<void()> handler)
@@ -234,8 +246,38 @@ void MainFrame::RunCommand(int commandId)
     UpdateCommandStates();
 }
 
+bool MainFrame::RunFileCommand(int commandId)
+{
+    if (commandId >= kCmdRecentFirst && commandId <= kCmdRecentLast) {
+        m_commands.OpenRecent(commandId);
+        return true;
+    }
+    switch (commandId) {
+        case kCmdNew:
+            m_commands.New();
+            return true;
+        case kCmdOpen:
+            m_commands.Open();
+            return true;
+        case kCmdSave:
+            m_commands.Save();
+            return true;
+        case kCmdSaveAs:
+            m_commands.SaveAs();
+            return true;
+        case kCmdCompact:
+            m_commands.Compact();
+            return true;
+        default:
+            return false;
+    }
+}
+
 bool MainFrame::RunFrameCommand(int commandId)
 {
+    if (RunFileCommand(commandId)) {
+        return true;
+    }
     switch (commandId) {
         case kCmdExit:
             close();
@@ -292,12 +334,16 @@ void MainFrame::UpdateCommandStates()
 
 void MainFrame::OpenFromCommandLine(const std::string& argument)
 {
-    (void)argument;
+    m_commands.OpenFromCommandLine(argument);
 }
 
 void MainFrame::closeEvent(QCloseEvent* event)
 {
-    event->accept();
+    if (m_commands.CanClose()) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
 }
 
 }  // namespace orvane

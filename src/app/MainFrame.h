@@ -7,6 +7,8 @@
 #include "app/CommandStates.h"
 #include "app/CommandTable.h"
 #include "data/PimDocument.h"
+#include "storage/DocumentCommands.h"
+#include "storage/RecentFileList.h"
 
 class QLabel;
 class QMenu;
@@ -33,6 +35,8 @@ public:
     QToolBar* MainToolBar() const { return m_mainToolBar; }
     QToolBar* PreviewToolBar() const { return m_previewToolBar; }
     QMenu* TopMenu(const QString& title) const;
+    QMenu* RecentMenu() const { return m_recentMenu; }
+    const RecentFileList& RecentFiles() const { return m_recentFiles; }
 
     // Carries out a command as if its menu item had been chosen.
     void RunCommand(int commandId);
@@ -55,13 +59,16 @@ private:
     void BuildToolBars();
     void BuildStatusBar();
     void RebuildRecentMenu();
-    void SetTitle(const std::string& title);
+    void ShowTitle(const std::string& title);
     bool RunFrameCommand(int commandId);
+    bool RunFileCommand(int commandId);
     void ToggleBar(QWidget* bar);
 
     Prompter& m_prompter;
     SettingsStore& m_settings;
     PimDocument m_document;
+    RecentFileList m_recentFiles;
+    DocumentCommands m_commands;
     MainForm* m_form = nullptr;
     QToolBar* m_mainToolBar = nullptr;
     QToolBar* m_previewToolBar = nullptr;

@@ -151,6 +151,7 @@ QWidget* MainForm::BuildDetails()
             control = button;
         }
         control->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+        control->setMinimumWidth(DuX(124));
         grid->addWidget(Tag(control, row.controlId), line++, 1);
         m_detailControls[row.controlId] = control;
     }
@@ -218,9 +219,10 @@ void MainForm::BuildModels()
         },
         this);
     m_appointmentList->setModel(m_appointmentModel);
-    const int timeWidth =
-        m_appointmentList->fontMetrics().horizontalAdvance(QStringLiteral("00:00 AM-00:00 AM  ")) +
-        16 + m_appointmentList->iconSize().width();
+    // The sample range plus room for the alarm icon and the cell's own margins.
+    const QFontMetrics metrics = m_appointmentList->fontMetrics();
+    const int timeWidth = metrics.horizontalAdvance(QStringLiteral("00:00 AM-00:00 AM  ")) + 16 +
+                          m_appointmentList->iconSize().width() + metrics.averageCharWidth() * 2;
     m_appointmentList->SetColumnFit([timeWidth](int width) {
         return QVector<int>{timeWidth, width - timeWidth};
     });

@@ -1,8 +1,7 @@
-// Saves a picture of the main window with a few records, a day picked and a person
-// clicked: for looking at the window by eye (not a test).
+// Saves a picture of the main window with a few records (or the database file named after
+// the picture's path) and the first person clicked: for looking at the window by eye.
 #include <QApplication>
 #include <QTest>
-#include <QTimer>
 
 #include "SampleData.h"
 #include "app/MainFrame.h"
@@ -14,18 +13,12 @@
 using namespace orvane;
 using namespace orvane::test;
 
-int main(int argc, char** argv)
+namespace {
+
+void AddSample(PimDocument& document)
 {
-    QApplication app(argc, argv);
-    if (argc < 2) {
-        return 2;
-    }
-    ScriptedPrompter prompter;
-    MemorySettingsStore settings;
-    MainFrame frame(prompter, settings);
-    PimDatabase& db = frame.Document().Database();
+    PimDatabase& db = document.Database();
     const PimDateTime today = PimDateTime::Today();
-    const int y = today.GetYear(), m = today.GetMonth(), d = today.GetDay();
     Person anna = MakePerson("Anna", "Berg", "Berg & Sons", true, true);
     anna.HmPhone = "555-0101";
     anna.WkPhone = "555-0199";
@@ -38,12 +31,30 @@ int main(int argc, char** argv)
     db.Persons().Add(MakePerson("Eva", "Ortiz", "Meridian Health", true, true));
     db.Tasks().Add(MakeTask("Renew passport", today, kPriorityHigh));
     db.Tasks().Add(MakeTask("Call the plumber about the leak", today, kPriorityMedium));
-    db.Tasks().Add(MakeTask("Order birthday cake", Day(y, m, d), kPriorityLow));
+    db.Tasks().Add(MakeTask("Order birthday cake", today, kPriorityLow));
     db.Tasks().Add(MakeTask("File expense report", today, kPriorityDone));
     db.Appointments().Add(MakeAppointment("Dentist", today, 14, 0, true));
     db.Appointments().Add(MakeAppointment("Team stand-up", today, 9, 30));
     db.Appointments().Add(MakeAppointment("Lunch with Carl", today, 12, 15));
-    frame.Form()->Model().RefillAll();
+    document.SetModified(false, true);
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    if (argc < 2) {
+        return 2;
+    }
+    ScriptedPrompter prompter;
+    MemorySettingsStore settings;
+    MainFrame frame(prompter, settings);
+    if (argc > 2) {
+        frame.OpenFromCommandLine(argv[2]);
+    } else {
+        AddSample(frame.Document());
+    }
     frame.show();
     QTest::qWait(200);
     PaneListView* list = frame.Form()->List(PaneList::PhoneBook);
