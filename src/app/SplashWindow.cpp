@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPainter>
 #include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -59,8 +60,19 @@ SplashWindow::SplashWindow(QWidget* parent)
     layout->addSpacing(unitX * 2);
     layout->addLayout(texts, 1);
     setMinimumSize(379 * unitX / 4, 126 * unitY / 8);
-    setStyleSheet(QStringLiteral("SplashWindow { background: palette(base); }"));
+    QPalette light = palette();
+    light.setColor(QPalette::Window, light.color(QPalette::Base));
+    setPalette(light);
     setAutoFillBackground(true);
+}
+
+void SplashWindow::paintEvent(QPaintEvent* event)
+{
+    QWidget::paintEvent(event);
+    // A frameless window needs an edge of its own.
+    QPainter painter(this);
+    painter.setPen(palette().color(QPalette::Mid));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
 void SplashWindow::ShowFor(int milliseconds)

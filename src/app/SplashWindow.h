@@ -13,6 +13,9 @@ public:
 
     // Shows the window and keeps it up for the given time, then closes it.
     void ShowFor(int milliseconds);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
 };
 
 }  // namespace orvane

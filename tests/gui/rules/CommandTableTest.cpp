@@ -49,15 +49,5 @@ TEST(CommandTable, StringsSplitAtTheNewline)
     EXPECT_EQ(CommandTable::ReadyText(), "Ready");
 }
 
-TEST(CommandTable, MenusInOrder)
-{
-    std::vector<std::string> titles;
-    for (const CommandTable::MenuEntry& menu : CommandTable::MenuBar()) {
-        titles.push_back(menu.text);
-    }
-    EXPECT_EQ(titles, (std::vector<std::string>{"&File", "&Tasks", "&Phone Book", "&Appointments",
-                                                "&Edit", "&Report", "&View", "&Help"}));
-}
-
 }  // namespace
 }  // namespace orvane
