@@ -19,12 +19,14 @@ build: configure
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
+# Starts the window on a demo database made fresh in the build folder.
 run: build
-	@echo "The window arrives with the main window work; nothing to start yet."
+	$(BUILD)/src/cli/orvane-cli demo $(BUILD)/demo.pgr
+	$(BUILD)/src/app/orvane $(BUILD)/demo.pgr
 
 bench: deps
 	cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DORVANE_BUILD_BENCH=ON \
-	      -DORVANE_BUILD_TESTS=OFF -DORVANE_BUILD_GUI=OFF >/dev/null
+	      -DORVANE_BUILD_TESTS=OFF >/dev/null
 	cmake --build build-bench -j $(JOBS)
 	@for b in build-bench/bench/bench_*; do [ -x "$$b" ] && "$$b"; done; true
 

@@ -1,0 +1,349 @@
+#include "app/MainFrame.h"
+
+#include <QAbstractEventDispatcher>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QToolBar>
+
+#include "app/AboutDialog.h"
+#include "platform/Prompter.h"
+#include "views/CommandIds.h"
+#include "views/DisplayText.h"
+#include "views/IconLibrary.h"
+#include "views/MainForm.h"
+
+namespace orvane {
+
+namespace {
+
+const char* ToolbarIconName(int commandId)
+{
+    switch (commandId) {
+        case kCmdNew:
+            return "new";
+        case kCmdOpen:
+            return "open";
+        case kCmdSave:
+            return "save";
+        case kCmdPrintPreview:
+            return "preview";
+        case kCmdPrint:
+            return "print";
+        case kCmdAbout:
+            return "about";
+        case kCmdContextHelp:
+            return "help";
+        default:
+            return nullptr;
+    }
+}
+
+}  // namespace
+
+MainFrame::MainFrame(Prompter& prompter, SettingsStore& settings, QWidget* parent)
+    : QMainWindow(parent),
+      m_prompter(prompter),
+      m_settings(settings),
+      m_recentFiles("(Empty)"),
+      m_commands(m_document, m_prompter, m_recentFiles, m_settings)
+{
+    setContextMenuPolicy(Qt::NoContextMenu);
+    setWindowIcon(QIcon(IconLibrary::PicturePath()));
+    BuildMenus();
+    BuildToolBars();
+    BuildStatusBar();
+    m_recentFiles.SetMenuObserver([this] { RebuildRecentMenu(); });
+    m_recentFiles.ReadFromSettings(m_settings);
+    m_recentFiles.UpdateMenu();
+    m_commands.SetTitleObserver([this](const std::string& title) { ShowTitle(title); });
+
+    m_form = new MainForm(m_document, this);
+    m_form->SetPaneMenus(TopMenu(tr("&Tasks")), TopMenu(tr("&Appointments")),
+                         TopMenu(tr("&Phone Book")));
+    setCentralWidget(m_form);
+    connect(m_form, &MainForm::stateChanged, this, &MainFrame::UpdateCommandStates);
+
+    // Just large enough for the form's designed size, and never smaller.
+    adjustSize();
+    resize(sizeHint());
+    setMinimumSize(size());
+    ShowTitle(m_commands.WindowTitle());
+
+    connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, this,
+            &MainFrame::UpdateCommandStates);
+    UpdateCommandStates();
+}
+
+MainFrame::~MainFrame()
+{
+    // The form detaches from the document before the document goes.
+    delete m_form;
+    m_form = nullptr;
+}
+
+QAction* MainFrame::MakeAction(int commandId, const QString& text)
+{
+    auto* action = new QAction(text, this);
+    action->setProperty("commandId", commandId);
+    action->setStatusTip(DisplayText::ToDisplay(CommandTable::StatusText(commandId)));
+    const QString tip = DisplayText::ToDisplay(CommandTable::Tooltip(commandId));
+    action->setToolTip(tip.isEmpty() ? QString(text).remove(QLatin1Char('&')) : tip);
+    if (const char* icon = ToolbarIconName(commandId)) {
+        action->setIcon(IconLibrary::Toolbar(QString::fromLatin1(icon)));
+    }
+    connect(action, &QAction::triggered, this, [this, commandId] { RunCommand(commandId); });
+    m_actions[commandId] = action;
+    return action;
+}
+
+QMenu* MainFrame::BuildMenu(const CommandTable::MenuEntry& entry, QWidget* parent)
+{
+    using Kind = CommandTable::MenuEntry::Kind;
+    auto* menu = new QMenu(tr(entry.text.c_str()), parent);
+    for (const CommandTable::MenuEntry& child : entry.children) {
+        if (child.kind == Kind::Separator) {
+            menu->addSeparator();
+        } else if (child.kind == Kind::Submenu) {
+            QMenu* sub = BuildMenu(child, menu);
+            menu->addMenu(sub);
+            if (child.children.size() == 1 && child.children[0].id == kCmdRecentFirst) {
+                m_recentMenu = sub;
+            }
+        } else if (child.id == kCmdRecentFirst) {
+            // The recent-file items are rebuilt from the list.
+        } else {
+            QAction* action = MakeAction(child.id, tr(child.text.c_str()));
+            if (!child.shortcut.empty()) {
+                action->setShortcut(QKeySequence(QString::fromStdString(child.shortcut)));
+            }
+            menu->addAction(action);
+        }
+    }
+    return menu;
+}
+
+void MainFrame::BuildMenus()
+{
+    for (const CommandTable::MenuEntry& top : CommandTable::MenuBar()) {
+        QMenu* menu = BuildMenu(top, menuBar());
+        menuBar()->addMenu(menu);
+        m_topMenus[QString::fromStdString(top.text)] = menu;
+    }
+    for (const CommandTable::KeyBinding& key : CommandTable::ExtraKeys()) {
+        QAction* action = m_actions.count(key.id) ? m_actions[key.id] : MakeAction(key.id, {});
+        QList<QKeySequence> keys = action->shortcuts();
+        keys << QKeySequence(QString::fromStdString(key.shortcut));
+        action->setShortcuts(keys);
+        addAction(action);
+    }
+    Action(kCmdViewToolbar)->setCheckable(true);
+    Action(kCmdViewStatusBar)->setCheckable(true);
+    const int reports[] = {kCmdReportDailyPlan, kCmdReportDailyTasks, kCmdReportDailyAppointments,
+                           kCmdReportEnvelopes, kCmdReportAddressBook};
+    for (int id : reports) {
+        Action(id)->setCheckable(true);
+    }
+}
+
+void MainFrame::BuildToolBars()
+{
+    m_mainToolBar = addToolBar(tr("Toolbar"));
+    m_mainToolBar->setObjectName(QStringLiteral("mainToolBar"));
+    m_mainToolBar->setMovable(false);
+    m_mainToolBar->setIconSize(QSize(20, 20));
+    const int buttons[] = {kCmdNew, kCmdOpen,  kCmdSave,       0, kCmdPrintPreview, kCmdPrint,
+                           0,       kCmdAbout, kCmdContextHelp};
+    for (int id : buttons) {
+        if (id == 0) {
+            m_mainToolBar->addSeparator();
+        } else {
+            QAction* action = m_actions.count(id) ? m_actions[id] : MakeAction(id, tr("Help"));
+            m_mainToolBar->addAction(action);
+        }
+    }
+
+    m_previewToolBar = addToolBar(tr("Preview"));
+    m_previewToolBar->setObjectName(QStringLiteral("previewToolBar"));
+    m_previewToolBar->setMovable(false);
+    m_previewToolBar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    const std::pair<int, const char*> previewButtons[] = {{kCmdPreviewPrevious, "&Prev Page"},
+                                                          {kCmdPreviewNext, "&Next Page"},
+                                                          {0, nullptr},
+                                                          {kCmdPrint, nullptr},
+                                                          {kCmdPageSetup, nullptr},
+                                                          {0, nullptr},
+                                                          {kCmdZoomIn, "Zoom &In"},
+                                                          {kCmdZoomOut, "Zoom &Out"},
+                                                          {0, nullptr},
+                                                          {kCmdPreviewClose, "&Close"}};
+    for (const auto& [id, text] : previewButtons) {
+        if (id == 0) {
+            m_previewToolBar->addSeparator();
+        } else {
+            m_previewToolBar->addAction(text ? MakeAction(id, tr(text)) : Action(id));
+        }
+    }
+    m_previewToolBar->hide();
+}
+
+void MainFrame::BuildStatusBar()
+{
+    m_ready = new QLabel(DisplayText::ToDisplay(CommandTable::ReadyText()), this);
+    statusBar()->addWidget(m_ready, 1);
+}
+
+void MainFrame::RebuildRecentMenu()
+{
+    if (m_recentMenu == nullptr) {
+        return;
+    }
+    m_recentMenu->clear();
+    for (const RecentFileList::MenuItem& item : m_recentFiles.MenuItems()) {
+        QAction* action = m_recentMenu->addAction(DisplayText::ToDisplay(item.text));
+        const int id = item.commandId;
+        action->setProperty("commandId", id);
+        action->setEnabled(item.enabled);
+        action->setStatusTip(DisplayText::ToDisplay(CommandTable::StatusText(id)));
+        connect(action, &QAction::triggered, this, [this, id] { RunCommand(id); });
+    }
+}
+
+QAction* MainFrame::Action(int commandId) const
+{
+    const auto it = m_actions.find(commandId);
+    return it == m_actions.end() ? nullptr : it->second;
+}
+
+QMenu* MainFrame::TopMenu(const QString& title) const
+{
+    const auto it = m_topMenus.find(title);
+    return it == m_topMenus.end() ? nullptr : it->second;
+}
+
+void MainFrame::ShowTitle(const std::string& title)
+{
+    setWindowTitle(DisplayText::ToDisplay(title));
+}
+
+void MainFrame::SetCommandHandler(int commandId, std::function<void()> handler)
+{
+    m_handlers[commandId] = std::move(handler);
+}
+
+void MainFrame::RunCommand(int commandId)
+{
+    if (!RunFrameCommand(commandId)) {
+        const auto handler = m_handlers.find(commandId);
+        if (handler != m_handlers.end()) {
+            handler->second();
+        } else {
+            m_form->HandleCommand(commandId);
+        }
+    }
+    UpdateCommandStates();
+}
+
+bool MainFrame::RunFileCommand(int commandId)
+{
+    if (commandId >= kCmdRecentFirst && commandId <= kCmdRecentLast) {
+        m_commands.OpenRecent(commandId);
+        return true;
+    }
+    switch (commandId) {
+        case kCmdNew:
+            m_commands.New();
+            return true;
+        case kCmdOpen:
+            m_commands.Open();
+            return true;
+        case kCmdSave:
+            m_commands.Save();
+            return true;
+        case kCmdSaveAs:
+            m_commands.SaveAs();
+            return true;
+        case kCmdCompact:
+            m_commands.Compact();
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool MainFrame::RunFrameCommand(int commandId)
+{
+    if (RunFileCommand(commandId)) {
+        return true;
+    }
+    switch (commandId) {
+        case kCmdExit:
+            close();
+            return true;
+        case kCmdViewToolbar:
+            ToggleBar(m_mainToolBar);
+            return true;
+        case kCmdViewStatusBar:
+            ToggleBar(statusBar());
+            return true;
+        case kCmdAbout: {
+            AboutDialog about(QApplication::activeWindow() ? QApplication::activeWindow() : this);
+            about.exec();
+            return true;
+        }
+        default:
+            return false;
+    }
+}
+
+void MainFrame::ToggleBar(QWidget* bar)
+{
+    bar->setVisible(bar->isHidden());
+}
+
+CommandStates::Input MainFrame::CurrentState() const
+{
+    CommandStates::Input input;
+    const PimDatabase& database = m_document.Database();
+    input.modified = m_document.Modified();
+    input.persons = database.Persons().Count();
+    input.tasks = database.Tasks().Count();
+    input.appointments = database.Appointments().Count();
+    input.form = m_form->Model().State();
+    input.toolbarVisible = !m_mainToolBar->isHidden();
+    input.statusBarVisible = !statusBar()->isHidden();
+    return input;
+}
+
+void MainFrame::UpdateCommandStates()
+{
+    if (m_form == nullptr) {
+        return;
+    }
+    const CommandStates states = CommandStates::Compute(CurrentState());
+    for (const auto& [id, action] : m_actions) {
+        const CommandStates::State state = states.Of(id);
+        action->setEnabled(state.enabled);
+        if (action->isCheckable()) {
+            action->setChecked(state.checked);
+        }
+    }
+}
+
+void MainFrame::OpenFromCommandLine(const std::string& argument)
+{
+    m_commands.OpenFromCommandLine(argument);
+}
+
+void MainFrame::closeEvent(QCloseEvent* event)
+{
+    if (m_commands.CanClose()) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+}  // namespace orvane

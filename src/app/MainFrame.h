@@ -1,0 +1,82 @@
+#pragma once
+
+#include <QMainWindow>
+#include <functional>
+#include <map>
+
+#include "app/CommandStates.h"
+#include "app/CommandTable.h"
+#include "data/PimDocument.h"
+#include "storage/DocumentCommands.h"
+#include "storage/RecentFileList.h"
+
+class QLabel;
+class QMenu;
+class QToolBar;
+
+namespace orvane {
+
+class MainForm;
+class Prompter;
+class SettingsStore;
+
+// The top-level window: menu bar, main and preview toolbars, status bar and the main form.
+// It owns the one open document, carries out the file, view, help and exit commands and
+// passes every other command to the form.
+class MainFrame : public QMainWindow {
+    Q_OBJECT
+public:
+    MainFrame(Prompter& prompter, SettingsStore& settings, QWidget* parent = nullptr);
+    ~MainFrame() override;
+
+    PimDocument& Document() { return m_document; }
+    MainForm* Form() const { return m_form; }
+    QAction* Action(int commandId) const;
+    QToolBar* MainToolBar() const { return m_mainToolBar; }
+    QToolBar* PreviewToolBar() const { return m_previewToolBar; }
+    QMenu* TopMenu(const QString& title) const;
+    QMenu* RecentMenu() const { return m_recentMenu; }
+    const RecentFileList& RecentFiles() const { return m_recentFiles; }
+
+    // Carries out a command as if its menu item had been chosen.
+    void RunCommand(int commandId);
+    // Lets a later part of the program carry out a command the frame has no handler for.
+    void SetCommandHandler(int commandId, std::function<void()> handler);
+    // Enables, disables and checks every command from the current state.
+    void UpdateCommandStates();
+    CommandStates::Input CurrentState() const;
+
+    // Opens the file named on the command line (empty: nothing).
+    void OpenFromCommandLine(const std::string& argument);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QAction* MakeAction(int commandId, const QString& text);
+    void BuildMenus();
+    QMenu* BuildMenu(const CommandTable::MenuEntry& entry, QWidget* parent);
+    void BuildToolBars();
+    void BuildStatusBar();
+    void RebuildRecentMenu();
+    void ShowTitle(const std::string& title);
+    bool RunFrameCommand(int commandId);
+    bool RunFileCommand(int commandId);
+    void ToggleBar(QWidget* bar);
+
+    Prompter& m_prompter;
+    SettingsStore& m_settings;
+    PimDocument m_document;
+    RecentFileList m_recentFiles;
+    DocumentCommands m_commands;
+    MainForm* m_form = nullptr;
+    QToolBar* m_mainToolBar = nullptr;
+    QToolBar* m_previewToolBar = nullptr;
+    QMenu* m_recentMenu = nullptr;
+    QLabel* m_ready = nullptr;
+    std::map<int, QAction*> m_actions;
+    std::map<QString, QMenu*> m_topMenus;
+    std::map<int, std::function<void()>> m_handlers;
+};
+
+}  // namespace orvane

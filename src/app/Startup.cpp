@@ -1,0 +1,66 @@
+#include "app/Startup.h"
+
+#include <QApplication>
+#include <QLocale>
+#include <cstdlib>
+
+#include "app/MainFrame.h"
+#include "app/QtLocaleNames.h"
+#include "app/QtPrompter.h"
+#include "app/QtSettingsStore.h"
+#include "app/SplashWindow.h"
+#include "platform/PictureLocale.h"
+
+namespace orvane {
+
+Startup::Options Startup::ParseArguments(const std::vector<std::string>& arguments,
+                                         const char* noSplashVariable)
+{
+    Options options;
+    if (noSplashVariable && std::string(noSplashVariable) == "1") {
+        options.splash = false;
+    }
+    for (const std::string& argument : arguments) {
+        if (argument == "--no-splash") {
+            options.splash = false;
+        } else if (options.path.empty()) {
+            options.path = argument;
+        }
+    }
+    return options;
+}
+
+int Startup::Run(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("Kestrow"));
+    QApplication::setApplicationName(QStringLiteral("Orvane!"));
+    QApplication::setApplicationVersion(QStringLiteral("1.4"));
+
+    PictureLocale locale(QtLocaleNames::FromQLocale(QLocale::system()));
+    LocaleFormat::SetUserDefault(&locale);
+
+    std::vector<std::string> arguments;
+    for (int i = 1; i < argc; ++i) {
+        arguments.emplace_back(argv[i]);
+    }
+    const Options options = ParseArguments(arguments, std::getenv("ORVANE_NO_SPLASH"));
+
+    QtPrompter prompter;
+    QtSettingsStore settings;
+    int result = 0;
+    {
+        MainFrame frame(prompter, settings);
+        prompter.SetOwner(&frame);
+        if (options.splash) {
+            SplashWindow().ShowFor(3000);
+        }
+        frame.OpenFromCommandLine(options.path);
+        frame.show();
+        result = QApplication::exec();
+    }
+    LocaleFormat::SetUserDefault(nullptr);
+    return result;
+}
+
+}  // namespace orvane

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace orvane {
+
+// The program's start-up: options, the desktop's locale, the window, the splash, the file
+// named on the command line, and the event loop.
+class Startup {
+public:
+    struct Options {
+        bool splash = true;
+        std::string path;  // the first non-option argument, empty for none
+    };
+
+    // "--no-splash" or ORVANE_NO_SPLASH=1 skip the splash (tests, scripted runs).
+    static Options ParseArguments(const std::vector<std::string>& arguments,
+                                  const char* noSplashVariable);
+    static int Run(int argc, char** argv);
+};
+
+}  // namespace orvane

@@ -1,0 +1,35 @@
+#include "views/IconLibrary.h"
+
+#include <array>
+
+namespace orvane {
+
+QIcon IconLibrary::Priority(int priority)
+{
+    static const std::array<QIcon, 4> icons = {
+        QIcon(":/icons/priority-high.svg"), QIcon(":/icons/priority-medium.svg"),
+        QIcon(":/icons/priority-low.svg"), QIcon(":/icons/priority-done.svg")};
+    if (priority < 0 || priority > 3) {
+        return {};
+    }
+    return icons[static_cast<size_t>(priority)];
+}
+
+QIcon IconLibrary::Alarm(bool set)
+{
+    static const QIcon none(":/icons/alarm-none.svg");
+    static const QIcon on(":/icons/alarm-set.svg");
+    return set ? on : none;
+}
+
+QIcon IconLibrary::Toolbar(const QString& name)
+{
+    return QIcon(QStringLiteral(":/icons/%1.svg").arg(name));
+}
+
+QString IconLibrary::PicturePath()
+{
+    return QStringLiteral(":/icons/orvane.svg");
+}
+
+}  // namespace orvane

@@ -1,0 +1,78 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+#include <QTimer>
+#include <memory>
+
+#include "SampleData.h"
+#include "app/MainFrame.h"
+#include "platform/MemorySettingsStore.h"
+#include "platform/ScriptedPrompter.h"
+#include "support/TestEnvironment.h"
+#include "views/MainForm.h"
+#include "views/PaneListView.h"
+
+namespace orvane::test {
+
+// A main window on 10 March 2026, 09:00, with scripted questions and in-memory settings.
+class FrameFixture : public ::testing::Test {
+protected:
+    FrameFixture() : m_clock(2026, 3, 10, 9, 0) {}
+
+    void SetUp() override { m_frame = std::make_unique<MainFrame>(m_prompter, m_settings); }
+    void TearDown() override { m_frame.reset(); }
+
+    MainFrame& Frame() { return *m_frame; }
+    MainForm& Form() { return *m_frame->Form(); }
+    PimDatabase& Db() { return m_frame->Document().Database(); }
+
+    // As after opening a file: records in place, unmodified, every pane refilled.
+    void LoadSample()
+    {
+        const PimDateTime today = Day(2026, 3, 10);
+        Db().Persons().Add(MakePerson("Ann", "Lee", "Lee Co", true, true));
+        Db().Persons().Add(MakePerson("Bo", "Moe", "", true, false));
+        Db().Tasks().Add(MakeTask("first", today));
+        Db().Tasks().Add(MakeTask("second", today, kPriorityLow));
+        Db().Appointments().Add(MakeAppointment("meeting", today, 10, 0, true));
+        m_frame->Document().SetModified(false, true);
+    }
+
+    // Lets the event loop run so that the command states are brought up to date.
+    // (A blocking wait, as the program's event loop does when the queue runs empty.)
+    void Idle()
+    {
+        QEventLoop loop;
+        QTimer::singleShot(5, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+
+    QPoint RowCenter(PaneList list, int row)
+    {
+        PaneListView* view = Form().List(list);
+        return view->visualRect(view->model()->index(row, 0)).center();
+    }
+    void ClickRow(PaneList list, int row, Qt::MouseButton button = Qt::LeftButton)
+    {
+        QTest::mouseClick(Form().List(list)->viewport(), button, {}, RowCenter(list, row));
+    }
+    void ClickBelowRows(PaneList list)
+    {
+        QWidget* viewport = Form().List(list)->viewport();
+        QTest::mouseClick(viewport, Qt::LeftButton, {}, QPoint(5, viewport->height() - 3));
+    }
+    bool Enabled(int commandId) { return Frame().Action(commandId)->isEnabled(); }
+
+    ScopedClock m_clock;
+    ScriptedPrompter m_prompter;
+    MemorySettingsStore m_settings;
+    std::unique_ptr<MainFrame> m_frame;
+};
+
+}  // namespace orvane::test

@@ -1,0 +1,53 @@
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "app/CommandTable.h"
+#include "views/CommandIds.h"
+
+namespace orvane {
+namespace {
+
+void CollectIds(const std::vector<CommandTable::MenuEntry>& entries, std::vector<int>& ids)
+{
+    for (const CommandTable::MenuEntry& entry : entries) {
+        if (entry.kind == CommandTable::MenuEntry::Kind::Command) {
+            ids.push_back(entry.id);
+        }
+        CollectIds(entry.children, ids);
+    }
+}
+
+TEST(CommandTable, EveryCommandHasAStatusTextAndATooltip)
+{
+    std::vector<int> ids;
+    CollectIds(CommandTable::MenuBar(), ids);
+    for (const CommandTable::KeyBinding& key : CommandTable::ExtraKeys()) {
+        ids.push_back(key.id);
+    }
+    ids.push_back(kCmdContextHelp);
+    for (int id : ids) {
+        EXPECT_FALSE(CommandTable::StatusText(id).empty()) << id;
+        if (id != kCmdRecentFirst) {
+            EXPECT_FALSE(CommandTable::Tooltip(id).empty()) << id;
+        }
+    }
+    // Undo, cut, copy and paste have two keys each; no other id appears twice.
+    EXPECT_EQ(std::set<int>(ids.begin(), ids.end()).size() + 4, ids.size());
+}
+
+TEST(CommandTable, StringsSplitAtTheNewline)
+{
+    EXPECT_EQ(CommandTable::StatusText(kCmdTaskAdd), "Add a new task");
+    EXPECT_EQ(CommandTable::StatusText(kCmdPersonAdd), "Add a name to the phone book");
+    EXPECT_EQ(CommandTable::StatusText(kCmdAppointmentEdit), "Edit selected appointment");
+    EXPECT_EQ(CommandTable::StatusText(kCmdCompact), "Remove empty space and old tasks from file");
+    EXPECT_EQ(CommandTable::StatusText(kCmdContextHelp),
+              "Display help for clicked on buttons, menus and windows");
+    EXPECT_EQ(CommandTable::StatusText(kCmdRecentFirst + 3), "Open this document");
+    EXPECT_EQ(CommandTable::Tooltip(kCmdNew), "New");
+    EXPECT_EQ(CommandTable::ReadyText(), "Ready");
+}
+
+}  // namespace
+}  // namespace orvane
