@@ -52,8 +52,7 @@ struct Size {
 
 // A surface the reports draw on: the printer, a preview picture, or a recording for checks.
 // Coordinates are device units with y growing downwards; a text's point is its top left.
-class Canvas
-{
+class Canvas {
 public:
     virtual ~Canvas() = default;
 

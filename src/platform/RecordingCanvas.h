@@ -32,8 +32,7 @@ struct DeviceMetrics {
 // dpiY / 6): cell height c + c / 4, external leading c / 8, average character width c / 2
 // (c * 11 / 20 for weights of 600 and above). A text is as wide as its characters times
 // the average width, and as high as the cell.
-class RecordingCanvas : public Canvas
-{
+class RecordingCanvas : public Canvas {
 public:
     enum class Kind { Text, ClippedText, Line };
 

@@ -10,8 +10,7 @@ namespace orvane {
 
 // The chosen persons' contact details, a block of eight lines each, sorted by display name
 // in the collation of the process's locale (LC_COLLATE).
-class AddressBookReport : public Report
-{
+class AddressBookReport : public Report {
 public:
     static constexpr int kBlockLines = 8;
 

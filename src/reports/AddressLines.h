@@ -6,8 +6,7 @@
 namespace orvane {
 
 // The name and city lines of printed addresses.
-class AddressLines
-{
+class AddressLines {
 public:
     // "Anna Smith"; the last name alone when the first name is blank.
     static std::string NameLine(std::string_view firstName, std::string_view lastName);

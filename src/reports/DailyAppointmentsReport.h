@@ -8,8 +8,7 @@
 namespace orvane {
 
 // The selected day's appointments: start, end and description, one per line.
-class DailyAppointmentsReport : public DailyReport
-{
+class DailyAppointmentsReport : public DailyReport {
 public:
     DailyAppointmentsReport(Canvas& infoCanvas, std::vector<Appointment> appointments);
 

@@ -10,8 +10,7 @@ namespace orvane {
 
 // The selected day's appointments in the left half and its tasks in the right half, each
 // half paged on its own.
-class DailyPlanReport : public DailyReport
-{
+class DailyPlanReport : public DailyReport {
 public:
     DailyPlanReport(Canvas& infoCanvas, std::vector<Appointment> appointments,
                     std::vector<Task> tasks);

@@ -10,8 +10,7 @@ namespace orvane {
 
 // What the three daily reports share: one-line rows, the small size on narrow paper and
 // the column measures of their layout.
-class DailyReport : public Report
-{
+class DailyReport : public Report {
 public:
     using Report::Report;
 

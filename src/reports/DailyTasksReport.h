@@ -8,8 +8,7 @@
 namespace orvane {
 
 // The selected day's tasks: description, priority and due date, one per line.
-class DailyTasksReport : public DailyReport
-{
+class DailyTasksReport : public DailyReport {
 public:
     DailyTasksReport(Canvas& infoCanvas, std::vector<Task> tasks);
 

@@ -12,8 +12,7 @@ namespace orvane {
 // One envelope per chosen person, in ascending ID order: the owner's return address at
 // the top left and the person's address in the middle. No footer, no border; the paper is
 // whatever the printer is set to.
-class EnvelopeReport : public Report
-{
+class EnvelopeReport : public Report {
 public:
     // businessMode adds the company line to both addresses (the phone book shows the
     // Yellow Pages).

@@ -12,8 +12,7 @@ namespace orvane {
 
 // The choices of the "Persons To Include" dialog: the offered persons as list items, the
 // selection, whether OK, Preview and Print may be pressed, and the persons chosen.
-class PersonPickerModel
-{
+class PersonPickerModel {
 public:
     // How the dialog was left with OK.
     enum class Exit { Ok, Preview, Print };

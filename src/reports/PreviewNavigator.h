@@ -6,8 +6,7 @@ namespace orvane {
 
 // The print preview's page and zoom: which page shows, the steps fit, 200, 400 and 800,
 // and which of next, previous, zoom in and zoom out are on offer.
-class PreviewNavigator
-{
+class PreviewNavigator {
 public:
     static constexpr int kZoomSteps[] = {0, 200, 400, 800};  // 0: the page fits the window
 

@@ -11,8 +11,7 @@
 namespace orvane {
 
 // The page sequence of a print job, shared with the preview's single pages.
-class PrintLoop
-{
+class PrintLoop {
 public:
     // Receives "Page %d of %d" before each page is drawn.
     using StatusSink = std::function<void(const std::string&)>;

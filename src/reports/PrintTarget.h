@@ -6,8 +6,7 @@ namespace orvane {
 
 // The device a print job sends its pages to (the printer's document between its start and
 // its end).
-class PrintTarget
-{
+class PrintTarget {
 public:
     virtual ~PrintTarget() = default;
 

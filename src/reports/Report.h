@@ -13,8 +13,7 @@ namespace orvane {
 //
 // The information canvas given at construction must outlive the report; a page canvas is
 // used only while DrawPage runs.
-class Report
-{
+class Report {
 public:
     static constexpr int kDefaultPointSize = 10;
     static constexpr std::string_view kDefaultFace = "Times New Roman";

@@ -11,8 +11,7 @@
 namespace orvane {
 
 // Makes the current report for print and preview.
-class ReportFactory
-{
+class ReportFactory {
 public:
     // The report of the kind from copies of the gathered records, measured on the
     // printer's information canvas (which must outlive it) and set up with the print

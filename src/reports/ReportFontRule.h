@@ -7,8 +7,7 @@ namespace orvane {
 
 // How the report-font dialog's choice becomes the report's face and size. Only face and
 // size are kept; style, weight and effects are not.
-class ReportFontRule
-{
+class ReportFontRule {
 public:
     static constexpr size_t kMaxFaceLength = 31;
 

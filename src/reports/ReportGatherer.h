@@ -9,8 +9,7 @@
 namespace orvane {
 
 // Copies the records the panes list, for the daily report commands.
-class ReportGatherer
-{
+class ReportGatherer {
 public:
     // A row of the appointment pane: its record ID and the text of its description column.
     struct AppointmentRow {

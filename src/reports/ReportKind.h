@@ -15,8 +15,7 @@ enum class ReportKind : int {
 };
 
 // The report commands of the menu and the kinds they choose.
-class ReportKinds
-{
+class ReportKinds {
 public:
     static constexpr int kPhoneBookCommand = 32784;
     static constexpr int kEnvelopesCommand = 32782;

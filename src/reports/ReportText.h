@@ -7,8 +7,7 @@
 namespace orvane {
 
 // The texts the reports and the print loop put on paper and in the status bar.
-class ReportText
-{
+class ReportText {
 public:
     // "Page 3"
     static std::string PageFooter(int pageNumber);

@@ -15,8 +15,7 @@ struct RowRange {
 
 // Splits rows of equal height into pages. A row stays on a page while the y it ends at
 // (where it is drawn) lies above the bottom; otherwise it opens the next page.
-class RowPager
-{
+class RowPager {
 public:
     // firstY is where the first row of every page starts. No rows give no pages. A row
     // taller than the page still gets a page of its own, so the first page may stay empty.

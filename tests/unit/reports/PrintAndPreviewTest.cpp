@@ -15,8 +15,7 @@ namespace {
 using namespace orvane::test;
 
 // A printer document that records its pages and can refuse to finish one.
-class FakeTarget : public PrintTarget
-{
+class FakeTarget : public PrintTarget {
 public:
     explicit FakeTarget(DeviceMetrics metrics = DeviceMetrics::Letter600()) : canvas(metrics) {}
 
