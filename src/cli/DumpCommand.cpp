@@ -4,7 +4,7 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/DatabaseFiles.h"
-#include "cli/TextDecoding.h"
+#include "platform/TextDecoding.h"
 #include "data/PimDatabase.h"
 #include "storage/RecordFields.h"
 
@@ -34,7 +34,7 @@ Json RecordJson(const R& record)
         const std::string name(field.name);
         switch (field.kind) {
             case FieldKind::Text:
-                json[name] = DecodeFieldText(record.*field.text);
+                json[name] = TextDecoding::ToUtf8(record.*field.text);
                 break;
             case FieldKind::Integer:
             case FieldKind::NumberFlag:

@@ -1,6 +1,6 @@
 #include "views/DisplayText.h"
 
-#include "views/TextDecoding.h"
+#include "platform/TextDecoding.h"
 
 namespace orvane {
 

@@ -3,7 +3,7 @@
 #include <cwchar>
 #include <cwctype>
 
-#include "views/TextDecoding.h"
+#include "platform/TextDecoding.h"
 
 namespace orvane {
 

@@ -3,7 +3,6 @@
 #include <sstream>
 
 #include "cli/CliApplication.h"
-#include "cli/TextDecoding.h"
 #include "data/PimDatabase.h"
 #include "platform/ScriptedPrompter.h"
 #include "storage/StorageTestSupport.h"
@@ -175,29 +174,6 @@ TEST_F(Cli, CompactRemovesOldCompletedTasksFromTheFile)
     EXPECT_NE(after.find("Pick up dry cleaning"), std::string::npos);
 }
 
-TEST(TextDecoding, Utf8StaysAndOtherBytesAreWindows1252)
-{
-    struct Case {
-        std::string bytes;
-        std::string text;
-    };
-    const Case cases[] = {
-        {"plain", "plain"},
-        {"Zo\xc3\xab", "Zo\xc3\xab"},
-        {"Jos\xe9", "Jos\xc3\xa9"},
-        {"\x80 \x93x\x94 \x9f", "\xe2\x82\xac \xe2\x80\x9cx\xe2\x80\x9d \xc5\xb8"},
-        {"\x81\x8d", "\xc2\x81\xc2\x8d"},                  // unassigned: their C1 code points
-        {"\xc3\xab\xe9", "\xc3\x83\xc2\xab\xc3\xa9"},      // one bad byte: the whole field
-        {"\xc0\xaf", "\xc3\x80\xc2\xaf"},                  // an overlong form is no UTF-8
-        {"\xed\xa0\x80", "\xc3\xad\xc2\xa0\xe2\x82\xac"},  // nor is a surrogate
-        {"\xf0\x9f\x98\x80", "\xf0\x9f\x98\x80"},
-        {"\xf0\x9f\x98", "\xc3\xb0\xc5\xb8\xcb\x9c"},  // cut short
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(DecodeFieldText(c.bytes), c.text) << c.bytes;
-        EXPECT_TRUE(IsValidUtf8(DecodeFieldText(c.bytes)));
-    }
-}
 
 }  // namespace
 }  // namespace orvane::cli

@@ -1,4 +1,4 @@
-#include "views/TextDecoding.h"
+#include "platform/TextDecoding.h"
 
 #include <array>
 
@@ -58,7 +58,34 @@ long DecodeAt(std::string_view s, size_t& i)
     return value;
 }
 
+void AppendUtf8(std::string& out, char32_t code)
+{
+    if (code < 0x80) {
+        out += static_cast<char>(code);
+    } else if (code < 0x800) {
+        out += static_cast<char>(0xC0 | (code >> 6));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    } else {
+        out += static_cast<char>(0xE0 | (code >> 12));
+        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    }
+}
+
 }  // namespace
+
+std::string TextDecoding::ToUtf8(std::string_view bytes)
+{
+    if (IsValidUtf8(bytes)) {
+        return std::string(bytes);
+    }
+    std::string out;
+    out.reserve(bytes.size() * 2);
+    for (char32_t code : DecodeWindows1252(bytes)) {
+        AppendUtf8(out, code);  // Windows-1252 never goes beyond the basic plane
+    }
+    return out;
+}
 
 bool TextDecoding::IsValidUtf8(std::string_view bytes)
 {

@@ -1,9 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <clocale>
-
-#include "views/NameCollation.h"
-#include "views/TextDecoding.h"
+#include "platform/TextDecoding.h"
 
 namespace orvane {
 namespace {
@@ -36,14 +33,28 @@ TEST(TextDecoding, AnythingElseIsWindows1252)
     }
 }
 
-TEST(NameCollation, IgnoresLetterCase)
+TEST(TextDecoding, ToUtf8KeepsUtf8AndConvertsWindows1252)
 {
-    // The program runs in the user's locale (here C.UTF-8), as the window sets it up.
-    std::setlocale(LC_ALL, "");
-    EXPECT_EQ(NameCollation::Key("ADAMS"), NameCollation::Key("adams"));
-    EXPECT_LT(NameCollation::Key("adams"), NameCollation::Key("Baker"));
-    EXPECT_LT(NameCollation::Key(""), NameCollation::Key("A"));
-    EXPECT_EQ(NameCollation::Key("\xC9mile"), NameCollation::Key("\xC3\xA9MILE"));
+    struct Case {
+        std::string bytes;
+        std::string text;
+    };
+    const Case cases[] = {
+        {"plain", "plain"},
+        {"Zo\xc3\xab", "Zo\xc3\xab"},
+        {"Jos\xe9", "Jos\xc3\xa9"},
+        {"\x80 \x93x\x94 \x9f", "\xe2\x82\xac \xe2\x80\x9cx\xe2\x80\x9d \xc5\xb8"},
+        {"\x81\x8d", "\xc2\x81\xc2\x8d"},                  // unassigned: their C1 code points
+        {"\xc3\xab\xe9", "\xc3\x83\xc2\xab\xc3\xa9"},      // one bad byte: the whole field
+        {"\xc0\xaf", "\xc3\x80\xc2\xaf"},                  // an overlong form is no UTF-8
+        {"\xed\xa0\x80", "\xc3\xad\xc2\xa0\xe2\x82\xac"},  // nor is a surrogate
+        {"\xf0\x9f\x98\x80", "\xf0\x9f\x98\x80"},
+        {"\xf0\x9f\x98", "\xc3\xb0\xc5\xb8\xcb\x9c"},  // cut short
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(TextDecoding::ToUtf8(c.bytes), c.text) << c.bytes;
+        EXPECT_TRUE(TextDecoding::IsValidUtf8(TextDecoding::ToUtf8(c.bytes)));
+    }
 }
 
 }  // namespace

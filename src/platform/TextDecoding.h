@@ -12,6 +12,8 @@ public:
     static bool IsValidUtf8(std::string_view bytes);
     static std::u32string Decode(std::string_view bytes);
     static std::u32string DecodeWindows1252(std::string_view bytes);
+    // The text as valid UTF-8: unchanged when it already is, else read as Windows-1252.
+    static std::string ToUtf8(std::string_view bytes);
 };
 
 }  // namespace orvane
