@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "ExchangeBenchData.h"
+#include "exchange/Transfer.h"
 #include "platform/Clock.h"
 #include "platform/SettableClock.h"
 
@@ -77,32 +78,6 @@ void Figure(const std::string& label, const std::function<Trial()>& prepare)
     std::fflush(stdout);
 }
 
-int Export(const PimDocument& document, RecordKind kind, const TransferSettings& settings)
-{
-    switch (kind) {
-        case RecordKind::Persons:
-            return document.ExportPersons(settings);
-        case RecordKind::Tasks:
-            return document.ExportTasks(settings);
-        case RecordKind::Appointments:
-            return document.ExportAppointments(settings);
-    }
-    return 0;
-}
-
-int Import(PimDocument& document, RecordKind kind, const TransferSettings& settings)
-{
-    switch (kind) {
-        case RecordKind::Persons:
-            return document.ImportPersons(settings);
-        case RecordKind::Tasks:
-            return document.ImportTasks(settings);
-        case RecordKind::Appointments:
-            return document.ImportAppointments(settings);
-    }
-    return 0;
-}
-
 void Check(bool ok, const char* what)
 {
     if (!ok) {
@@ -118,7 +93,7 @@ Trial ExportTrial(RecordKind kind, const std::string& file)
     const TransferSettings settings = bench::ExportAll(kind, file);
     return [=] {
         int written = 0;
-        const double s = Seconds([&] { written = Export(*document, kind, settings); });
+        const double s = Seconds([&] { written = Transfer::Export(*document, kind, settings); });
         Check(written == kRecords, "export wrote a wrong count");
         return s;
     };
@@ -131,7 +106,8 @@ Trial ImportTrial(RecordKind kind, const std::string& file, bool preload)
     {
         PimDocument source;
         bench::Generate(source, kind, kRecords);
-        Check(Export(source, kind, bench::ExportAll(kind, file)) == kRecords, "export failed");
+        Check(Transfer::Export(source, kind, bench::ExportAll(kind, file)) == kRecords,
+              "export failed");
     }
     const TransferSettings settings = bench::ImportAll(kind, file);
     return [=] {
@@ -147,7 +123,7 @@ Trial ImportTrial(RecordKind kind, const std::string& file, bool preload)
             }
         }
         int added = 0;
-        const double s = Seconds([&] { added = Import(document, kind, settings); });
+        const double s = Seconds([&] { added = Transfer::Import(document, kind, settings); });
         Check(added == kRecords, "import added a wrong count");
         return s;
     };

@@ -4,8 +4,8 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/DatabaseFiles.h"
-#include "platform/TextDecoding.h"
 #include "data/PimDatabase.h"
+#include "platform/TextDecoding.h"
 #include "storage/RecordFields.h"
 
 namespace orvane::cli {

@@ -7,6 +7,7 @@
 #include "cli/TransferOptions.h"
 #include "data/PimDocument.h"
 #include "exchange/FieldTables.h"
+#include "exchange/Transfer.h"
 #include "exchange/TransferSettings.h"
 
 namespace orvane::cli {
@@ -48,19 +49,6 @@ bool IsEmpty(const PimDatabase& db, RecordKind kind)
     return true;
 }
 
-int Export(const PimDocument& document, const TransferSettings& settings, RecordKind kind)
-{
-    switch (kind) {
-        case RecordKind::Persons:
-            return document.ExportPersons(settings);
-        case RecordKind::Tasks:
-            return document.ExportTasks(settings);
-        case RecordKind::Appointments:
-            return document.ExportAppointments(settings);
-    }
-    return 0;
-}
-
 }  // namespace
 
 std::string ExportCommand::Summary() const
@@ -99,7 +87,7 @@ int ExportCommand::Run(const std::vector<std::string>& arguments, CliContext& co
         status != kSuccess) {
         return status;
     }
-    const int written = Export(document, settings, options->kind);
+    const int written = Transfer::Export(document, options->kind, settings);
     // An empty collection writes an empty file; only its absence tells of a failure then.
     if (written == 0 &&
         (!IsEmpty(document.Database(), options->kind) || !std::filesystem::exists(options->file))) {

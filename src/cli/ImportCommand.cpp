@@ -8,6 +8,7 @@
 #include "exchange/FieldTables.h"
 #include "exchange/FirstLinePreview.h"
 #include "exchange/RequiredFieldRule.h"
+#include "exchange/Transfer.h"
 #include "exchange/TransferSettings.h"
 
 namespace orvane::cli {
@@ -36,19 +37,6 @@ std::string CheckColumns(const std::vector<std::string>& columns, RecordKind kin
         }
     }
     return {};
-}
-
-int Import(PimDocument& document, const TransferSettings& settings, RecordKind kind)
-{
-    switch (kind) {
-        case RecordKind::Persons:
-            return document.ImportPersons(settings);
-        case RecordKind::Tasks:
-            return document.ImportTasks(settings);
-        case RecordKind::Appointments:
-            return document.ImportAppointments(settings);
-    }
-    return 0;
 }
 
 }  // namespace
@@ -91,7 +79,7 @@ int ImportCommand::Run(const std::vector<std::string>& arguments, CliContext& co
     settings.fileName = options->file;
     settings.mapping = options->list;
     settings.columnCount = static_cast<int>(options->list.size());
-    const int added = Import(document, settings, options->kind);
+    const int added = Transfer::Import(document, options->kind, settings);
     // A database that gained nothing is left as it was.
     if (added > 0) {
         if (const int status = DatabaseFiles::Save(options->database, document.Database(), context);

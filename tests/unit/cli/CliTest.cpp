@@ -2,7 +2,7 @@
 
 #include <sstream>
 
-#include "cli/CliApplication.h"
+#include "cli/CliRunner.h"
 #include "data/PimDatabase.h"
 #include "platform/ScriptedPrompter.h"
 #include "storage/StorageTestSupport.h"
@@ -12,21 +12,6 @@ namespace orvane::cli {
 namespace {
 
 namespace fs = std::filesystem;
-
-struct Result {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-Result RunCli(const std::vector<std::string>& arguments)
-{
-    std::ostringstream out, err;
-    CliContext context{out, err};
-    CliApplication application(StandardCommands());
-    const int status = application.Run(arguments, context);
-    return {status, out.str(), err.str()};
-}
 
 class Cli : public testing::Test {
 protected:
@@ -64,7 +49,7 @@ TEST_F(Cli, ExitStatusesAndMessages)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::PrintToString(c.arguments));
-        const Result result = RunCli(c.arguments);
+        const CliResult result = RunCli(c.arguments);
         EXPECT_EQ(result.status, c.status);
         EXPECT_EQ(result.err.substr(0, c.err.size()), c.err);
         if (c.status == kUsage) {
@@ -76,7 +61,7 @@ TEST_F(Cli, ExitStatusesAndMessages)
 TEST_F(Cli, HelpNamesEveryCommandAndStatus)
 {
     for (const char* option : {"--help", "-h"}) {
-        const Result result = RunCli({option});
+        const CliResult result = RunCli({option});
         EXPECT_EQ(result.status, kSuccess);
         for (const char* text : {"dump FILE", "resave IN OUT", "compact FILE", "demo OUTFILE",
                                  "--now \"YYYY-MM-DD HH:MM:SS\"", "64 bad arguments"}) {
@@ -87,7 +72,7 @@ TEST_F(Cli, HelpNamesEveryCommandAndStatus)
 
 TEST_F(Cli, DumpOfTheSampleDatabase)
 {
-    const Result result = RunCli({"dump", test::DataPath("cli/sample.pgr")});
+    const CliResult result = RunCli({"dump", test::DataPath("cli/sample.pgr")});
     EXPECT_EQ(result.status, kSuccess);
     EXPECT_EQ(result.err, "");
     EXPECT_EQ(result.out, test::ReadFileBytes(test::DataPath("cli/sample.json")));
@@ -103,7 +88,7 @@ TEST_F(Cli, ResaveOfFilesTheProgramWroteGivesTheSameBytes)
     files.push_back(Path("demo.pgr"));
     for (const std::string& file : files) {
         SCOPED_TRACE(file);
-        const Result result = RunCli({"resave", file, Path("again.pgr")});
+        const CliResult result = RunCli({"resave", file, Path("again.pgr")});
         EXPECT_EQ(result.status, kSuccess);
         EXPECT_EQ(test::ReadFileBytes(Path("again.pgr")), test::ReadFileBytes(file));
     }
@@ -173,7 +158,6 @@ TEST_F(Cli, CompactRemovesOldCompletedTasksFromTheFile)
     EXPECT_EQ(after.find("Pay the electricity bill"), std::string::npos);
     EXPECT_NE(after.find("Pick up dry cleaning"), std::string::npos);
 }
-
 
 }  // namespace
 }  // namespace orvane::cli

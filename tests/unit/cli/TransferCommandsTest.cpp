@@ -2,7 +2,7 @@
 
 #include <sstream>
 
-#include "cli/CliApplication.h"
+#include "cli/CliRunner.h"
 #include "data/PimDatabase.h"
 #include "platform/ScriptedPrompter.h"
 #include "storage/ReadWholeFile.h"
@@ -13,21 +13,6 @@ namespace orvane::cli {
 namespace {
 
 using test::At;
-
-struct Result {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-Result RunCli(const std::vector<std::string>& arguments)
-{
-    std::ostringstream out, err;
-    CliContext context{out, err};
-    CliApplication application(StandardCommands());
-    const int status = application.Run(arguments, context);
-    return {status, out.str(), err.str()};
-}
 
 class TransferCommands : public testing::Test {
 protected:
@@ -79,7 +64,7 @@ protected:
 TEST_F(TransferCommands, ExportWritesTheChosenFieldsInTableOrder)
 {
     const std::string db = SampleDatabase();
-    const Result result =
+    const CliResult result =
         RunCli({"export", "tasks", db, Path("t.csv"), "--fields", "Priority,Task,DueDate",
                 "--separator", "semicolon", "--encloser=single"});
     EXPECT_EQ(result.status, kSuccess) << result.err;
@@ -106,8 +91,8 @@ TEST_F(TransferCommands, ImportAddsSavesAndReportsTheCount)
                          "\"Bob\",\"met at \"\"the fair\"\"\",,yes\r\n"
                          ",\"nobody\",,\r\n"
                          ",,\"Acme\",no\r\n");
-    const Result result = RunCli({"import", "persons", db, Path("people.csv"), "--columns",
-                                  "FirstName,Notes,Company,YellowPages"});
+    const CliResult result = RunCli({"import", "persons", db, Path("people.csv"), "--columns",
+                                     "FirstName,Notes,Company,YellowPages"});
     EXPECT_EQ(result.status, kSuccess) << result.err;
     EXPECT_EQ(result.out, "2 names added to current database.\n");
     const PimDatabase saved = Load(db);
@@ -124,7 +109,7 @@ TEST_F(TransferCommands, TheClockOfNowDecidesTodayForUnreadableDueDates)
 {
     const std::string db = SampleDatabase();
     test::WriteFileBytes(Path("t.txt"), "Water plants|someday\n");
-    const Result result =
+    const CliResult result =
         RunCli({"--now", "2027-05-06 07:08:09", "import", "tasks", db, Path("t.txt"), "--columns",
                 "Task,DueDate", "--separator", "pipe", "--no-header"});
     EXPECT_EQ(result.out, "1 tasks added to current database.\n");
@@ -139,7 +124,7 @@ TEST_F(TransferCommands, AnExportedFileImportsBack)
     const std::string fields = "Appointment,Date,StartTime,EndTime,Alarmed,AlarmTime";
     ASSERT_EQ(RunCli({"export", "appointments", db, Path("a.csv"), "--fields", fields}).status,
               kSuccess);
-    const Result result =
+    const CliResult result =
         RunCli({"import", "appointments", Path("copy.pgr"), Path("a.csv"), "--columns", fields});
     EXPECT_EQ(result.out, "1 appointments added to current database.\n");
     const Appointment original = Load(db).Appointments().begin()->second;
@@ -164,7 +149,7 @@ TEST_F(TransferCommands, MissingRequiredFieldsStopTheImportBeforeAnythingIsRead)
          "import.\n"},
     };
     for (const Case& c : cases) {
-        const Result result =
+        const CliResult result =
             RunCli({"import", c.type, db, Path("nothing-here.csv"), "--columns", c.columns});
         EXPECT_EQ(result.status, kMissingFields) << c.type;
         EXPECT_EQ(result.err, c.message);
@@ -228,7 +213,7 @@ TEST_F(TransferCommands, FailuresAndBadArguments)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::PrintToString(c.arguments));
-        const Result result = RunCli(c.arguments);
+        const CliResult result = RunCli(c.arguments);
         EXPECT_EQ(result.status, c.status);
         EXPECT_EQ(result.err.substr(0, c.err.size()), c.err);
         if (c.status == kUsage) {
@@ -243,7 +228,7 @@ TEST_F(TransferCommands, AnImportThatAddsNothingLeavesTheFileAlone)
     const auto written = std::filesystem::last_write_time(db);
     const std::string before = test::ReadFileBytes(db);
     test::WriteFileBytes(Path("in.csv"), "Name\n,\n");
-    const Result result =
+    const CliResult result =
         RunCli({"import", "persons", db, Path("in.csv"), "--columns", "LastName"});
     EXPECT_EQ(result.status, kSuccess);
     EXPECT_EQ(result.out, "0 names added to current database.\n");
