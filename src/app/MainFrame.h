@@ -16,6 +16,7 @@ class QToolBar;
 
 namespace orvane {
 
+class HelpViewer;
 class MainForm;
 class Prompter;
 class SettingsStore;
@@ -45,6 +46,10 @@ public:
     // Enables, disables and checks every command from the current state.
     void UpdateCommandStates();
     CommandStates::Input CurrentState() const;
+
+    // The program's help viewer; null until the help window exists (help is then silent).
+    void SetHelpViewer(HelpViewer* viewer) { m_help = viewer; }
+    HelpViewer* Help() const { return m_help; }
 
     // Opens the file named on the command line (empty: nothing).
     void OpenFromCommandLine(const std::string& argument);
@@ -77,6 +82,7 @@ private:
     std::map<int, QAction*> m_actions;
     std::map<QString, QMenu*> m_topMenus;
     std::map<int, std::function<void()>> m_handlers;
+    HelpViewer* m_help = nullptr;
 };
 
 }  // namespace orvane
