@@ -3,7 +3,7 @@ BUILD      ?= build
 JOBS       ?= 2
 CMAKE_ARGS ?=
 
-.PHONY: all deps configure build test run bench fuzz format clean
+.PHONY: all deps configure build test run bench fuzz format package clean
 
 all: build
 
@@ -43,8 +43,16 @@ fuzz: deps
 	          build-fuzz/corpus/$$name tests/fuzz/corpus/$$name || exit 1; \
 	done
 
+# A .deb for /usr, built without tests in its own folder.
+package: deps
+	cmake -S . -B build-package -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
+	      -DORVANE_BUILD_TESTS=OFF -DORVANE_WERROR=ON >/dev/null
+	cmake --build build-package -j $(JOBS)
+	cd build-package && cpack
+	@ls -1 build-package/*.deb
+
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD) build-bench build-fuzz
+	rm -rf $(BUILD) build-bench build-fuzz build-package
