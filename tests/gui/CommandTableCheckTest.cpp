@@ -1,0 +1,179 @@
+// The whole menu bar and the enabling of every one of its commands, checked against the
+// command table the user's manual documents.
+#include <QFile>
+#include <QTextStream>
+#include <set>
+
+#include "FrameFixture.h"
+#include "views/CommandIds.h"
+
+namespace orvane::test {
+namespace {
+
+class CommandTableCheckTest : public FrameFixture {
+protected:
+    // "text|id|shortcuts" per item, two spaces per level, as in tests/data/menu/menubar.txt.
+    static void Describe(const QMenu& menu, int level, QStringList& lines)
+    {
+        const QString indent(level * 2, QLatin1Char(' '));
+        for (QAction* action : menu.actions()) {
+            if (action->isSeparator()) {
+                lines << indent + "-";
+            } else if (action->menu()) {
+                lines << indent + action->text();
+                Describe(*action->menu(), level + 1, lines);
+            } else {
+                QStringList keys;
+                for (const QKeySequence& key : action->shortcuts()) {
+                    keys << key.toString(QKeySequence::PortableText);
+                }
+                lines << indent + QStringLiteral("%1|%2|%3")
+                                      .arg(action->text(), action->property("commandId").toString(),
+                                           keys.join(QLatin1Char(',')));
+            }
+        }
+    }
+
+    QStringList MenuBarLines()
+    {
+        QStringList lines;
+        for (QAction* top : Frame().menuBar()->actions()) {
+            lines << top->text();
+            Describe(*top->menu(), 1, lines);
+        }
+        return lines;
+    }
+
+    // Every command of the menu bar, submenus included, by id.
+    static void Collect(const QMenu& menu, std::map<int, QAction*>& actions)
+    {
+        for (QAction* action : menu.actions()) {
+            if (action->menu()) {
+                Collect(*action->menu(), actions);
+            } else if (!action->isSeparator()) {
+                actions[action->property("commandId").toInt()] = action;
+            }
+        }
+    }
+    std::map<int, QAction*> MenuActions()
+    {
+        std::map<int, QAction*> actions;
+        for (QAction* top : Frame().menuBar()->actions()) {
+            Collect(*top->menu(), actions);
+        }
+        return actions;
+    }
+};
+
+QStringList GoldenMenuBar()
+{
+    QFile file(QStringLiteral(ORVANE_TEST_DATA "/menu/menubar.txt"));
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly | QIODevice::Text));
+    QStringList lines;
+    QTextStream in(&file);
+    while (!in.atEnd()) {
+        const QString line = in.readLine();
+        if (!line.startsWith(QLatin1Char('#')) && !line.isEmpty()) {
+            lines << line;
+        }
+    }
+    return lines;
+}
+
+TEST_F(CommandTableCheckTest, MenuBarMatchesTheCommandTableItemForItem)
+{
+    const QStringList golden = GoldenMenuBar();
+    const QStringList actual = MenuBarLines();
+    ASSERT_FALSE(golden.isEmpty());
+    EXPECT_EQ(actual.size(), golden.size());
+    for (qsizetype i = 0; i < std::min(actual.size(), golden.size()); ++i) {
+        EXPECT_EQ(actual[i].toStdString(), golden[i].toStdString()) << "line " << i + 1;
+    }
+}
+
+TEST_F(CommandTableCheckTest, AcceleratorTableKeysReachTheirCommands)
+{
+    const struct {
+        int id;
+        const char* keys;
+    } cases[] = {
+        {kCmdNew, "Ctrl+N"},    {kCmdOpen, "Ctrl+O"},           {kCmdSave, "Ctrl+S"},
+        {kCmdPrint, "Ctrl+P"},  {kCmdUndo, "Ctrl+Z"},           {kCmdUndo, "Alt+Backspace"},
+        {kCmdCut, "Ctrl+X"},    {kCmdCut, "Shift+Del"},         {kCmdCopy, "Ctrl+C"},
+        {kCmdCopy, "Ctrl+Ins"}, {kCmdPaste, "Ctrl+V"},          {kCmdPaste, "Shift+Ins"},
+        {kCmdNextPane, "F6"},   {kCmdPreviousPane, "Shift+F6"},
+    };
+    std::map<QString, int> owner;
+    for (QAction* action : Frame().findChildren<QAction*>()) {
+        for (const QKeySequence& key : action->shortcuts()) {
+            const QString text = key.toString(QKeySequence::PortableText);
+            EXPECT_EQ(owner.count(text), 0u) << "two actions share " << text.toStdString();
+            owner[text] = action->property("commandId").toInt();
+        }
+    }
+    for (const auto& c : cases) {
+        const QString keys =
+            QKeySequence(QString::fromLatin1(c.keys)).toString(QKeySequence::PortableText);
+        ASSERT_EQ(owner.count(keys), 1u) << c.keys;
+        EXPECT_EQ(owner[keys], c.id) << c.keys;
+    }
+}
+
+// Every menu command's enabling in the normal state for each kind of database content;
+// the ids listed are the disabled ones, every other command of the menu bar is enabled.
+TEST_F(CommandTableCheckTest, EnablingOfEveryCommandByDatabaseContent)
+{
+    struct Case {
+        const char* name;
+        bool persons, tasks, appointments;
+        std::set<int> disabled;
+    };
+    const std::set<int> selectionBound = {
+        kCmdTaskDelete, kCmdTaskEdit,          kCmdTaskComplete,    kCmdPersonDelete,
+        kCmdPersonEdit, kCmdAppointmentDelete, kCmdAppointmentEdit, kCmdSave,
+        kCmdPrint,      kCmdPrintPreview,      kCmdRecentFirst};
+    auto with = [&](std::initializer_list<int> more) {
+        std::set<int> ids = selectionBound;
+        ids.insert(more);
+        return ids;
+    };
+    const Case cases[] = {
+        {"empty", false, false, false,
+         with({kCmdCompact, kCmdExportTasks, kCmdExportPersons, kCmdExportAppointments,
+               kCmdReportDailyPlan, kCmdReportDailyTasks, kCmdReportDailyAppointments,
+               kCmdReportEnvelopes, kCmdReportAddressBook})},
+        {"persons only", true, false, false,
+         with({kCmdCompact, kCmdExportTasks, kCmdExportAppointments, kCmdReportDailyPlan,
+               kCmdReportDailyTasks, kCmdReportDailyAppointments})},
+        {"tasks only", false, true, false,
+         with({kCmdExportPersons, kCmdExportAppointments, kCmdReportDailyAppointments,
+               kCmdReportEnvelopes, kCmdReportAddressBook})},
+        {"appointments only", false, false, true,
+         with({kCmdCompact, kCmdExportTasks, kCmdExportPersons, kCmdReportDailyTasks,
+               kCmdReportEnvelopes, kCmdReportAddressBook})},
+    };
+    const std::map<int, QAction*> actions = MenuActions();
+    ASSERT_EQ(actions.size(), 38u);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Db().Clear();
+        const PimDateTime day = Day(2026, 3, 10);
+        if (c.persons) {
+            Db().Persons().Add(MakePerson("Ann", "Lee", "Lee Co", true, true));
+        }
+        if (c.tasks) {
+            Db().Tasks().Add(MakeTask("first", day));
+        }
+        if (c.appointments) {
+            Db().Appointments().Add(MakeAppointment("meeting", day, 10, 0, true));
+        }
+        Frame().Document().SetModified(false, true);
+        Idle();
+        for (const auto& [id, action] : actions) {
+            EXPECT_EQ(action->isEnabled(), c.disabled.count(id) == 0) << id;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace orvane::test
