@@ -81,6 +81,7 @@ PersonSheet::PersonSheet(const QString& caption, const Person& person, const Con
         connect(m_edits[id], &QLineEdit::textChanged, this, &PersonSheet::UpdateOk);
     }
     UpdateOk();
+    m_edits[kFirstName]->setFocus();  // typing starts in the first name, not on the tabs
     (new ControlHelpFilter(ContextHelp::Editor::Person, help, this))->Attach();
 }
 

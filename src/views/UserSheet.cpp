@@ -58,6 +58,7 @@ UserSheet::UserSheet(const User& user, const ContextHelp* help, QWidget* parent)
         connect(m_edits[id], &QLineEdit::textChanged, this, &UserSheet::UpdateOk);
     }
     UpdateOk();
+    m_edits[kFirstName]->setFocus();  // typing starts in the first name, not on the tabs
     (new ControlHelpFilter(ContextHelp::Editor::User, help, this))->Attach();
 }
 
