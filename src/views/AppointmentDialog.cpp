@@ -8,6 +8,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
+#include <QToolButton>
 #include <tuple>
 
 #include "views/ArrowButtons.h"
@@ -117,6 +119,13 @@ QWidget* AppointmentDialog::BuildAlarm()
     m_lead->setText(QString::number(m_model.LeadMinutes()));
     m_leadArrows = new ArrowButtons(frame);
     EditorWidgets::Tag(m_leadArrows, 1039);
+    // As with any number beside arrows, the arrow keys step it too.
+    for (auto [key, button] : {std::pair{Qt::Key_Up, m_leadArrows->UpButton()},
+                               std::pair{Qt::Key_Down, m_leadArrows->DownButton()}}) {
+        auto* shortcut =
+            new QShortcut(QKeySequence(key), m_lead, nullptr, nullptr, Qt::WidgetShortcut);
+        connect(shortcut, &QShortcut::activated, button, &QToolButton::click);
+    }
     grid->addWidget(m_alarm, 0, 0, 1, 3);
     grid->addWidget(IdLabel(tr("Minutes Before Appointment:"), 1073, m_lead, frame), 1, 0);
     grid->addWidget(m_lead, 1, 1);

@@ -1,5 +1,6 @@
 #include <QCheckBox>
 #include <QClipboard>
+#include <QDateEdit>
 #include <QDialog>
 #include <QHelpEvent>
 #include <QLabel>
@@ -17,6 +18,7 @@
 #include "platform/HelpViewer.h"
 #include "views/ArrowButtons.h"
 #include "views/CommandIds.h"
+#include "views/EditorFlows.h"
 
 namespace orvane {
 namespace {
@@ -57,12 +59,16 @@ protected:
     void SetUp() override
     {
         FrameFixture::SetUp();
-        EditorsInstaller::Install(Frame(), m_prompter, m_dialer, m_desktop);
+        m_installer = EditorsInstaller::Install(Frame(), m_prompter, m_dialer, m_desktop);
         LoadSample();
     }
 
     // Runs a command whose modal editor the script then works like a user.
     void RunWithEditor(int commandId, std::function<void(QWidget*)> script)
+    {
+        RunWithEditor([this, commandId] { Frame().RunCommand(commandId); }, std::move(script));
+    }
+    void RunWithEditor(const std::function<void()>& open, std::function<void(QWidget*)> script)
     {
         bool ran = false;
         auto* poll = new QTimer(&Frame());
@@ -77,9 +83,9 @@ protected:
             }
         });
         poll->start(10);
-        Frame().RunCommand(commandId);
+        open();
         poll->deleteLater();
-        EXPECT_TRUE(ran) << "no editor opened for " << commandId;
+        EXPECT_TRUE(ran) << "no editor opened";
     }
 
     template <class W = QWidget>
@@ -104,6 +110,7 @@ protected:
         return nullptr;
     }
 
+    EditorsInstaller* m_installer = nullptr;
     NoDialer m_dialer;
     RecordingDesktop m_desktop;
     RecordingHelp m_help;
@@ -205,8 +212,10 @@ TEST_F(EditorsTest, AddAppointmentWithArrowsAndAlarm)
         QTest::mouseClick(lead->DownButton(), Qt::LeftButton);  // 0 wraps to 60
         EXPECT_EQ(Find<QLineEdit>(dialog, 1038)->text(), "60");
         QTest::mouseClick(lead->UpButton(), Qt::LeftButton);
+        auto* leadEdit = Find<QLineEdit>(dialog, 1038);
+        leadEdit->setFocus();
         for (int i = 0; i < 3; ++i) {
-            QTest::mouseClick(lead->UpButton(), Qt::LeftButton);
+            QTest::keyClick(leadEdit, Qt::Key_Up);
         }
         EXPECT_EQ(Find<QLineEdit>(dialog, 1038)->text(), "15");
         auto* alarm = Find<QCheckBox>(dialog, 1037);
@@ -224,6 +233,26 @@ TEST_F(EditorsTest, AddAppointmentWithArrowsAndAlarm)
     EXPECT_TRUE(added->Alarm);
     EXPECT_EQ(added->AlarmTime.Format("%F %T"), "2026-03-10 09:15:00");
     EXPECT_EQ(Form().List(PaneList::Appointments)->model()->rowCount(), 2);
+}
+
+TEST_F(EditorsTest, DueDateOutsideThePickerRangeSurvivesAnEdit)
+{
+    const int32_t id = Db().Tasks().Add(test::MakeTask("old", test::Day(1985, 6, 1)));
+    RunWithEditor([this, id] { m_installer->Flows().EditTask(id); },
+                  [](QWidget* dialog) {
+                      EXPECT_EQ(dialog->windowTitle(), "Edit Task");
+                      QTest::keyClicks(Find<QLineEdit>(dialog, 1038), " again");
+                      QTest::mouseClick(OkOf(dialog), Qt::LeftButton);
+                  });
+    EXPECT_EQ(Db().Tasks().Find(id)->Description, "old again");
+    EXPECT_EQ(Db().Tasks().Find(id)->DueDate, test::Day(1985, 6, 1));
+
+    RunWithEditor([this, id] { m_installer->Flows().EditTask(id); },
+                  [](QWidget* dialog) {
+                      Find<QDateEdit>(dialog, 1100)->setDate(QDate(1990, 1, 2));
+                      QTest::mouseClick(OkOf(dialog), Qt::LeftButton);
+                  });
+    EXPECT_EQ(Db().Tasks().Find(id)->DueDate, test::Day(1990, 1, 2));
 }
 
 TEST_F(EditorsTest, UserSheetNeedsANameAndCancelKeepsTheUser)

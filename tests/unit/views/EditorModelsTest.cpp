@@ -43,23 +43,6 @@ TEST(EditorRulesTest, PhoneKeysLetThroughOnlyNumberCharacters)
     }
 }
 
-TEST(TaskEditorModelTest, OpensNewAndStoredValues)
-{
-    const TaskEditorModel fresh = TaskEditorModel::ForNew(Day(2026, 3, 12, 14, 30));
-    EXPECT_EQ(fresh.Title, "Add Task");
-    EXPECT_EQ(fresh.Text, "");
-    EXPECT_EQ(fresh.Priority, kPriorityHigh);
-    EXPECT_EQ(fresh.Date, Day(2026, 3, 12));
-    EXPECT_FALSE(fresh.CanAccept());
-
-    const TaskEditorModel stored =
-        TaskEditorModel::ForStored(MakeTask("call", Day(2026, 4, 1), kPriorityLow));
-    EXPECT_EQ(stored.Title, "Edit Task");
-    EXPECT_EQ(stored.Text, "call");
-    EXPECT_EQ(stored.Priority, kPriorityLow);
-    EXPECT_TRUE(stored.CanAccept());
-}
-
 TEST(TaskEditorModelTest, DateOutsidePickerRangeStaysUnlessPicked)
 {
     Task task = MakeTask("old", Day(1985, 6, 1));
@@ -231,20 +214,6 @@ TEST(AppointmentEditorModelTest, PickingADayMovesTheTimesAndTheStepsFollow)
     EXPECT_EQ(model.AlarmTime(), Day(2026, 4, 2, 8, 50));
     model.StepBegin(true);
     EXPECT_EQ(model.Start(), Day(2026, 4, 2, 9, 15));
-}
-
-TEST(AppointmentEditorModelTest, EditClearsDoneAndKeepsTheId)
-{
-    Appointment stored = MakeAppointment("x", Day(2026, 3, 10), 9, 0);
-    stored.ID = 7;
-    stored.Done = true;
-    AppointmentEditorModel model = AppointmentEditorModel::ForStored(stored);
-    model.SetText("y");
-    model.Accept("0");
-    model.ApplyTo(stored);
-    EXPECT_EQ(stored.ID, 7);
-    EXPECT_FALSE(stored.Done);
-    EXPECT_EQ(stored.Description, "y");
 }
 
 }  // namespace
