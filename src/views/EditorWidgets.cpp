@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <limits>
 
 #include "data/PimDateTime.h"
 #include "views/DisplayText.h"
@@ -18,7 +19,9 @@ QWidget* EditorWidgets::Tag(QWidget* widget, int controlId)
 
 QLineEdit* EditorWidgets::Edit(const std::string& bytes, int controlId, QWidget* parent)
 {
-    auto* edit = new QLineEdit(DisplayText::ToDisplay(bytes), parent);
+    auto* edit = new QLineEdit(parent);
+    edit->setMaxLength(std::numeric_limits<int>::max());  // fields have no length limit
+    edit->setText(DisplayText::ToDisplay(bytes));
     Tag(edit, controlId);
     return edit;
 }

@@ -195,6 +195,25 @@ TEST_F(EditorsTest, PersonOkFollowsOnlyTheGeneralPage)
     EXPECT_EQ(Form().Model().State().person.id, -1);
 }
 
+TEST_F(EditorsTest, LongFieldsAreNotCut)
+{
+    Person ann = *Db().Persons().Find(1);
+    ann.Addr1 = std::string(40000, 'a');
+    Db().Persons().Update(ann);
+    Frame().Document().SetModified(false, true);
+    ClickRow(PaneList::PhoneBook, 0);
+    RunWithEditor(kCmdPersonEdit, [](QWidget* dialog) {
+        auto* city = Find<QLineEdit>(dialog, 1020);
+        QTest::keyClicks(city, "Keene");
+        auto* addr2 = Find<QLineEdit>(dialog, 1019);
+        addr2->setText(QString(33000, 'b'));
+        QTest::mouseClick(OkOf(dialog), Qt::LeftButton);
+    });
+    EXPECT_EQ(Db().Persons().Find(1)->Addr1.size(), 40000u);
+    EXPECT_EQ(Db().Persons().Find(1)->Addr2.size(), 33000u);
+    EXPECT_EQ(Db().Persons().Find(1)->City, "Keene");
+}
+
 TEST_F(EditorsTest, AddAppointmentWithArrowsAndAlarm)
 {
     RunWithEditor(kCmdAppointmentAdd, [](QWidget* dialog) {
