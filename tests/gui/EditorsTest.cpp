@@ -148,12 +148,19 @@ TEST_F(EditorsTest, AddPersonFiltersPhoneKeysButNotPaste)
         QTest::keyClicks(Find<QLineEdit>(dialog, 1014), "Abel");
         EXPECT_TRUE(OkOf(dialog)->isEnabled());
         dialog->findChild<QTabWidget*>()->setCurrentIndex(1);
-        auto* home = Find<QLineEdit>(dialog, 1022);
-        QTest::keyClicks(home, "(555) 12ab-34#");
-        EXPECT_EQ(home->text(), "(555) 12-34");
-        auto* ext = Find<QLineEdit>(dialog, 1029);
-        QTest::keyClicks(ext, "x9");
-        EXPECT_EQ(ext->text(), "x9");
+        // The five number fields drop letters and other signs; the rest take anything.
+        for (int id : {1022, 1023, 1024, 1026, 1029, 1025, 1028}) {
+            QTest::keyClicks(Find<QLineEdit>(dialog, id), "(555) 12ab-34#");
+        }
+        for (int id : {1022, 1023, 1024, 1026}) {
+            EXPECT_EQ(Find<QLineEdit>(dialog, id)->text(), "(555) 12-34") << id;
+        }
+        for (int id : {1029, 1025, 1028}) {
+            EXPECT_EQ(Find<QLineEdit>(dialog, id)->text(), "(555) 12ab-34#") << id;
+        }
+        QTest::keyClicks(Find<QLineEdit>(dialog, 1027), "9x");
+        EXPECT_EQ(Find<QLineEdit>(dialog, 1027)->text(), "9");
+        Find<QLineEdit>(dialog, 1027)->clear();
         auto* cel = Find<QLineEdit>(dialog, 1027);
         QApplication::clipboard()->setText("call me");
         QTest::keySequence(cel, QKeySequence::Paste);
@@ -164,7 +171,7 @@ TEST_F(EditorsTest, AddPersonFiltersPhoneKeysButNotPaste)
     ASSERT_NE(added, nullptr);
     EXPECT_EQ(added->RName, "Abel, Zoe");
     EXPECT_EQ(added->HmPhone, "(555) 12-34");
-    EXPECT_EQ(added->WkExt, "x9");
+    EXPECT_EQ(added->WkExt, "(555) 12ab-34#");
     EXPECT_EQ(added->CelPhone, "call me");
     auto* phoneList = Form().List(PaneList::PhoneBook);
     ASSERT_EQ(phoneList->model()->rowCount(), 3);
@@ -310,11 +317,20 @@ TEST_F(EditorsTest, F1AndWhatsThisAskForTheControlsPopup)
     RunWithEditor(kCmdAppointmentAdd, [](QWidget* dialog) {
         QTest::keyClick(Find<QCheckBox>(dialog, 1037), Qt::Key_F1);
     });
+    RunWithEditor(kCmdPersonAdd, [](QWidget* dialog) {
+        QTest::keyClick(Find<QCheckBox>(dialog, 1045), Qt::Key_F1);
+    });
+    RunWithEditor(kCmdEditUser, [](QWidget* dialog) {
+        dialog->findChild<QTabWidget*>()->setCurrentIndex(1);
+        QTest::keyClick(Find<QLineEdit>(dialog, 1017), Qt::Key_F1);
+    });
     Frame().SetHelpViewer(nullptr);
     using Request = std::pair<HelpCommand, uint32_t>;
     EXPECT_EQ(m_help.requests, (std::vector<Request>{{HelpCommand::ContextPopup, 1038},
                                                      {HelpCommand::ContextPopup, 1038},
-                                                     {HelpCommand::ContextPopup, 1037}}));
+                                                     {HelpCommand::ContextPopup, 1037},
+                                                     {HelpCommand::ContextPopup, 1045},
+                                                     {HelpCommand::ContextPopup, 1017}}));
 }
 
 TEST_F(EditorsTest, DetailButtonsReachTheContactActions)
