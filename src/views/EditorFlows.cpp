@@ -35,7 +35,12 @@ void EditorFlows::EditTask(int32_t id)
     if (!m_dialogs.RunTask(model)) {
         return;
     }
-    Task task = *tasks.Find(id);
+    // Looked up again: the dialog was modal, but the record is only borrowed meanwhile.
+    const Task* current = tasks.Find(id);
+    if (!current) {
+        return;
+    }
+    Task task = *current;
     model.ApplyTo(task);
     tasks.Update(task);
     m_form.Document().SetModified(true, true);
@@ -65,7 +70,11 @@ void EditorFlows::EditAppointment(int32_t id)
     if (!m_dialogs.RunAppointment(model)) {
         return;
     }
-    Appointment appointment = *appointments.Find(id);
+    const Appointment* current = appointments.Find(id);
+    if (!current) {
+        return;
+    }
+    Appointment appointment = *current;
     model.ApplyTo(appointment);
     appointments.Update(appointment);
     m_form.Document().SetModified(true, true);
@@ -97,8 +106,9 @@ void EditorFlows::EditPerson(int32_t id)
     }
     person.ID = id;
     person.RName = person.GetDisplayName();
-    persons.Update(person);
-    PersonSaved();
+    if (persons.Update(person)) {
+        PersonSaved();
+    }
 }
 
 void EditorFlows::PersonSaved()
