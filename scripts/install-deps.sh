@@ -18,6 +18,8 @@ packages=(
   poppler-utils
   # desktop integration checks
   desktop-file-utils appstream
+  # xdg-mime: whether the desktop has a program for tel: links (dialing from the phone book)
+  xdg-utils
 )
 
 missing=()

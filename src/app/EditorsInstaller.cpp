@@ -1,0 +1,53 @@
+#include "app/EditorsInstaller.h"
+
+#include <QCoreApplication>
+
+#include "app/MainFrame.h"
+#include "app/QtDesktop.h"
+#include "app/QtDialer.h"
+#include "views/ContactActions.h"
+#include "views/ContextHelp.h"
+#include "views/EditorFlows.h"
+#include "views/MainForm.h"
+#include "views/QtEditorDialogs.h"
+
+namespace orvane {
+
+EditorsInstaller* EditorsInstaller::Install(MainFrame& frame, Prompter& prompter)
+{
+    return new EditorsInstaller(frame, prompter, nullptr, nullptr);
+}
+
+EditorsInstaller* EditorsInstaller::Install(MainFrame& frame, Prompter& prompter, Dialer& dialer,
+                                            Desktop& desktop)
+{
+    return new EditorsInstaller(frame, prompter, &dialer, &desktop);
+}
+
+EditorsInstaller::EditorsInstaller(MainFrame& frame, Prompter& prompter, Dialer* dialer,
+                                   Desktop* desktop)
+    : QObject(&frame)
+{
+    if (!dialer) {
+        m_ownDialer = std::make_unique<QtDialer>();
+        dialer = m_ownDialer.get();
+    }
+    if (!desktop) {
+        m_ownDesktop = std::make_unique<QtDesktop>();
+        desktop = m_ownDesktop.get();
+    }
+    // The help viewer may arrive after the editors: ask the frame at each request.
+    m_help = std::make_unique<ContextHelp>([&frame] { return frame.Help(); },
+                                           QCoreApplication::applicationDirPath().toStdString());
+    MainForm& form = *frame.Form();
+    m_dialogs = std::make_unique<QtEditorDialogs>(&frame, m_help.get());
+    m_flows = std::make_unique<EditorFlows>(form.Model(), *m_dialogs);
+    m_contacts = std::make_unique<ContactActions>(form.Model(), *dialer, *desktop, prompter);
+    form.Model().SetEditors(m_flows.get());
+    connect(&form, &MainForm::contactRequested, this,
+            [this](int controlId) { m_contacts->Run(controlId); });
+}
+
+EditorsInstaller::~EditorsInstaller() = default;
+
+}  // namespace orvane

@@ -1,0 +1,15 @@
+#include "app/QtDesktop.h"
+
+#include <QDesktopServices>
+#include <QUrl>
+
+#include "views/DisplayText.h"
+
+namespace orvane {
+
+bool QtDesktop::OpenAddress(const std::string& address)
+{
+    return QDesktopServices::openUrl(QUrl(DisplayText::ToDisplay(address), QUrl::TolerantMode));
+}
+
+}  // namespace orvane

@@ -1,0 +1,49 @@
+#include "views/EditorWidgets.h"
+
+#include <QDateEdit>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <limits>
+
+#include "data/PimDateTime.h"
+#include "views/DisplayText.h"
+
+namespace orvane {
+
+QWidget* EditorWidgets::Tag(QWidget* widget, int controlId)
+{
+    widget->setProperty("controlId", controlId);
+    return widget;
+}
+
+QLineEdit* EditorWidgets::Edit(const std::string& bytes, int controlId, QWidget* parent)
+{
+    auto* edit = new QLineEdit(parent);
+    edit->setMaxLength(std::numeric_limits<int>::max());  // fields have no length limit
+    edit->setText(DisplayText::ToDisplay(bytes));
+    Tag(edit, controlId);
+    return edit;
+}
+
+QLabel* EditorWidgets::Label(const QString& text, QWidget* buddy, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setBuddy(buddy);
+    return label;
+}
+
+QDateEdit* EditorWidgets::DatePicker(const PimDateTime& date, int controlId, QWidget* parent)
+{
+    auto* picker = new QDateEdit(parent);
+    Tag(picker, controlId);
+    picker->setCalendarPopup(true);
+    picker->setDisplayFormat(QLocale().dateFormat(QLocale::LongFormat));
+    picker->setDateRange(QDate(1990, 1, 1), QDate(2035, 12, 31));
+    if (date.IsValid()) {
+        picker->setDate(QDate(date.GetYear(), date.GetMonth(), date.GetDay()));
+    }
+    return picker;
+}
+
+}  // namespace orvane

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QObject>
+
+namespace orvane {
+
+// Drops typed characters that cannot be part of a phone number; pasting is not filtered.
+class PhoneKeyFilter : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+};
+
+}  // namespace orvane

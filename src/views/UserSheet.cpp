@@ -1,0 +1,101 @@
+#include "views/UserSheet.h"
+
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "views/ControlHelpFilter.h"
+#include "views/DisplayText.h"
+#include "views/EditorRules.h"
+#include "views/EditorWidgets.h"
+
+namespace orvane {
+
+namespace {
+
+constexpr int kFirstName = 1013;
+constexpr int kLastName = 1014;
+constexpr int kCompany = 1015;
+
+}  // namespace
+
+const UserSheet::FieldControl UserSheet::kGeneral[4] = {
+    {kFirstName, &User::FName, "&First Name:"},
+    {kLastName, &User::LName, "&Last Name:"},
+    {kCompany, &User::Company, "&Company:"},
+    {1016, &User::Position, "&Position:"},
+};
+const UserSheet::FieldControl UserSheet::kAddress[5] = {
+    {1018, &User::Addr1, "&Address:"}, {1019, &User::Addr2, "A&ddress:"},
+    {1020, &User::City, "&City:"},     {1021, &User::State, "&State:"},
+    {1017, &User::Zip, "&Zip:"},
+};
+
+UserSheet::UserSheet(const User& user, const ContextHelp* help, QWidget* parent)
+    : QDialog(parent), m_user(user)
+{
+    setWindowTitle(tr("Edit User"));
+    setWindowFlag(Qt::WindowContextHelpButtonHint, true);
+    m_pages = new QTabWidget(this);
+    m_pages->addTab(BuildPage(std::begin(kGeneral), std::end(kGeneral)), tr("General"));
+    m_pages->addTab(BuildPage(std::begin(kAddress), std::end(kAddress)), tr("Address"));
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    m_ok = buttons->button(QDialogButtonBox::Ok);
+    m_ok->setText(tr("&Ok"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("&Cancel"));
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_pages);
+    layout->addWidget(buttons);
+    for (int id : {kFirstName, kLastName, kCompany}) {
+        connect(m_edits[id], &QLineEdit::textChanged, this, &UserSheet::UpdateOk);
+    }
+    UpdateOk();
+    m_edits[kFirstName]->setFocus();  // typing starts in the first name, not on the tabs
+    (new ControlHelpFilter(ContextHelp::Editor::User, help, this))->Attach();
+}
+
+QWidget* UserSheet::BuildPage(const FieldControl* first, const FieldControl* last)
+{
+    auto* page = new QWidget(this);
+    auto* form = new QFormLayout(page);
+    for (const FieldControl* f = first; f != last; ++f) {
+        QLineEdit* edit = EditorWidgets::Edit(m_user.*(f->field), f->controlId, page);
+        m_edits[f->controlId] = edit;
+        form->addRow(EditorWidgets::Label(tr(f->label), edit, page), edit);
+    }
+    return page;
+}
+
+void UserSheet::UpdateOk()
+{
+    m_ok->setEnabled(EditorRules::HasName(m_edits[kFirstName]->text().toStdString(),
+                                          m_edits[kLastName]->text().toStdString(),
+                                          m_edits[kCompany]->text().toStdString()));
+}
+
+User UserSheet::Values() const
+{
+    User user = m_user;
+    auto copy = [&](const auto& fields) {
+        for (const FieldControl& f : fields) {
+            // An untouched field keeps its bytes, whatever encoding they were in.
+            const QLineEdit* edit = m_edits.at(f.controlId);
+            if (edit->text() != DisplayText::ToDisplay(m_user.*(f.field))) {
+                user.*(f.field) = DisplayText::FromTyped(edit->text());
+            }
+        }
+    };
+    copy(kGeneral);
+    copy(kAddress);
+    return user;
+}
+
+}  // namespace orvane
