@@ -9,6 +9,7 @@
 #include "app/QtPrompter.h"
 #include "app/QtSettingsStore.h"
 #include "app/SplashWindow.h"
+#include "app/TransferCommands.h"
 #include "platform/PictureLocale.h"
 
 namespace orvane {
@@ -52,6 +53,7 @@ int Startup::Run(int argc, char** argv)
     {
         MainFrame frame(prompter, settings);
         prompter.SetOwner(&frame);
+        TransferCommands::Install(frame, prompter);
         if (options.splash) {
             SplashWindow().ShowFor(3000);
         }
