@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QGroupBox>
+#include <QHelpEvent>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QTest>
@@ -208,6 +209,8 @@ TEST_F(TransferWizardTest, TheDialogPreselectsTheRowsFieldAndUntickingUnassigns)
     };
     ASSERT_TRUE(m_driver->ClickRowAndAnswer(0, [&](FieldAssignmentDialog& dialog) {
         look(seen)(dialog);
+        // F1 in the dialog the wizard owns gives the pop-up of the focused control.
+        QTest::keyClick(dialog.ImportBox(), Qt::Key_F1);
         dialog.ImportBox()->setChecked(false);
         dialog.OkButton()->click();
     }));
@@ -216,6 +219,9 @@ TEST_F(TransferWizardTest, TheDialogPreselectsTheRowsFieldAndUntickingUnassigns)
     EXPECT_TRUE(seen.okEnabled);
     EXPECT_EQ(seen.caption, "Fields");
     EXPECT_EQ(m_driver->Cell(0, 1), "");
+    ASSERT_EQ(m_viewer.m_calls.size(), 1u);
+    EXPECT_EQ(m_viewer.m_calls[0].command, HelpCommand::ContextPopup);
+    EXPECT_EQ(m_viewer.m_calls[0].data, 1551u);
 
     // A row without a field: nothing chosen, not ticked, OK off until a field is chosen.
     ASSERT_TRUE(m_driver->ClickRowAndAnswer(1, [&](FieldAssignmentDialog& dialog) {
@@ -344,6 +350,20 @@ TEST_F(TransferWizardTest, HelpButtonAndContextPopups)
     EXPECT_EQ(m_viewer.m_calls[0].command, HelpCommand::ContextPopup);
     EXPECT_EQ(m_viewer.m_calls[0].data, 1500u);
     EXPECT_EQ(m_viewer.m_calls[1].data, 1007u);
+
+    // The caption's help button: a click in help mode goes to the control under the
+    // pointer, or to the nearest parent that has an id.
+    QListWidget* separators = m_wizard->StructurePage()->Separators();
+    QHelpEvent whatsThis(QEvent::WhatsThis, QPoint(2, 2),
+                         separators->viewport()->mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(separators->viewport(), &whatsThis);
+    ASSERT_EQ(m_viewer.m_calls.size(), 3u);
+    EXPECT_EQ(m_viewer.m_calls[2].data, 1506u);
+    // A widget of another window is none of the wizard's business.
+    QLineEdit stranger;
+    QHelpEvent elsewhere(QEvent::WhatsThis, QPoint(1, 1), QPoint(1, 1));
+    QApplication::sendEvent(&stranger, &elsewhere);
+    EXPECT_EQ(m_viewer.m_calls.size(), 3u);
 
     // Without a viewer help is silent.
     m_help = nullptr;
