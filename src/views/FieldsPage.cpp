@@ -2,6 +2,7 @@
 
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QLabel>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -23,7 +24,13 @@ FieldsPage::FieldsPage(TransferSettings& settings, bool importing, RecordKind ki
     m_list->setAllColumnsShowFocus(true);
     m_list->header()->setSectionsMovable(false);
     m_list->header()->setSectionResizeMode(QHeaderView::Stretch);
-    (new QVBoxLayout(group))->addWidget(m_list);
+    auto* column = new QVBoxLayout(group);
+    column->addWidget(m_list);
+    auto* hint = new QLabel(importing ? tr("Click a row to choose the field its column fills.")
+                                      : tr("Click the fields to write to the file."),
+                            group);
+    hint->setWordWrap(true);
+    column->addWidget(hint);
     Content()->addWidget(group, 1);
     connect(m_list, &QTreeWidget::itemClicked, this, &FieldsPage::OnRowClicked);
 }

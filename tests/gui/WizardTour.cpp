@@ -57,6 +57,12 @@ void WorkImport(TransferWizard& wizard, const QString& dir, const QString& file)
     for (const std::string& name : FieldTables::ImportNames(RecordKind::Persons)) {
         fields << QString::fromStdString(name);
     }
+    d.ClickRowAndAnswer(0, [&](FieldAssignmentDialog& dialog) {
+        dialog.FieldList()->setCurrentIndex(0);
+        dialog.ImportBox()->setChecked(true);
+        Save(dialog, dir, "fields-dialog.png");
+        dialog.reject();
+    });
     for (int row = 0; row < d.List()->topLevelItemCount(); ++row) {
         const QString field = FieldFor(d.Cell(row, 0), fields);
         if (!field.isEmpty()) {
