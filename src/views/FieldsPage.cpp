@@ -2,6 +2,7 @@
 
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -33,6 +34,8 @@ FieldsPage::FieldsPage(TransferSettings& settings, bool importing, RecordKind ki
     column->addWidget(hint);
     Content()->addWidget(group, 1);
     connect(m_list, &QTreeWidget::itemClicked, this, &FieldsPage::OnRowClicked);
+    // Space does to the current row what a click does, for keyboard users.
+    m_list->installEventFilter(this);
 }
 
 void FieldsPage::initializePage()
@@ -87,7 +90,7 @@ void FieldsPage::ShowAssignments()
 
 void FieldsPage::OnRowClicked(QTreeWidgetItem* item)
 {
-    const int row = m_list->indexOfTopLevelItem(item);
+    const int row = item ? m_list->indexOfTopLevelItem(item) : -1;
     if (row < 0) {
         return;
     }
@@ -115,6 +118,16 @@ void FieldsPage::AssignRow(int row)
         m_assignments.Clear(row);
     }
     ShowAssignments();
+}
+
+bool FieldsPage::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_list && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space) {
+        OnRowClicked(m_list->currentItem());
+        return true;
+    }
+    return TransferPage::eventFilter(watched, event);
 }
 
 bool FieldsPage::validatePage()

@@ -23,6 +23,9 @@ public:
     void initializePage() override;
     bool validatePage() override;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void FillImportRows();
     void FillExportRows();

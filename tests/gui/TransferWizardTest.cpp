@@ -299,9 +299,14 @@ TEST_F(TransferWizardTest, ExportTicksFieldsAndNeedsOne)
     m_driver->ClickRow(0);
     m_driver->ClickRow(0);
     m_driver->ClickRow(0);
+    // Space toggles the current row like a click.
+    list->setCurrentItem(list->topLevelItem(1));
+    QTest::keyClick(list, Qt::Key_Space);
+    QTest::keyClick(list, Qt::Key_Space);
+    QTest::keyClick(list, Qt::Key_Space);
     m_driver->Click(QWizard::FinishButton);
     EXPECT_EQ(m_wizard->result(), QDialog::Accepted);
-    EXPECT_EQ(m_settings.mapping, (std::vector<std::string>{"Task", "Priority"}));
+    EXPECT_EQ(m_settings.mapping, (std::vector<std::string>{"Task", "DueDate", "Priority"}));
     EXPECT_EQ(m_settings.separator, " ");
     EXPECT_FALSE(m_settings.firstLineHasNames);
     EXPECT_EQ(m_settings.fileName, "out.csv");
