@@ -15,7 +15,6 @@
 #include "platform/ScriptedPrompter.h"
 #include "views/DocumentStructurePage.h"
 #include "views/WizardContextHelp.h"
-#include "views/WizardPicture.h"
 
 namespace orvane::test {
 namespace {
@@ -374,22 +373,6 @@ TEST_F(TransferWizardTest, HelpButtonAndContextPopups)
     m_help = nullptr;
     EXPECT_FALSE(m_wizard->ShowHelpTopic());
     EXPECT_FALSE(help->ShowFor(1048));
-}
-
-TEST(WizardPictureTest, FitsKeepingItsProportions)
-{
-    struct Case {
-        QSizeF picture;
-        QRectF area;
-        QRectF expected;
-    } cases[] = {
-        {{120, 260}, {0, 0, 60, 300}, {0, 0, 60, 130}},
-        {{120, 260}, {10, 0, 200, 260}, {50, 0, 120, 260}},
-        {{120, 260}, {0, 0, 0, 100}, {}},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(WizardPicture::FitInto(c.picture, c.area), c.expected);
-    }
 }
 
 }  // namespace
