@@ -1,6 +1,8 @@
 #include "views/TransferWizard.h"
 
 #include <QAbstractButton>
+#include <QShortcut>
+#include <QWhatsThis>
 
 #include "exchange/TransferWizardRules.h"
 #include "platform/HelpAddress.h"
@@ -36,6 +38,9 @@ TransferWizard::TransferWizard(TransferSettings& settings, bool importing, Recor
 
     m_contextHelp =
         new WizardContextHelp(this, m_help, m_programDir, &TransferWizardRules::PopupTopic);
+    // Not every window manager draws the caption's help button; Shift+F1 does the same.
+    auto* whatsThis = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F1), this);
+    connect(whatsThis, &QShortcut::activated, this, [] { QWhatsThis::enterWhatsThisMode(); });
     connect(this, &QWizard::helpRequested, this, &TransferWizard::ShowHelpTopic);
     connect(this, &QWizard::currentIdChanged, this, &TransferWizard::OnPageChanged);
 }

@@ -5,6 +5,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QTest>
+#include <QWhatsThis>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -368,6 +369,13 @@ TEST_F(TransferWizardTest, HelpButtonAndContextPopups)
     QHelpEvent elsewhere(QEvent::WhatsThis, QPoint(1, 1), QPoint(1, 1));
     QApplication::sendEvent(&stranger, &elsewhere);
     EXPECT_EQ(m_viewer.m_calls.size(), 3u);
+
+    // Shift+F1 enters the help mode that the caption's button starts.
+    m_wizard->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(m_wizard.get()));
+    QTest::keyClick(m_wizard.get(), Qt::Key_F1, Qt::ShiftModifier);
+    EXPECT_TRUE(QWhatsThis::inWhatsThisMode());
+    QWhatsThis::leaveWhatsThisMode();
 
     // Without a viewer help is silent.
     m_help = nullptr;
