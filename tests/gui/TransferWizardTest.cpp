@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QHelpEvent>
 #include <QListWidget>
@@ -11,6 +12,7 @@
 #include <memory>
 
 #include "WizardDriver.h"
+#include "app/QtPrompter.h"
 #include "exchange/TransferSettings.h"
 #include "exchange/TransferWizardRules.h"
 #include "platform/ScriptedPrompter.h"
@@ -118,6 +120,21 @@ TEST_F(TransferWizardTest, BrowseAsksForAFileInTheModesDialog)
         EXPECT_EQ(question.request.filters[0].description, "Comma Separated files (*.csv)");
         EXPECT_EQ(question.request.filters[1].description, "Text Files (*.txt)");
     }
+}
+
+TEST(TransferBrowseDialogTest, TheFileDialogFiltersByEachEntrysPattern)
+{
+    QStringList filters;
+    QTimer::singleShot(0, [&] {
+        if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+            filters = dialog->nameFilters();
+            dialog->reject();
+        }
+    });
+    QtPrompter prompter;
+    EXPECT_FALSE(prompter.AskOpenPath(TransferWizardRules::BrowseRequest("")));
+    EXPECT_EQ(filters.join(";;").toStdString(),
+              "Comma Separated files (*.csv);;Text Files (*.txt);;All files (*.) (*.*)");
 }
 
 TEST_F(TransferWizardTest, AFileThatCannotBeOpenedKeepsTheFirstPage)
