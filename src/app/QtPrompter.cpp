@@ -61,7 +61,9 @@ QString NameFilters(const FileDialogRequest& request)
         // Qt reads the patterns from the parentheses of the description.
         QString description = DisplayText::ToDisplay(filter.description);
         const QString pattern = DisplayText::ToDisplay(filter.pattern);
-        if (!description.contains(QLatin1Char('('))) {
+        // Qt filters by the last parentheses, so a label whose parentheses show something
+        // else ("All files (*.)" for "*.*") gets the real pattern after it.
+        if (!description.endsWith(QStringLiteral("(%1)").arg(pattern))) {
             description += QStringLiteral(" (%1)").arg(pattern);
         }
         filters << description;

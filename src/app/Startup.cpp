@@ -10,6 +10,7 @@
 #include "app/QtPrompter.h"
 #include "app/QtSettingsStore.h"
 #include "app/SplashWindow.h"
+#include "app/TransferCommands.h"
 #include "platform/PictureLocale.h"
 
 namespace orvane {
@@ -54,6 +55,7 @@ int Startup::Run(int argc, char** argv)
         MainFrame frame(prompter, settings);
         prompter.SetOwner(&frame);
         EditorsInstaller::Install(frame, prompter);
+        TransferCommands::Install(frame, prompter);
         if (options.splash) {
             SplashWindow().ShowFor(3000);
         }

@@ -1,0 +1,404 @@
+#include <gtest/gtest.h>
+
+#include <QFileDialog>
+#include <QGroupBox>
+#include <QHelpEvent>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <QWhatsThis>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+
+#include "WizardDriver.h"
+#include "app/QtPrompter.h"
+#include "exchange/TransferSettings.h"
+#include "exchange/TransferWizardRules.h"
+#include "platform/ScriptedPrompter.h"
+#include "views/DocumentStructurePage.h"
+#include "views/WizardContextHelp.h"
+
+namespace orvane::test {
+namespace {
+
+class TransferWizardTest : public ::testing::Test {
+protected:
+    void TearDown() override
+    {
+        m_wizard.reset();
+        std::filesystem::remove_all(m_dir);
+    }
+
+    void Open(RecordKind kind, bool importing)
+    {
+        m_settings =
+            importing ? TransferSettings::ForImport(kind) : TransferSettings::ForExport(kind);
+        m_wizard = std::make_unique<TransferWizard>(
+            m_settings, importing, kind, m_prompter, [this] { return m_help; },
+            QStringLiteral("/opt/orvane"));
+        m_wizard->setWindowTitle(
+            QString::fromStdString(TransferWizardRules::Title(kind, importing)));
+        m_wizard->show();
+        m_driver = std::make_unique<WizardDriver>(*m_wizard);
+    }
+    std::string File(const std::string& name, const std::string& bytes)
+    {
+        std::filesystem::create_directories(m_dir);
+        const std::string path = (m_dir / name).string();
+        std::ofstream(path, std::ios::binary) << bytes;
+        return path;
+    }
+    // Opens an import of `kind` and walks to the fields page with a file of that text.
+    void ImportUpToFields(RecordKind kind, const std::string& text)
+    {
+        Open(kind, true);
+        m_driver->TypePath(QString::fromStdString(File("in.csv", text)));
+        m_driver->Click(QWizard::NextButton);
+        m_driver->Click(QWizard::NextButton);
+        ASSERT_EQ(m_wizard->currentId(), TransferWizard::kFieldsPage);
+    }
+    bool Enabled(QWizard::WizardButton which)
+    {
+        QAbstractButton* b = m_wizard->button(which);
+        return b->isVisible() && b->isEnabled();
+    }
+    void ExpectLastMessage(const std::string& text, const std::string& caption, MessageIcon icon)
+    {
+        ASSERT_FALSE(m_prompter.Messages().empty());
+        EXPECT_EQ(m_prompter.Messages().back().text, text);
+        EXPECT_EQ(m_prompter.Messages().back().caption, caption);
+        EXPECT_EQ(m_prompter.Messages().back().icon, icon);
+    }
+
+    std::filesystem::path m_dir =
+        std::filesystem::temp_directory_path() / ("orvane-wizard-" + std::to_string(getpid()));
+    ScriptedPrompter m_prompter;
+    FakeHelpViewer m_viewer;
+    HelpViewer* m_help = &m_viewer;
+    TransferSettings m_settings;
+    std::unique_ptr<TransferWizard> m_wizard;
+    std::unique_ptr<WizardDriver> m_driver;
+};
+
+TEST_F(TransferWizardTest, NextOnTheFilePageFollowsTheText)
+{
+    Open(RecordKind::Tasks, false);
+    EXPECT_EQ(m_wizard->windowTitle(), "Select Document");
+    EXPECT_FALSE(Enabled(QWizard::NextButton));
+    EXPECT_FALSE(Enabled(QWizard::BackButton));
+    EXPECT_TRUE(Enabled(QWizard::CancelButton));
+    QLineEdit* edit = m_wizard->FilePage()->PathField();
+    QTest::keyClicks(edit, "x");
+    EXPECT_TRUE(Enabled(QWizard::NextButton));
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    EXPECT_FALSE(Enabled(QWizard::NextButton));
+    // The button is off, but the page still refuses an empty name if asked.
+    EXPECT_FALSE(m_wizard->FilePage()->validatePage());
+    ExpectLastMessage("You must enter a file name", "Enter File Name", MessageIcon::Information);
+}
+
+TEST_F(TransferWizardTest, BrowseAsksForAFileInTheModesDialog)
+{
+    for (const bool importing : {true, false}) {
+        SCOPED_TRACE(importing);
+        m_prompter.ClearRecord();
+        Open(RecordKind::Persons, importing);
+        m_driver->TypePath("old.csv");
+        m_prompter.QueuePath(std::nullopt);
+        QTest::mouseClick(m_wizard->FilePage()->BrowseButton(), Qt::LeftButton);
+        EXPECT_EQ(m_wizard->FilePage()->PathField()->text(), "old.csv");
+        m_prompter.QueuePath("/data/new file.csv");
+        QTest::mouseClick(m_wizard->FilePage()->BrowseButton(), Qt::LeftButton);
+        EXPECT_EQ(m_wizard->FilePage()->PathField()->text(), "/data/new file.csv");
+        ASSERT_EQ(m_prompter.FileQuestions().size(), 2u);
+        const auto& question = m_prompter.FileQuestions()[0];
+        EXPECT_EQ(question.save, !importing);
+        EXPECT_EQ(question.request.initialName, "old.csv");
+        EXPECT_EQ(question.request.defaultExtension, "csv");
+        ASSERT_EQ(question.request.filters.size(), 3u);
+        EXPECT_EQ(question.request.filters[0].description, "Comma Separated files (*.csv)");
+        EXPECT_EQ(question.request.filters[1].description, "Text Files (*.txt)");
+    }
+}
+
+TEST(TransferBrowseDialogTest, TheFileDialogFiltersByEachEntrysPattern)
+{
+    QStringList filters;
+    QTimer::singleShot(0, [&] {
+        if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+            filters = dialog->nameFilters();
+            dialog->reject();
+        }
+    });
+    QtPrompter prompter;
+    EXPECT_FALSE(prompter.AskOpenPath(TransferWizardRules::BrowseRequest("")));
+    EXPECT_EQ(filters.join(";;").toStdString(),
+              "Comma Separated files (*.csv);;Text Files (*.txt);;All files (*.) (*.*)");
+}
+
+TEST_F(TransferWizardTest, AFileThatCannotBeOpenedKeepsTheFirstPage)
+{
+    Open(RecordKind::Persons, true);
+    m_driver->TypePath(QString::fromStdString((m_dir / "nowhere.csv").string()));
+    m_driver->Click(QWizard::NextButton);
+    ExpectLastMessage("Unable to open file", "File Error", MessageIcon::Information);
+    EXPECT_EQ(m_wizard->currentId(), TransferWizard::kFilePage);
+    EXPECT_EQ(m_wizard->windowTitle(), "Select Document");
+}
+
+TEST_F(TransferWizardTest, AnEmptyFileGivesNoRowsAndFailsTheRequiredFields)
+{
+    ImportUpToFields(RecordKind::Tasks, "");
+    EXPECT_TRUE(m_settings.firstLine.empty());
+    EXPECT_EQ(m_driver->List()->topLevelItemCount(), 0);
+    m_driver->Click(QWizard::FinishButton);
+    ExpectLastMessage("You must include a task as a field to import.", "Import Error",
+                      MessageIcon::Warning);
+    EXPECT_EQ(m_wizard->currentId(), TransferWizard::kFieldsPage);
+    EXPECT_TRUE(m_wizard->isVisible());
+}
+
+TEST_F(TransferWizardTest, TheFirstLineIsPreviewedAndSplitIntoRows)
+{
+    Open(RecordKind::Persons, true);
+    m_driver->TypePath(QString::fromStdString(File("in.csv", "  a,,b  \nnext,line\n")));
+    m_driver->Click(QWizard::NextButton);
+    EXPECT_EQ(m_wizard->windowTitle(), "Document Structure");
+    DocumentStructurePage* structure = m_wizard->StructurePage();
+    EXPECT_TRUE(structure->PreviewGroup()->isVisible());
+    EXPECT_EQ(structure->Preview()->toPlainText(), "a,,b");
+    EXPECT_EQ(structure->Separators()->currentItem()->text(), "Comma(,)");
+    EXPECT_EQ(structure->Enclosers()->currentItem()->text(), "Double Quote(\")");
+    EXPECT_TRUE(structure->NamesBox()->isChecked());
+    EXPECT_TRUE(Enabled(QWizard::BackButton));
+
+    m_driver->Click(QWizard::NextButton);
+    EXPECT_EQ(m_wizard->windowTitle(), "Fields To Import");
+    QTreeWidget* list = m_driver->List();
+    EXPECT_EQ(list->headerItem()->text(0), "Import Fields");
+    EXPECT_EQ(list->headerItem()->text(1), "Persons Fields");
+    ASSERT_EQ(list->topLevelItemCount(), 3);
+    EXPECT_EQ(m_driver->Cell(0, 0), "a");
+    EXPECT_EQ(m_driver->Cell(1, 0), "EMPTY FIELD");
+    EXPECT_EQ(m_driver->Cell(2, 0), "b");
+    EXPECT_EQ(m_settings.columnCount, 3);
+    EXPECT_TRUE(Enabled(QWizard::FinishButton));
+}
+
+TEST_F(TransferWizardTest, AssigningAFieldTakesItFromTheOtherRow)
+{
+    ImportUpToFields(RecordKind::Persons, "First,Second,Third\n");
+    ASSERT_TRUE(m_driver->Assign(0, "FirstName"));
+    EXPECT_EQ(m_driver->Cell(0, 1), "FirstName");
+    ASSERT_TRUE(m_driver->Assign(1, "FirstName"));
+    EXPECT_EQ(m_driver->Cell(0, 1), "");
+    EXPECT_EQ(m_driver->Cell(1, 1), "FirstName");
+
+    // Cancel leaves the row as it was.
+    ASSERT_TRUE(m_driver->ClickRowAndAnswer(1, [](FieldAssignmentDialog& dialog) {
+        dialog.FieldList()->setCurrentIndex(dialog.FieldList()->findText("City"));
+        dialog.reject();
+    }));
+    EXPECT_EQ(m_driver->Cell(1, 1), "FirstName");
+
+    m_driver->Click(QWizard::FinishButton);
+    EXPECT_FALSE(m_wizard->isVisible());
+    EXPECT_EQ(m_wizard->result(), QDialog::Accepted);
+    EXPECT_EQ(m_settings.mapping, (std::vector<std::string>{"", "FirstName", ""}));
+}
+
+TEST_F(TransferWizardTest, TheDialogPreselectsTheRowsFieldAndUntickingUnassigns)
+{
+    ImportUpToFields(RecordKind::Persons, "Town,Name\n");
+    ASSERT_TRUE(m_driver->Assign(0, "City"));
+    struct Seen {
+        QString field;
+        bool ticked = false;
+        bool okEnabled = false;
+        QString caption;
+    } seen, unassigned;
+    const auto look = [](Seen& into) {
+        return [&into](FieldAssignmentDialog& dialog) {
+            into = {dialog.FieldList()->currentText(), dialog.ImportBox()->isChecked(),
+                    dialog.OkButton()->isEnabled(), dialog.windowTitle()};
+        };
+    };
+    ASSERT_TRUE(m_driver->ClickRowAndAnswer(0, [&](FieldAssignmentDialog& dialog) {
+        look(seen)(dialog);
+        // F1 in the dialog the wizard owns gives the pop-up of the focused control.
+        QTest::keyClick(dialog.ImportBox(), Qt::Key_F1);
+        dialog.ImportBox()->setChecked(false);
+        dialog.OkButton()->click();
+    }));
+    EXPECT_EQ(seen.field, "City");
+    EXPECT_TRUE(seen.ticked);
+    EXPECT_TRUE(seen.okEnabled);
+    EXPECT_EQ(seen.caption, "Fields");
+    EXPECT_EQ(m_driver->Cell(0, 1), "");
+    ASSERT_EQ(m_viewer.m_calls.size(), 1u);
+    EXPECT_EQ(m_viewer.m_calls[0].command, HelpCommand::ContextPopup);
+    EXPECT_EQ(m_viewer.m_calls[0].data, 1551u);
+
+    // A row without a field: nothing chosen, not ticked, OK off until a field is chosen.
+    ASSERT_TRUE(m_driver->ClickRowAndAnswer(1, [&](FieldAssignmentDialog& dialog) {
+        look(unassigned)(dialog);
+        dialog.FieldList()->setCurrentIndex(2);
+        EXPECT_TRUE(dialog.OkButton()->isEnabled());
+    }));
+    EXPECT_EQ(unassigned.field, "");
+    EXPECT_FALSE(unassigned.ticked);
+    EXPECT_FALSE(unassigned.okEnabled);
+    EXPECT_EQ(m_driver->Cell(1, 1), "");
+}
+
+TEST_F(TransferWizardTest, FinishNeedsTheRequiredFieldsOfEachType)
+{
+    struct Case {
+        RecordKind kind;
+        QString notEnough;
+        const char* message;
+        std::vector<QString> enough;
+    } cases[] = {
+        {RecordKind::Persons,
+         "City",
+         "You must include a first name, last name, or company as a field to import.",
+         {"Company"}},
+        {RecordKind::Tasks, "Priority", "You must include a task as a field to import.", {"Task"}},
+        {RecordKind::Appointments,
+         "Date",
+         "You must include an appointment, date, start time, and end time as fields to import.",
+         {"Appointment", "Date", "StartTime", "EndTime"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.message);
+        m_prompter.ClearRecord();
+        ImportUpToFields(c.kind, "1,2,3,4,5\n");
+        ASSERT_TRUE(m_driver->Assign(4, c.notEnough));
+        m_driver->Click(QWizard::FinishButton);
+        ExpectLastMessage(c.message, "Import Error", MessageIcon::Warning);
+        EXPECT_EQ(m_wizard->currentId(), TransferWizard::kFieldsPage);
+        EXPECT_TRUE(m_wizard->isVisible());
+        for (size_t i = 0; i < c.enough.size(); ++i) {
+            ASSERT_TRUE(m_driver->Assign(static_cast<int>(i), c.enough[i]));
+        }
+        m_driver->Click(QWizard::FinishButton);
+        EXPECT_EQ(m_wizard->result(), QDialog::Accepted);
+        EXPECT_EQ(m_prompter.Messages().size(), 1u);
+    }
+}
+
+TEST_F(TransferWizardTest, ExportTicksFieldsAndNeedsOne)
+{
+    Open(RecordKind::Tasks, false);
+    m_driver->TypePath("out.csv");
+    m_driver->Click(QWizard::NextButton);
+    EXPECT_TRUE(m_wizard->StructurePage()->PreviewGroup()->isHidden());
+    QListWidget* separators = m_wizard->StructurePage()->Separators();
+    separators->setCurrentRow(3);
+    m_wizard->StructurePage()->NamesBox()->setChecked(false);
+    m_driver->Click(QWizard::NextButton);
+    EXPECT_EQ(m_wizard->windowTitle(), "Fields To Import");
+
+    QTreeWidget* list = m_driver->List();
+    ASSERT_EQ(list->columnCount(), 1);
+    EXPECT_EQ(list->headerItem()->text(0), "Tasks Fields");
+    ASSERT_EQ(list->topLevelItemCount(), 3);
+    EXPECT_EQ(list->topLevelItem(2)->text(0), "Priority");
+    m_driver->Click(QWizard::FinishButton);
+    EXPECT_EQ(m_prompter.Messages().size(), 1u);
+    ExpectLastMessage("You must tick at least one field to export.", "Import Error",
+                      MessageIcon::Warning);
+    EXPECT_TRUE(m_wizard->isVisible());
+
+    // A click toggles the row: on twice, off once.
+    m_driver->ClickRow(2);
+    m_driver->ClickRow(0);
+    m_driver->ClickRow(0);
+    m_driver->ClickRow(0);
+    // Space toggles the current row like a click.
+    list->setCurrentItem(list->topLevelItem(1));
+    QTest::keyClick(list, Qt::Key_Space);
+    QTest::keyClick(list, Qt::Key_Space);
+    QTest::keyClick(list, Qt::Key_Space);
+    m_driver->Click(QWizard::FinishButton);
+    EXPECT_EQ(m_wizard->result(), QDialog::Accepted);
+    EXPECT_EQ(m_settings.mapping, (std::vector<std::string>{"Task", "DueDate", "Priority"}));
+    EXPECT_EQ(m_settings.separator, " ");
+    EXPECT_FALSE(m_settings.firstLineHasNames);
+    EXPECT_EQ(m_settings.fileName, "out.csv");
+}
+
+TEST_F(TransferWizardTest, BackKeepsTheRowsAndTheirFields)
+{
+    ImportUpToFields(RecordKind::Tasks, "Task;Due\n");
+    ASSERT_EQ(m_driver->List()->topLevelItemCount(), 1);
+    ASSERT_TRUE(m_driver->Assign(0, "Task"));
+    m_driver->Click(QWizard::BackButton);
+    EXPECT_EQ(m_wizard->windowTitle(), "Document Structure");
+    m_wizard->StructurePage()->Separators()->setCurrentRow(1);
+    m_driver->Click(QWizard::BackButton);
+    EXPECT_EQ(m_wizard->windowTitle(), "Select Document");
+    m_driver->Click(QWizard::NextButton);
+    m_driver->Click(QWizard::NextButton);
+    ASSERT_EQ(m_driver->List()->topLevelItemCount(), 1);
+    EXPECT_EQ(m_driver->Cell(0, 1), "Task");
+    EXPECT_EQ(m_settings.separator, ";");
+}
+
+TEST_F(TransferWizardTest, HelpButtonAndContextPopups)
+{
+    for (const bool importing : {true, false}) {
+        m_viewer.m_calls.clear();
+        Open(RecordKind::Persons, importing);
+        m_driver->Click(QWizard::HelpButton);
+        ASSERT_EQ(m_viewer.m_calls.size(), 1u);
+        EXPECT_EQ(m_viewer.m_calls[0].address,
+                  importing ? "/opt/orvane\\Orvane.chm::/html/csvimport.htm>topic"
+                            : "/opt/orvane\\Orvane.chm::/html/csvexport.htm>topic");
+        EXPECT_EQ(m_viewer.m_calls[0].command, HelpCommand::DisplayTopic);
+    }
+
+    m_viewer.m_calls.clear();
+    QLineEdit* edit = m_wizard->FilePage()->PathField();
+    edit->setFocus();
+    QTest::keyClick(edit, Qt::Key_F1);
+    WizardContextHelp* help = m_wizard->ContextHelp();
+    EXPECT_TRUE(
+        help->ShowFor(WizardContextHelp::ControlIdOf(m_wizard->button(QWizard::NextButton))));
+    EXPECT_FALSE(help->ShowFor(WizardContextHelp::ControlIdOf(m_wizard.get())));
+    ASSERT_EQ(m_viewer.m_calls.size(), 2u);
+    EXPECT_EQ(m_viewer.m_calls[0].address, "/opt/orvane\\Orvane.chm");
+    EXPECT_EQ(m_viewer.m_calls[0].command, HelpCommand::ContextPopup);
+    EXPECT_EQ(m_viewer.m_calls[0].data, 1500u);
+    EXPECT_EQ(m_viewer.m_calls[1].data, 1007u);
+
+    // The caption's help button: a click in help mode goes to the control under the
+    // pointer, or to the nearest parent that has an id.
+    QListWidget* separators = m_wizard->StructurePage()->Separators();
+    QHelpEvent whatsThis(QEvent::WhatsThis, QPoint(2, 2),
+                         separators->viewport()->mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(separators->viewport(), &whatsThis);
+    ASSERT_EQ(m_viewer.m_calls.size(), 3u);
+    EXPECT_EQ(m_viewer.m_calls[2].data, 1506u);
+    // A widget of another window is none of the wizard's business.
+    QLineEdit stranger;
+    QHelpEvent elsewhere(QEvent::WhatsThis, QPoint(1, 1), QPoint(1, 1));
+    QApplication::sendEvent(&stranger, &elsewhere);
+    EXPECT_EQ(m_viewer.m_calls.size(), 3u);
+
+    // Shift+F1 enters the help mode that the caption's button starts.
+    m_wizard->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(m_wizard.get()));
+    QTest::keyClick(m_wizard.get(), Qt::Key_F1, Qt::ShiftModifier);
+    EXPECT_TRUE(QWhatsThis::inWhatsThisMode());
+    QWhatsThis::leaveWhatsThisMode();
+
+    // Without a viewer help is silent.
+    m_help = nullptr;
+    EXPECT_FALSE(m_wizard->ShowHelpTopic());
+    EXPECT_FALSE(help->ShowFor(1048));
+}
+
+}  // namespace
+}  // namespace orvane::test

@@ -1,0 +1,127 @@
+#include <gtest/gtest.h>
+
+#include "ExchangeTestSupport.h"
+#include "data/PimDocument.h"
+#include "exchange/FieldAssignments.h"
+#include "exchange/TransferCommand.h"
+#include "exchange/TransferWizardRules.h"
+#include "platform/ScriptedPrompter.h"
+#include "support/TestEnvironment.h"
+
+namespace orvane::test {
+namespace {
+
+using Rules = TransferWizardRules;
+
+TEST(FieldAssignmentsTest, AFieldFeedsAtMostOneColumn)
+{
+    FieldAssignments rows({"First", "Last", "Town"});
+    EXPECT_EQ(rows.Assign(0, "FirstName"), -1);
+    EXPECT_EQ(rows.Assign(1, "FirstName"), 0);
+    EXPECT_EQ(rows.Mapping(), (std::vector<std::string>{"", "FirstName", ""}));
+    // Names compare exactly: a different letter case is another field.
+    EXPECT_EQ(rows.Assign(2, "firstname"), -1);
+    EXPECT_EQ(rows.Assigned(1), "FirstName");
+    rows.Assign(1, "City");
+    rows.Clear(2);
+    EXPECT_EQ(rows.Mapping(), (std::vector<std::string>{"", "City", ""}));
+    EXPECT_EQ(rows.ColumnName(2), "Town");
+}
+
+TEST(TransferWizardRulesTest, FilePageNeedsANameAndImportNeedsAReadableFile)
+{
+    TempDir dir;
+    WriteBytes(dir.File("people.csv"), "  \"First\",\"Last\"  \r\nAnn,Lee\n");
+    WriteBytes(dir.File("empty.csv"), "");
+    struct Case {
+        std::string path;
+        bool importing;
+        const char* message;  // nullptr: the page may be left
+        const char* caption;
+        const char* firstLine;
+    } cases[] = {
+        {"", true, "You must enter a file name", "Enter File Name", ""},
+        {"", false, "You must enter a file name", "Enter File Name", ""},
+        {dir.File("missing.csv"), true, "Unable to open file", "File Error", ""},
+        // Exporting never reads the file, so a new name is fine.
+        {dir.File("missing.csv"), false, nullptr, nullptr, ""},
+        {dir.File("people.csv"), true, nullptr, nullptr, "\"First\",\"Last\""},
+        {dir.File("empty.csv"), true, nullptr, nullptr, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.path + (c.importing ? " import" : " export"));
+        TransferSettings settings;
+        const auto notice = Rules::AcceptFile(settings, c.path, c.importing);
+        if (c.message) {
+            ASSERT_TRUE(notice);
+            EXPECT_EQ(notice->text, c.message);
+            EXPECT_EQ(notice->caption, c.caption);
+            EXPECT_EQ(notice->icon, MessageIcon::Information);
+        } else {
+            EXPECT_FALSE(notice);
+            EXPECT_EQ(settings.fileName, c.path);
+        }
+        EXPECT_EQ(settings.firstLine, c.firstLine);
+    }
+}
+
+TEST(TransferWizardRulesTest, StructurePageTakesTheSelectedEntries)
+{
+    struct Case {
+        int separatorRow;
+        int encloserRow;
+        bool passes;
+        const char* separator;
+        const char* encloser;
+    } cases[] = {
+        {0, 0, true, ",", "\""}, {1, 1, true, ";", "'"},   {2, 2, true, "|", ""},
+        {3, 0, true, " ", "\""}, {4, 0, true, "\t", "\""}, {-1, 0, false, "", ""},
+        {0, -1, false, "", ""},  {5, 0, false, "", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.separatorRow) + "/" + std::to_string(c.encloserRow));
+        TransferSettings settings;
+        settings.separator = settings.encloser = "";
+        const auto notice = Rules::AcceptFormat(settings, c.separatorRow, c.encloserRow, false);
+        EXPECT_EQ(!notice, c.passes);
+        if (notice) {
+            EXPECT_EQ(notice->text,
+                      "You must select both a character that encloses each text field and one "
+                      "that separates each field.");
+            EXPECT_EQ(notice->caption, "Choose Formatting Characters");
+        }
+        EXPECT_EQ(settings.separator, c.separator);
+        EXPECT_EQ(settings.encloser, c.encloser);
+        EXPECT_EQ(settings.firstLineHasNames, !c.passes);
+    }
+}
+
+class TransferCommandTest : public ::testing::Test {
+protected:
+    TransferCommandTest() : m_clock(2026, 3, 10, 9, 0) {}
+
+    ScopedClock m_clock;
+    TempDir m_dir;
+    PimDocument m_document;
+    ScriptedPrompter m_prompter;
+};
+
+TEST_F(TransferCommandTest, CancelTransfersNothing)
+{
+    std::vector<std::string> titles;
+    const TransferCommand::Wizard cancel = [&](TransferSettings& settings, const std::string& title,
+                                               bool, RecordKind) {
+        settings.fileName = m_dir.File("out.csv");
+        titles.push_back(title);
+        return false;
+    };
+    EXPECT_FALSE(TransferCommand::Import(m_document, RecordKind::Persons, m_prompter, cancel));
+    EXPECT_FALSE(TransferCommand::Export(m_document, RecordKind::Tasks, cancel));
+    EXPECT_TRUE(m_prompter.Messages().empty());
+    EXPECT_FALSE(std::filesystem::exists(m_dir.File("out.csv")));
+    EXPECT_EQ(titles, (std::vector<std::string>{"Import Person Information From Text File",
+                                                "Export Tasks To Text File"}));
+}
+
+}  // namespace
+}  // namespace orvane::test
