@@ -8,6 +8,7 @@
 #include "app/QtLocaleNames.h"
 #include "app/QtPrompter.h"
 #include "app/QtSettingsStore.h"
+#include "app/ReportCommands.h"
 #include "app/SplashWindow.h"
 #include "platform/PictureLocale.h"
 
@@ -52,6 +53,7 @@ int Startup::Run(int argc, char** argv)
     {
         MainFrame frame(prompter, settings);
         prompter.SetOwner(&frame);
+        ReportCommands::Install(frame);
         if (options.splash) {
             SplashWindow().ShowFor(3000);
         }
