@@ -208,6 +208,33 @@ TEST_F(PrintCommand, SmallerTypeAndNarrowerMarginsNeedFewerPages)
     EXPECT_EQ(test::PdfTools::Pages(m_pdf), 1);
 }
 
+TEST_F(PrintCommand, DailyReportsUseEightPointsOnPaperNarrowerThanSevenInches)
+{
+    PimDatabase db;
+    for (int i = 0; i < 80; ++i) {
+        Task task;
+        task.Description = "errand " + std::to_string(i);
+        task.DueDate = test::At(2026, 3, 9);
+        db.Tasks().Add(task);
+    }
+    ASSERT_TRUE(db.Save(m_db));
+    const auto pages = [&](const std::string& paper, const std::string& size) {
+        const CliResult result = Print("daily-tasks", {"--paper", paper, "--size", size});
+        EXPECT_EQ(result.status, kSuccess) << result.err;
+        return test::PdfTools::Pages(m_pdf);
+    };
+    // A5 is 5.8 inches wide: the size asked for makes no difference. The report is paged
+    // at 24 points first and drawn at 8, so the job ends early.
+    const int eightPoints = pages("a5", "8");
+    EXPECT_GE(eightPoints, 2);
+    EXPECT_EQ(pages("a5", "24"), eightPoints);
+    const std::string text = test::PdfTools::Text(m_pdf);
+    EXPECT_NE(text.find("errand 79"), std::string::npos);
+    EXPECT_EQ(text.find("Page " + std::to_string(eightPoints + 1)), std::string::npos);
+    // A4 is 8.3 inches wide: 24 points need more pages than 8.
+    EXPECT_GT(pages("a4", "24"), pages("a4", "8"));
+}
+
 TEST_F(PrintCommand, ReportsWhatCannotBeDone)
 {
     const CliResult unlisted = Print("envelopes", {"--persons", "2,9"});
