@@ -1,6 +1,7 @@
 #include "app/PersonPickerDialog.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QListWidget>
@@ -12,11 +13,33 @@
 
 namespace orvane {
 
-PersonPickerDialog::PersonPickerDialog(std::vector<Person> offered, std::function<void()> showHelp,
-                                       QWidget* parent)
-    : QDialog(parent), m_model(std::move(offered)), m_showHelp(std::move(showHelp))
+uint32_t PersonPickerDialog::PopupTopic(int controlId)
+{
+    switch (controlId) {
+        case kListId:
+            return 1600;
+        case kSelectAllId:
+            return 1005;
+        case kOkId:
+            return 1000;
+        case kCancelId:
+            return 1001;
+        case kHelpId:
+            return 1002;
+        case kPrintId:
+            return 1003;
+        case kPreviewId:
+            return 1004;
+        default:
+            return 0;
+    }
+}
+
+PersonPickerDialog::PersonPickerDialog(std::vector<Person> offered, Help helpers, QWidget* parent)
+    : QDialog(parent), m_model(std::move(offered)), m_help(std::move(helpers))
 {
     setWindowTitle(tr("Dialog"));
+    setWindowFlag(Qt::WindowContextHelpButtonHint, true);
     auto* group = new QGroupBox(tr("Persons To Include"), this);
     m_list = new QListWidget(group);
     m_list->setProperty("controlId", kListId);
@@ -58,10 +81,13 @@ PersonPickerDialog::PersonPickerDialog(std::vector<Person> offered, std::functio
     connect(print, &QPushButton::clicked, this, [this] { Finish(PersonPickerModel::Exit::Print); });
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(help, &QPushButton::clicked, this, [this] {
-        if (m_showHelp) {
-            m_showHelp();
+        if (m_help.topic) {
+            m_help.topic();
         }
     });
+    for (QWidget* control : m_controls) {
+        control->installEventFilter(this);
+    }
     UpdateButtons();
 }
 
@@ -82,6 +108,24 @@ QWidget* PersonPickerDialog::Control(int controlId) const
         }
     }
     return nullptr;
+}
+
+bool PersonPickerDialog::eventFilter(QObject* watched, QEvent* event)
+{
+    // Context help ("What's This?" on a control) shows the control's popup from the help
+    // file instead of a text of its own.
+    if (event->type() != QEvent::QueryWhatsThis && event->type() != QEvent::WhatsThis) {
+        return QDialog::eventFilter(watched, event);
+    }
+    const uint32_t topic = PopupTopic(watched->property("controlId").toInt());
+    if (topic == 0) {
+        return false;
+    }
+    if (event->type() == QEvent::WhatsThis && m_help.popup) {
+        m_help.popup(topic);
+    }
+    event->accept();
+    return true;
 }
 
 void PersonPickerDialog::OnSelectionChanged()

@@ -26,8 +26,16 @@ public:
     static constexpr int kPrintId = 1052;
     static constexpr int kHelpId = 1047;
 
-    PersonPickerDialog(std::vector<Person> offered, std::function<void()> showHelp,
-                       QWidget* parent = nullptr);
+    // What the help button and context help on a control (by its popup topic) show.
+    struct Help {
+        std::function<void()> topic;
+        std::function<void(uint32_t popupTopic)> popup;
+    };
+
+    PersonPickerDialog(std::vector<Person> offered, Help help, QWidget* parent = nullptr);
+
+    // The help file's popup topic of a control; 0 for none.
+    static uint32_t PopupTopic(int controlId);
 
     QWidget* Control(int controlId) const;
     QListWidget* List() const { return m_list; }
@@ -40,10 +48,11 @@ private:
     void OnSelectionChanged();
     void OnSelectAll(bool checked);
     void Finish(PersonPickerModel::Exit exit);
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void UpdateButtons();
 
     PersonPickerModel m_model;
-    std::function<void()> m_showHelp;
+    Help m_help;
     PersonPickerModel::Exit m_exit = PersonPickerModel::Exit::Ok;
     QListWidget* m_list = nullptr;
     QCheckBox* m_selectAll = nullptr;

@@ -38,8 +38,10 @@ ReportCommands::ReportCommands(MainFrame& frame)
 std::optional<ReportCommands::Picked> ReportCommands::ShowPicker(std::vector<Person> offered)
 {
     QWidget* owner = QApplication::activeWindow();
-    PersonPickerDialog dialog(
-        std::move(offered), [this] { ShowPickerHelp(); }, owner != nullptr ? owner : &m_frame);
+    PersonPickerDialog::Help help{[this] { ShowPickerHelp(); },
+                                  [this](uint32_t topic) { ShowPickerPopup(topic); }};
+    PersonPickerDialog dialog(std::move(offered), std::move(help),
+                              owner != nullptr ? owner : &m_frame);
     if (dialog.exec() != QDialog::Accepted) {
         return std::nullopt;
     }
@@ -52,6 +54,14 @@ void ReportCommands::ShowPickerHelp()
     if (HelpViewer* help = m_frame.Help()) {
         const std::string dir = QCoreApplication::applicationDirPath().toStdString();
         help->ShowHelp(HelpAddress::Topic(dir, "dlgpraddr.htm"), HelpCommand::DisplayTopic, 0);
+    }
+}
+
+void ReportCommands::ShowPickerPopup(uint32_t topic)
+{
+    if (HelpViewer* help = m_frame.Help()) {
+        const std::string dir = QCoreApplication::applicationDirPath().toStdString();
+        help->ShowHelp(HelpAddress::File(dir), HelpCommand::ContextPopup, topic);
     }
 }
 

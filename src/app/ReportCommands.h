@@ -39,6 +39,7 @@ private:
     void ChoosePersons(int commandId);
     std::optional<Picked> ShowPicker(std::vector<Person> offered);
     void ShowPickerHelp();
+    void ShowPickerPopup(uint32_t topic);
 
     MainFrame& m_frame;
     ReportChoice m_choice;

@@ -1,4 +1,5 @@
 #include <QCheckBox>
+#include <QHelpEvent>
 #include <QListWidget>
 #include <QPdfWriter>
 #include <QPushButton>
@@ -12,6 +13,8 @@
 #include "app/PrintController.h"
 #include "app/QtCanvas.h"
 #include "app/ReportCommands.h"
+#include "platform/HelpAddress.h"
+#include "platform/HelpViewer.h"
 #include "reports/ReportFactory.h"
 #include "support/PdfTools.h"
 #include "views/CommandIds.h"
@@ -285,7 +288,7 @@ TEST_F(ReportFlow, PersonPickerSelectsAndEnablesItsButtons)
 {
     LoadSample();
     int helpShown = 0;
-    PersonPickerDialog dialog(m_reports->Choice().OfferedPersons(), [&] { ++helpShown; });
+    PersonPickerDialog dialog(m_reports->Choice().OfferedPersons(), {[&] { ++helpShown; }, {}});
     QListWidget* list = dialog.List();
     ASSERT_EQ(list->count(), 2);
     EXPECT_EQ(list->item(0)->text(), "Lee, Ann (Lee Co)");
@@ -318,6 +321,66 @@ TEST_F(ReportFlow, PersonPickerSelectsAndEnablesItsButtons)
     const std::vector<Person> chosen = dialog.Model().Chosen();
     ASSERT_EQ(chosen.size(), 1u);
     EXPECT_EQ(chosen[0].FName, "Bo");
+}
+
+// Records what the picker's help asks for.
+class RecordingHelp : public HelpViewer {
+public:
+    struct Request {
+        std::string address;
+        HelpCommand command;
+        uint32_t data;
+    };
+    bool ShowHelp(const std::string& address, HelpCommand command, uint32_t data) override
+    {
+        requests.push_back({address, command, data});
+        return true;
+    }
+    std::vector<Request> requests;
+};
+
+TEST_F(ReportFlow, ThePickerDialogShowsHelpAndGoesOnToThePreview)
+{
+    LoadSample();
+    RecordingHelp help;
+    Frame().SetHelpViewer(&help);
+    bool seen = false;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<PersonPickerDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        seen = true;
+        EXPECT_EQ(dialog->windowTitle(), "Dialog");
+        static_cast<QPushButton*>(dialog->Control(PersonPickerDialog::kHelpId))->click();
+        QHelpEvent whatsThis(QEvent::WhatsThis, QPoint(2, 2), QPoint(2, 2));
+        QApplication::sendEvent(dialog->List(), &whatsThis);
+        dialog->List()->item(0)->setSelected(true);
+        static_cast<QPushButton*>(dialog->Control(PersonPickerDialog::kPreviewId))->click();
+    });
+    Run(kCmdReportAddressBook);
+    ASSERT_TRUE(seen);
+    EXPECT_TRUE(Frame().IsPreviewing());
+    EXPECT_TRUE(Checked(kCmdReportAddressBook));
+    ASSERT_EQ(m_reports->Choice().Records().persons.size(), 1u);
+    EXPECT_EQ(m_reports->Choice().Records().persons[0].FName, "Ann");
+
+    const std::string dir = QCoreApplication::applicationDirPath().toStdString();
+    ASSERT_EQ(help.requests.size(), 2u);
+    EXPECT_EQ(help.requests[0].address, HelpAddress::Topic(dir, "dlgpraddr.htm"));
+    EXPECT_EQ(help.requests[0].command, HelpCommand::DisplayTopic);
+    EXPECT_EQ(help.requests[1].address, HelpAddress::File(dir));
+    EXPECT_EQ(help.requests[1].command, HelpCommand::ContextPopup);
+    EXPECT_EQ(help.requests[1].data, 1600u);
+    Frame().SetHelpViewer(nullptr);
+}
+
+TEST(PersonPickerDialog, PopupTopicsOfTheControls)
+{
+    const std::pair<int, uint32_t> topics[] = {{1044, 1600}, {1045, 1005}, {1, 1000},
+                                               {2, 1001},    {1047, 1002}, {1051, 1004},
+                                               {1052, 1003}, {1046, 0},    {0, 0}};
+    for (const auto& [control, topic] : topics) {
+        EXPECT_EQ(PersonPickerDialog::PopupTopic(control), topic) << control;
+    }
 }
 
 TEST_F(ReportFlow, FontAndMarginsKeepWhatTheDialogsGive)
