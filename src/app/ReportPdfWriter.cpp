@@ -10,11 +10,13 @@ namespace orvane {
 
 ReportPdfWriter::Result ReportPdfWriter::Write(ReportKind kind, const ReportRecords& records,
                                                const PrintSettings& settings,
-                                               const QPageSize& paper, const std::string& path)
+                                               const QPageSize& paper, const std::string& path,
+                                               bool landscape)
 {
     QPdfWriter writer(QString::fromStdString(path));
     writer.setResolution(kResolution);
     writer.setPageSize(paper);
+    writer.setPageOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
     // The report keeps its own margins; the painter starts at the sheet's corner.
     writer.setPageMargins(QMarginsF(0, 0, 0, 0));
     writer.setTitle(QStringLiteral("Orvane! Document"));

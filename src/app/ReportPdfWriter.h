@@ -22,7 +22,7 @@ public:
 
     static Result Write(ReportKind kind, const ReportRecords& records,
                         const PrintSettings& settings, const QPageSize& paper,
-                        const std::string& path);
+                        const std::string& path, bool landscape = false);
 };
 
 }  // namespace orvane

@@ -75,7 +75,7 @@ std::string PrintCommand::Summary() const
     return indent + "Write a report of DBFILE to a PDF file. REPORT: daily-plan, daily-tasks," +
            indent + "daily-appointments, address-book, envelopes. Options: --date YYYY-MM-DD," +
            indent + "--persons all|ID,..., --yellow-pages, --font FACE, --size N," + indent +
-           "--margins L,T,R,B (thousandths of an inch), --paper letter|a4|...";
+           "--margins L,T,R,B (thousandths of an inch), --paper letter|a4|..., --landscape";
 }
 
 int PrintCommand::Run(const std::vector<std::string>& arguments, CliContext& context)
@@ -114,7 +114,7 @@ int PrintCommand::Run(const std::vector<std::string>& arguments, CliContext& con
     EnsureGuiApplication();
     const ReportPdfWriter::Result result =
         ReportPdfWriter::Write(options->kind, choice.Records(), options->settings,
-                               PaperSize(options->paper), options->pdf);
+                               PaperSize(options->paper), options->pdf, options->landscape);
     if (!result.written) {
         context.err << "Unable to write file!\n";
         return kWriteFailed;

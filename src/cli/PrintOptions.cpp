@@ -151,6 +151,8 @@ std::optional<PrintOptions> PrintOptions::Parse(const std::vector<std::string>& 
         const std::string& argument = arguments[i];
         if (argument == "--yellow-pages") {
             options.yellowPages = true;
+        } else if (argument == "--landscape") {
+            options.landscape = true;
         } else if (argument.rfind("--", 0) == 0) {
             if (i + 1 >= arguments.size()) {
                 problem = argument + " needs a value";
@@ -194,7 +196,7 @@ std::string PrintOptions::Usage()
     return "orvane-cli print " + reports +
            " DBFILE --pdf OUTFILE [--date YYYY-MM-DD] [--persons all|ID,ID,...]"
            " [--yellow-pages] [--font FACE] [--size N] [--margins L,T,R,B] [--paper " +
-           papers + "]";
+           papers + "] [--landscape]";
 }
 
 }  // namespace orvane::cli

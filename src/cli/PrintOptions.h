@@ -22,6 +22,7 @@ struct PrintOptions {
     bool yellowPages = false;
     PrintSettings settings;
     std::string paper = "letter";
+    bool landscape = false;  // envelopes are fed long edge first
 
     static constexpr const char* kReportNames[] = {
         "daily-plan", "daily-tasks", "daily-appointments", "address-book", "envelopes"};

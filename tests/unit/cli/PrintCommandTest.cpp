@@ -12,11 +12,11 @@ namespace {
 TEST(PrintOptions, ParsesEveryOption)
 {
     std::string problem;
-    const auto options =
-        PrintOptions::Parse({"envelopes", "db.pgr", "--pdf", "out.pdf", "--date", "2026-03-09",
-                             "--persons", "3,1,12", "--yellow-pages", "--font", "Liberation Sans",
-                             "--size", "12", "--margins", "500,750,1000,1250", "--paper", "a4"},
-                            problem);
+    const auto options = PrintOptions::Parse(
+        {"envelopes", "db.pgr", "--pdf", "out.pdf", "--date", "2026-03-09", "--persons", "3,1,12",
+         "--yellow-pages", "--landscape", "--font", "Liberation Sans", "--size", "12", "--margins",
+         "500,750,1000,1250", "--paper", "a4"},
+        problem);
     ASSERT_TRUE(options) << problem;
     EXPECT_EQ(options->kind, ReportKind::Envelopes);
     EXPECT_EQ(options->database, "db.pgr");
@@ -27,6 +27,7 @@ TEST(PrintOptions, ParsesEveryOption)
     EXPECT_FALSE(options->allPersons);
     EXPECT_EQ(options->personIds, (std::vector<int32_t>{3, 1, 12}));
     EXPECT_TRUE(options->yellowPages);
+    EXPECT_TRUE(options->landscape);
     EXPECT_EQ(options->settings.face, "Liberation Sans");
     EXPECT_EQ(options->settings.pointSize, 12);
     EXPECT_EQ(options->settings.margins, (Rect{500, 750, 1000, 1250}));
@@ -42,6 +43,7 @@ TEST(PrintOptions, DefaultsAreThoseOfANewRun)
     EXPECT_FALSE(options->year.has_value());
     EXPECT_TRUE(options->allPersons);
     EXPECT_FALSE(options->yellowPages);
+    EXPECT_FALSE(options->landscape);
     EXPECT_EQ(options->settings.face, "Times New Roman");
     EXPECT_EQ(options->settings.pointSize, 10);
     EXPECT_EQ(options->settings.margins, (Rect{1000, 1000, 1000, 1000}));
