@@ -144,8 +144,11 @@ TEST_F(ReportFlow, PreviewNavigatesZoomsAndGivesTheFormBack)
     EXPECT_TRUE(Enabled(kCmdZoomIn));
     EXPECT_FALSE(Enabled(kCmdZoomOut));
     const int steps[] = {200, 400, 800};
+    int sheetWidth = preview->PageArea().width();
     for (int step : steps) {
         Run(kCmdZoomIn);
+        EXPECT_GT(preview->PageArea().width(), sheetWidth);
+        sheetWidth = preview->PageArea().width();
         EXPECT_EQ(preview->ZoomPixels(), step);
         EXPECT_EQ(preview->widget()->size(), preview->viewport()->size() + QSize(step, step));
         EXPECT_TRUE(Enabled(kCmdZoomOut));
