@@ -380,6 +380,10 @@ void MainFrame::OpenFromCommandLine(const std::string& argument)
 
 void MainFrame::closeEvent(QCloseEvent* event)
 {
+    // The preview goes first; the form is what the close check leaves behind.
+    if (IsPreviewing()) {
+        RunCommand(kCmdPreviewClose);
+    }
     if (m_commands.CanClose()) {
         event->accept();
     } else {

@@ -163,9 +163,13 @@ void PrintController::PageSetup()
         QMarginsF(m.left / 1000.0, m.top / 1000.0, m.right / 1000.0, m.bottom / 1000.0),
         QPageLayout::Inch);
     QPageSetupDialog dialog(&m_printer, Owner());
-    if (dialog.exec() != QDialog::Accepted) {
-        return;
+    if (dialog.exec() == QDialog::Accepted) {
+        AdoptPageSetup();
     }
+}
+
+void PrintController::AdoptPageSetup()
+{
     m_settings.margins = MarginsFromInches(m_printer.pageLayout().margins(QPageLayout::Inch));
     m_printer.setFullPage(true);
     if (IsPreviewing()) {

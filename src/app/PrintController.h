@@ -40,6 +40,9 @@ public:
     void ZoomIn();
     void ZoomOut();
 
+    // The page-setup dialog was accepted: its margins become the report margins and the
+    // preview, when it shows, is made again for the printer's new page.
+    void AdoptPageSetup();
     // Only face and size of the font dialog's choice are kept; the size is truncated.
     void SetReportFont(const std::string& face, double pointSize);
     // Margins from the page-setup dialog, in thousandths of an inch, rounded.

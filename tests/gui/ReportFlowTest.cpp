@@ -2,6 +2,7 @@
 #include <QHelpEvent>
 #include <QListWidget>
 #include <QPdfWriter>
+#include <QPrinter>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QToolBar>
@@ -174,6 +175,43 @@ TEST_F(ReportFlow, PreviewNavigatesZoomsAndGivesTheFormBack)
     EXPECT_EQ(Printing().Navigator().CurrentPage(), 0);
     Run(kCmdPrintPreview);
     EXPECT_FALSE(Frame().IsPreviewing());
+}
+
+TEST_F(ReportFlow, PageSetupInThePreviewMakesTheReportAgain)
+{
+    AddManyTasks(150);
+    Run(kCmdReportDailyTasks);
+    Run(kCmdPrintPreview);
+    const int before = Printing().Navigator().PageCount();
+
+    // As if the dialog chose half-inch margins on legal paper.
+    QPrinter& printer = Printing().Printer();
+    printer.setPageSize(QPageSize(QPageSize::Legal));
+    printer.setPageMargins(QMarginsF(0.5, 0.5, 0.5, 0.5), QPageLayout::Inch);
+    Printing().AdoptPageSetup();
+    Idle();
+
+    EXPECT_EQ(Printing().Settings().margins, (Rect{500, 500, 500, 500}));
+    ASSERT_TRUE(Frame().IsPreviewing());
+    ASSERT_NE(Printing().CurrentReport(), nullptr);
+    const Report& report = *Printing().CurrentReport();
+    EXPECT_EQ(report.PageRect().left, printer.logicalDpiX() / 2);
+    EXPECT_EQ(report.PageRect().bottom, printer.logicalDpiY() * 27 / 2);  // 14 - 0.5 inches
+    const int after = Printing().Navigator().PageCount();
+    EXPECT_LT(after, before);
+    EXPECT_EQ(after, report.PageCount());
+    EXPECT_EQ(Frame().StatusText(), QString("Page 1 of %1").arg(after));
+}
+
+TEST_F(ReportFlow, ClosingTheWindowLeavesThePreviewFirst)
+{
+    LoadSample();
+    Run(kCmdReportDailyTasks);
+    Run(kCmdPrintPreview);
+    ASSERT_TRUE(Frame().IsPreviewing());
+    Frame().close();
+    EXPECT_FALSE(Frame().IsPreviewing());
+    EXPECT_EQ(Printing().CurrentReport(), nullptr);
 }
 
 TEST_F(ReportFlow, PreviewOfAnEmptyDayShowsNoPage)
