@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMenuBar>
+#include <QStackedWidget>
 #include <QStatusBar>
 #include <QToolBar>
 
@@ -63,7 +64,9 @@ MainFrame::MainFrame(Prompter& prompter, SettingsStore& settings, QWidget* paren
     m_form = new MainForm(m_document, this);
     m_form->SetPaneMenus(TopMenu(tr("&Tasks")), TopMenu(tr("&Appointments")),
                          TopMenu(tr("&Phone Book")));
-    setCentralWidget(m_form);
+    m_clients = new QStackedWidget(this);
+    m_clients->addWidget(m_form);
+    setCentralWidget(m_clients);
     connect(m_form, &MainForm::stateChanged, this, &MainFrame::UpdateCommandStates);
 
     // Just large enough for the form's designed size, and never smaller.
@@ -314,6 +317,10 @@ CommandStates::Input MainFrame::CurrentState() const
     input.form = m_form->Model().State();
     input.toolbarVisible = !m_mainToolBar->isHidden();
     input.statusBarVisible = !statusBar()->isHidden();
+    input.previewing = IsPreviewing();
+    if (input.previewing && m_previewState) {
+        m_previewState(input);
+    }
     return input;
 }
 
@@ -332,6 +339,40 @@ void MainFrame::UpdateCommandStates()
     }
 }
 
+void MainFrame::ShowPreview(QWidget* preview)
+{
+    if (preview != nullptr && m_preview == nullptr) {
+        m_toolbarBeforePreview = !m_mainToolBar->isHidden();
+    }
+    if (preview != nullptr) {
+        if (m_clients->indexOf(preview) < 0) {
+            m_clients->addWidget(preview);
+        }
+        m_clients->setCurrentWidget(preview);
+    } else {
+        m_clients->setCurrentWidget(m_form);
+        if (m_preview != nullptr) {
+            m_clients->removeWidget(m_preview);
+        }
+    }
+    m_preview = preview;
+    const bool previewing = preview != nullptr;
+    menuBar()->setVisible(!previewing);
+    m_mainToolBar->setVisible(!previewing && m_toolbarBeforePreview);
+    m_previewToolBar->setVisible(previewing);
+    UpdateCommandStates();
+}
+
+void MainFrame::ShowStatus(const QString& text)
+{
+    m_ready->setText(text);
+}
+
+QString MainFrame::StatusText() const
+{
+    return m_ready->text();
+}
+
 void MainFrame::OpenFromCommandLine(const std::string& argument)
 {
     m_commands.OpenFromCommandLine(argument);
@@ -339,6 +380,10 @@ void MainFrame::OpenFromCommandLine(const std::string& argument)
 
 void MainFrame::closeEvent(QCloseEvent* event)
 {
+    // The preview goes first; the form is what the close check leaves behind.
+    if (IsPreviewing()) {
+        RunCommand(kCmdPreviewClose);
+    }
     if (m_commands.CanClose()) {
         event->accept();
     } else {

@@ -12,6 +12,7 @@
 
 class QLabel;
 class QMenu;
+class QStackedWidget;
 class QToolBar;
 
 namespace orvane {
@@ -31,6 +32,8 @@ public:
     ~MainFrame() override;
 
     PimDocument& Document() { return m_document; }
+    // The frame's questions and messages, for the parts installed into it.
+    Prompter& GetPrompter() { return m_prompter; }
     MainForm* Form() const { return m_form; }
     QAction* Action(int commandId) const;
     QToolBar* MainToolBar() const { return m_mainToolBar; }
@@ -50,6 +53,19 @@ public:
     // The program's help viewer; null until the help window exists (help is then silent).
     void SetHelpViewer(HelpViewer* viewer) { m_help = viewer; }
     HelpViewer* Help() const { return m_help; }
+
+    // Puts a print preview in the form's place, with the preview toolbar instead of the
+    // menu bar and the main toolbar; null puts the form back (the form stays alive).
+    void ShowPreview(QWidget* preview);
+    bool IsPreviewing() const { return m_preview != nullptr; }
+    // Adds the preview's page and zoom to the state the commands are computed from.
+    void SetPreviewStateSource(std::function<void(CommandStates::Input&)> source)
+    {
+        m_previewState = std::move(source);
+    }
+    // The status bar's text while nothing is hovered ("Ready", "Page 1 of 3").
+    void ShowStatus(const QString& text);
+    QString StatusText() const;
 
     // Opens the file named on the command line (empty: nothing).
     void OpenFromCommandLine(const std::string& argument);
@@ -83,6 +99,10 @@ private:
     std::map<QString, QMenu*> m_topMenus;
     std::map<int, std::function<void()>> m_handlers;
     HelpViewer* m_help = nullptr;
+    QStackedWidget* m_clients = nullptr;
+    QWidget* m_preview = nullptr;
+    bool m_toolbarBeforePreview = true;
+    std::function<void(CommandStates::Input&)> m_previewState;
 };
 
 }  // namespace orvane

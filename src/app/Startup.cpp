@@ -9,6 +9,7 @@
 #include "app/QtLocaleNames.h"
 #include "app/QtPrompter.h"
 #include "app/QtSettingsStore.h"
+#include "app/ReportCommands.h"
 #include "app/SplashWindow.h"
 #include "app/TransferCommands.h"
 #include "platform/PictureLocale.h"
@@ -56,6 +57,7 @@ int Startup::Run(int argc, char** argv)
         prompter.SetOwner(&frame);
         EditorsInstaller::Install(frame, prompter);
         TransferCommands::Install(frame, prompter);
+        ReportCommands::Install(frame);
         if (options.splash) {
             SplashWindow().ShowFor(3000);
         }

@@ -4,6 +4,9 @@
 #include "cli/DumpCommand.h"
 #include "cli/ExportCommand.h"
 #include "cli/ImportCommand.h"
+#ifdef ORVANE_CLI_PRINT
+#include "cli/PrintCommand.h"
+#endif
 #include "cli/ResaveCommand.h"
 
 namespace orvane::cli {
@@ -17,6 +20,9 @@ std::vector<std::unique_ptr<CliCommand>> StandardCommands()
     commands.push_back(std::make_unique<DemoCommand>());
     commands.push_back(std::make_unique<ExportCommand>());
     commands.push_back(std::make_unique<ImportCommand>());
+#ifdef ORVANE_CLI_PRINT
+    commands.push_back(std::make_unique<PrintCommand>());
+#endif
     return commands;
 }
 

@@ -4,15 +4,15 @@
 #include <cstring>
 
 #include "reports/AddressLines.h"
+#include "reports/ReportCollation.h"
 
 namespace orvane {
 
 AddressBookReport::AddressBookReport(Canvas& infoCanvas, std::vector<Person> persons)
     : Report(infoCanvas), m_persons(std::move(persons))
 {
-    std::stable_sort(m_persons.begin(), m_persons.end(), [](const Person& a, const Person& b) {
-        return std::strcoll(a.RName.c_str(), b.RName.c_str()) < 0;
-    });
+    ReportCollation::Sort(m_persons,
+                          [](const Person& person) -> const std::string& { return person.RName; });
     Paginate();
 }
 

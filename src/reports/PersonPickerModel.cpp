@@ -5,6 +5,7 @@
 #include <map>
 
 #include "reports/AddressLines.h"
+#include "reports/ReportCollation.h"
 
 namespace orvane {
 
@@ -49,9 +50,8 @@ PersonPickerModel::PersonPickerModel(std::vector<Person> offered) : m_offered(st
         m_items.push_back(Item{ItemText(person), person.ID});
         m_offeredIds.insert(person.ID);
     }
-    std::stable_sort(m_items.begin(), m_items.end(), [](const Item& a, const Item& b) {
-        return std::strcoll(a.text.c_str(), b.text.c_str()) < 0;
-    });
+    ReportCollation::Sort(m_items,
+                          [](const Item& item) -> const std::string& { return item.text; });
 }
 
 void PersonPickerModel::SetSelection(const std::vector<int32_t>& ids)

@@ -1,4 +1,5 @@
 #include <QLabel>
+#include <QStackedWidget>
 #include <QStatusBar>
 #include <QToolBar>
 
@@ -13,7 +14,10 @@ class MainFrameTest : public test::FrameFixture {};
 TEST_F(MainFrameTest, BuildsWithTitleFormToolbarsAndStatusBar)
 {
     EXPECT_EQ(Frame().windowTitle(), "Orvane! [Untitled]");
-    EXPECT_EQ(Frame().centralWidget(), &Form());
+    // The client area shows the form; the print preview may take its place.
+    auto* clients = qobject_cast<QStackedWidget*>(Frame().centralWidget());
+    ASSERT_NE(clients, nullptr);
+    EXPECT_EQ(clients->currentWidget(), &Form());
     EXPECT_TRUE(Frame().PreviewToolBar()->isHidden());
     EXPECT_FALSE(Frame().MainToolBar()->isHidden());
 

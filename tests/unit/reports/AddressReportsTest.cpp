@@ -157,19 +157,21 @@ TEST(AddressBookReport, FiveBlocksFitAPage)
     EXPECT_EQ(placed[2], (Placed{kLx, kFirstRowY, "P Name6", kNormal}));
 }
 
-TEST(AddressBookReport, SortsByDisplayNameInTheLocaleCollation)
+TEST(AddressBookReport, SortsByDisplayNameWithoutRegardToCaseSmallLettersFirst)
 {
-    // The tests run in the C locale, where capitals collate before small letters.
+    // Case decides only between names that are otherwise equal, the small letter first:
+    // the order of the desktop's name lists. Equal names keep their order.
     RecordingCanvas canvas;
     std::vector<Person> persons = {MakePerson(1, "anna", "smith"), MakePerson(2, "Anna", "Smith"),
-                                   MakePerson(3, "", "Adams"), MakePerson(4, "ANNA", "SMITH"),
-                                   MakePerson(5, "Anna", "Smith")};
+                                   MakePerson(3, "", "Adams"),     MakePerson(4, "ANNA", "SMITH"),
+                                   MakePerson(5, "Anna", "Smith"), MakePerson(6, "bob", "baker"),
+                                   MakePerson(7, "Cy", "Carr")};
     AddressBookReport report(canvas, persons);
     std::vector<int> order;
     for (const Person& p : report.Persons()) {
         order.push_back(p.ID);
     }
-    EXPECT_EQ(order, (std::vector<int>{3, 4, 2, 5, 1}));
+    EXPECT_EQ(order, (std::vector<int>{3, 6, 7, 1, 2, 5, 4}));
 }
 
 TEST(EnvelopeReport, BusinessModeAddressesWithoutFooterOrBorder)

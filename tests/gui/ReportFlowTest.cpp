@@ -1,0 +1,471 @@
+#include <QCheckBox>
+#include <QHelpEvent>
+#include <QListWidget>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QToolBar>
+#include <filesystem>
+
+#include "FrameFixture.h"
+#include "app/PersonPickerDialog.h"
+#include "app/PreviewWindow.h"
+#include "app/PrintController.h"
+#include "app/QtCanvas.h"
+#include "app/ReportCommands.h"
+#include "platform/HelpAddress.h"
+#include "platform/HelpViewer.h"
+#include "reports/ReportFactory.h"
+#include "support/PdfTools.h"
+#include "views/CommandIds.h"
+
+namespace orvane::test {
+namespace {
+
+class ReportFlow : public FrameFixture {
+protected:
+    void SetUp() override
+    {
+        FrameFixture::SetUp();
+        m_reports = ReportCommands::Install(Frame());
+    }
+    void TearDown() override
+    {
+        std::error_code ignored;
+        std::filesystem::remove_all(m_folder, ignored);
+        FrameFixture::TearDown();
+    }
+
+    PrintController& Printing() { return m_reports->Printing(); }
+    // Enough tasks due today for several pages.
+    void AddManyTasks(int count)
+    {
+        for (int i = 0; i < count; ++i) {
+            const std::string text = "task " + std::to_string(1000 + i);
+            Db().Tasks().Add(MakeTask(text.c_str(), Day(2026, 3, 10)));
+        }
+        Frame().Document().SetModified(false, true);
+    }
+    void Run(int commandId)
+    {
+        Frame().RunCommand(commandId);
+        Idle();
+    }
+    bool Checked(int commandId) { return Frame().Action(commandId)->isChecked(); }
+    std::string Pdf(const std::string& name)
+    {
+        std::filesystem::create_directories(m_folder);
+        return (m_folder / name).string();
+    }
+
+    ReportCommands* m_reports = nullptr;
+    std::filesystem::path m_folder =
+        std::filesystem::temp_directory_path() / ("orvane-reports-" + std::to_string(::getpid()));
+};
+
+TEST_F(ReportFlow, DailyCommandsCopyThePanesRowsAndChooseTheKind)
+{
+    LoadSample();
+    Idle();
+    EXPECT_FALSE(Enabled(kCmdPrint));
+    EXPECT_FALSE(Enabled(kCmdPrintPreview));
+
+    Run(kCmdReportDailyTasks);
+    EXPECT_TRUE(Enabled(kCmdPrint));
+    EXPECT_TRUE(Enabled(kCmdPrintPreview));
+    EXPECT_TRUE(Checked(kCmdReportDailyTasks));
+    EXPECT_FALSE(Checked(kCmdReportDailyPlan));
+    const ReportRecords& records = m_reports->Choice().Records();
+    ASSERT_EQ(records.tasks.size(), 2u);
+    EXPECT_EQ(records.tasks[0].Description, "first");
+    EXPECT_EQ(records.tasks[1].Description, "second");
+    EXPECT_TRUE(records.appointments.empty());
+
+    // A later edit does not reach the copies until the command runs again.
+    Db().Tasks().Add(MakeTask("third", Day(2026, 3, 10)));
+    Frame().Document().SetModified(true, true);
+    EXPECT_EQ(m_reports->Choice().Records().tasks.size(), 2u);
+
+    Run(kCmdReportDailyPlan);
+    EXPECT_TRUE(Checked(kCmdReportDailyPlan));
+    EXPECT_FALSE(Checked(kCmdReportDailyTasks));
+    EXPECT_EQ(records.tasks.size(), 3u);
+    ASSERT_EQ(records.appointments.size(), 1u);
+    EXPECT_EQ(records.appointments[0].Description, "meeting");
+}
+
+TEST_F(ReportFlow, PreviewNavigatesZoomsAndGivesTheFormBack)
+{
+    AddManyTasks(150);
+    Frame().resize(900, 700);
+    Frame().show();
+    Run(kCmdReportDailyTasks);
+    Run(kCmdPrintPreview);
+
+    ASSERT_TRUE(Frame().IsPreviewing());
+    PreviewWindow* preview = Printing().Preview();
+    EXPECT_FALSE(preview->isHidden());
+    EXPECT_TRUE(Form().isHidden());
+    EXPECT_TRUE(Frame().menuBar()->isHidden());
+    EXPECT_TRUE(Frame().MainToolBar()->isHidden());
+    EXPECT_FALSE(Frame().PreviewToolBar()->isHidden());
+
+    const int pages = Printing().Navigator().PageCount();
+    ASSERT_GE(pages, 3);
+    ASSERT_NE(Printing().CurrentReport(), nullptr);
+    EXPECT_EQ(pages, Printing().CurrentReport()->PageCount());
+    EXPECT_EQ(Frame().StatusText(), QString("Page 1 of %1").arg(pages));
+    EXPECT_FALSE(Enabled(kCmdPreviewPrevious));
+    EXPECT_TRUE(Enabled(kCmdPreviewNext));
+    EXPECT_TRUE(Enabled(kCmdPrint));
+
+    // The page is painted: dark text on the white sheet.
+    const QImage shot = preview->widget()->grab().toImage();
+    const QRect sheet = preview->PageArea();
+    int dark = 0;
+    for (int y = sheet.top(); y <= sheet.bottom(); ++y) {
+        for (int x = sheet.left(); x <= sheet.right(); ++x) {
+            dark += qGray(shot.pixel(x, y)) < 128 ? 1 : 0;
+        }
+    }
+    EXPECT_GT(dark, 100);
+    EXPECT_EQ(shot.pixelColor(sheet.center().x(), sheet.bottom() - 2), QColor(Qt::white));
+
+    for (int page = 2; page <= pages; ++page) {
+        Run(kCmdPreviewNext);
+        EXPECT_EQ(Frame().StatusText(), QString("Page %1 of %2").arg(page).arg(pages));
+        EXPECT_TRUE(Enabled(kCmdPreviewPrevious));
+    }
+    EXPECT_FALSE(Enabled(kCmdPreviewNext));
+    Run(kCmdPreviewPrevious);
+    EXPECT_EQ(Printing().Navigator().CurrentPage(), pages - 2);
+    EXPECT_TRUE(Enabled(kCmdPreviewNext));
+
+    EXPECT_TRUE(Enabled(kCmdZoomIn));
+    EXPECT_FALSE(Enabled(kCmdZoomOut));
+    const int steps[] = {200, 400, 800};
+    int sheetWidth = preview->PageArea().width();
+    for (int step : steps) {
+        Run(kCmdZoomIn);
+        EXPECT_GT(preview->PageArea().width(), sheetWidth);
+        sheetWidth = preview->PageArea().width();
+        EXPECT_EQ(preview->ZoomPixels(), step);
+        EXPECT_EQ(preview->widget()->size(), preview->viewport()->size() + QSize(step, step));
+        EXPECT_TRUE(Enabled(kCmdZoomOut));
+    }
+    EXPECT_FALSE(Enabled(kCmdZoomIn));
+    Run(kCmdZoomOut);
+    EXPECT_EQ(preview->ZoomPixels(), 400);
+    EXPECT_TRUE(Enabled(kCmdZoomIn));
+
+    Run(kCmdPreviewClose);
+    EXPECT_FALSE(Frame().IsPreviewing());
+    EXPECT_FALSE(Form().isHidden());
+    EXPECT_FALSE(Frame().menuBar()->isHidden());
+    EXPECT_FALSE(Frame().MainToolBar()->isHidden());
+    EXPECT_TRUE(Frame().PreviewToolBar()->isHidden());
+    EXPECT_EQ(Frame().StatusText(), "Ready");
+    EXPECT_EQ(Printing().CurrentReport(), nullptr);
+    EXPECT_FALSE(Enabled(kCmdPreviewNext));
+
+    // The preview command leaves the preview too, and enters it again at fit.
+    Run(kCmdPrintPreview);
+    EXPECT_EQ(preview->ZoomPixels(), 0);
+    EXPECT_EQ(Printing().Navigator().CurrentPage(), 0);
+    Run(kCmdPrintPreview);
+    EXPECT_FALSE(Frame().IsPreviewing());
+}
+
+TEST_F(ReportFlow, PageSetupInThePreviewMakesTheReportAgain)
+{
+    AddManyTasks(150);
+    Run(kCmdReportDailyTasks);
+    Run(kCmdPrintPreview);
+    const int before = Printing().Navigator().PageCount();
+
+    // As if the dialog chose half-inch margins on legal paper.
+    QPrinter& printer = Printing().Printer();
+    printer.setPageSize(QPageSize(QPageSize::Legal));
+    printer.setPageMargins(QMarginsF(0.5, 0.5, 0.5, 0.5), QPageLayout::Inch);
+    Printing().AdoptPageSetup();
+    Idle();
+
+    EXPECT_EQ(Printing().Settings().margins, (Rect{500, 500, 500, 500}));
+    ASSERT_TRUE(Frame().IsPreviewing());
+    ASSERT_NE(Printing().CurrentReport(), nullptr);
+    const Report& report = *Printing().CurrentReport();
+    EXPECT_EQ(report.PageRect().left, printer.logicalDpiX() / 2);
+    EXPECT_EQ(report.PageRect().bottom, printer.logicalDpiY() * 27 / 2);  // 14 - 0.5 inches
+    const int after = Printing().Navigator().PageCount();
+    EXPECT_LT(after, before);
+    EXPECT_EQ(after, report.PageCount());
+    EXPECT_EQ(Frame().StatusText(), QString("Page 1 of %1").arg(after));
+}
+
+TEST_F(ReportFlow, ClosingTheWindowLeavesThePreviewFirst)
+{
+    LoadSample();
+    Run(kCmdReportDailyTasks);
+    Run(kCmdPrintPreview);
+    ASSERT_TRUE(Frame().IsPreviewing());
+    Frame().close();
+    EXPECT_FALSE(Frame().IsPreviewing());
+    EXPECT_EQ(Printing().CurrentReport(), nullptr);
+}
+
+TEST_F(ReportFlow, PreviewOfAnEmptyDayShowsNoPage)
+{
+    LoadSample();
+    Frame().Form()->Model().SelectDay(2026, 3, 20);
+    Run(kCmdReportDailyAppointments);
+    Run(kCmdPrintPreview);
+    ASSERT_TRUE(Frame().IsPreviewing());
+    EXPECT_EQ(Printing().Navigator().PageCount(), 0);
+    EXPECT_FALSE(Printing().Preview()->HasPage());
+    EXPECT_FALSE(Enabled(kCmdPreviewNext));
+    EXPECT_FALSE(Enabled(kCmdPreviewPrevious));
+}
+
+TEST_F(ReportFlow, PrintWritesThePagesOfThePreviewToPdf)
+{
+    if (!Printing().PrintsToFile()) {
+        GTEST_SKIP() << "a printer is installed; printing would go to it";
+    }
+    if (!PdfTools::Available()) {
+        GTEST_SKIP() << "pdfinfo and pdftotext (poppler-utils) are not installed";
+    }
+    AddManyTasks(120);
+    Run(kCmdReportDailyTasks);
+    Run(kCmdPrintPreview);
+    const int pages = Printing().Navigator().PageCount();
+    ASSERT_GE(pages, 2);
+    Run(kCmdPreviewNext);
+
+    // Printing from the preview prints its report and stays in the preview.
+    const std::string inPreview = Pdf("preview.pdf");
+    m_prompter.QueuePath(inPreview);
+    Run(kCmdPrint);
+    EXPECT_TRUE(Frame().IsPreviewing());
+    EXPECT_EQ(PdfTools::Pages(inPreview), pages);
+    EXPECT_EQ(Frame().StatusText(), QString("Page 2 of %1").arg(pages));
+    Run(kCmdPreviewClose);
+
+    // Outside the preview a report is made for the job and let go afterwards.
+    const std::string outside = Pdf("outside.pdf");
+    m_prompter.QueuePath(outside);
+    Run(kCmdPrint);
+    ASSERT_EQ(m_prompter.FileQuestions().size(), 2u);
+    EXPECT_TRUE(m_prompter.FileQuestions()[1].save);
+    EXPECT_EQ(PdfTools::Pages(outside), pages);
+    EXPECT_EQ(Printing().CurrentReport(), nullptr);
+    const std::string text = PdfTools::Text(outside);
+    const size_t title = text.find("DAILY TASKS");
+    const size_t firstRow = text.find("task 1000");
+    const size_t secondRow = text.find("task 1001");
+    ASSERT_NE(title, std::string::npos);
+    ASSERT_NE(secondRow, std::string::npos);
+    EXPECT_LT(title, firstRow);
+    EXPECT_LT(firstRow, secondRow);
+    EXPECT_LT(secondRow, text.find("Page 1"));
+    EXPECT_NE(text.find(QString("Page %1").arg(pages).toStdString()), std::string::npos);
+
+    // A cancelled file dialog prints nothing.
+    m_prompter.QueuePath(std::nullopt);
+    const std::string cancelled = Pdf("cancelled.pdf");
+    Run(kCmdPrint);
+    EXPECT_FALSE(std::filesystem::exists(cancelled));
+    EXPECT_TRUE(m_prompter.Messages().empty());
+
+    // A file that cannot be written says so.
+    m_prompter.QueuePath(Pdf("no/such/folder/x.pdf"));
+    Run(kCmdPrint);
+    ASSERT_EQ(m_prompter.Messages().size(), 1u);
+    EXPECT_EQ(m_prompter.Messages()[0].text, "Unable to write file!");
+}
+
+TEST_F(ReportFlow, PersonReportsOfferTheListedPersonsAndFollowThePickersExit)
+{
+    LoadSample();
+    std::vector<std::vector<std::string>> offeredNames;
+    std::optional<ReportCommands::Picked> answer;
+    m_reports->SetPersonPicker([&](std::vector<Person> offered) {
+        std::vector<std::string> names;
+        for (const Person& person : offered) {
+            names.push_back(person.RName);
+        }
+        offeredNames.push_back(names);
+        if (answer) {
+            answer->persons = offered;
+        }
+        return answer;
+    });
+
+    // Cancelled: the kind stays as it was.
+    Run(kCmdReportDailyTasks);
+    Run(kCmdReportAddressBook);
+    EXPECT_TRUE(Checked(kCmdReportDailyTasks));
+
+    answer = ReportCommands::Picked{PersonPickerModel::Exit::Ok, {}};
+    Run(kCmdReportAddressBook);
+    EXPECT_TRUE(Checked(kCmdReportAddressBook));
+    EXPECT_FALSE(Frame().IsPreviewing());
+    EXPECT_FALSE(m_reports->Choice().Records().businessMode);
+
+    Form().Model().SetListing(Listing::YellowPages);
+    answer = ReportCommands::Picked{PersonPickerModel::Exit::Preview, {}};
+    Run(kCmdReportEnvelopes);
+    EXPECT_TRUE(Checked(kCmdReportEnvelopes));
+    EXPECT_TRUE(m_reports->Choice().Records().businessMode);
+    EXPECT_TRUE(Frame().IsPreviewing());
+    EXPECT_EQ(Printing().Navigator().PageCount(), 1);  // one envelope per person
+
+    ASSERT_EQ(offeredNames.size(), 3u);
+    EXPECT_EQ(offeredNames[1], (std::vector<std::string>{"Lee, Ann", "Moe, Bo"}));
+    EXPECT_EQ(offeredNames[2], (std::vector<std::string>{"Lee, Ann"}));
+}
+
+TEST_F(ReportFlow, PersonPickerSelectsAndEnablesItsButtons)
+{
+    LoadSample();
+    int helpShown = 0;
+    PersonPickerDialog dialog(m_reports->Choice().OfferedPersons(), {[&] { ++helpShown; }, {}});
+    QListWidget* list = dialog.List();
+    ASSERT_EQ(list->count(), 2);
+    EXPECT_EQ(list->item(0)->text(), "Lee, Ann (Lee Co)");
+    EXPECT_EQ(list->item(1)->text(), "Moe, Bo");
+    EXPECT_EQ(list->selectionMode(), QAbstractItemView::ExtendedSelection);
+
+    const int acceptIds[] = {PersonPickerDialog::kOkId, PersonPickerDialog::kPreviewId,
+                             PersonPickerDialog::kPrintId};
+    const auto acceptEnabled = [&](bool expected) {
+        for (int id : acceptIds) {
+            EXPECT_EQ(dialog.Control(id)->isEnabled(), expected) << id;
+        }
+    };
+    acceptEnabled(false);
+    auto* selectAll = static_cast<QCheckBox*>(dialog.Control(PersonPickerDialog::kSelectAllId));
+    selectAll->setChecked(true);
+    EXPECT_EQ(list->selectedItems().size(), 2);
+    acceptEnabled(true);
+    selectAll->setChecked(false);
+    EXPECT_TRUE(list->selectedItems().isEmpty());
+    acceptEnabled(false);
+
+    list->item(1)->setSelected(true);
+    acceptEnabled(true);
+    static_cast<QPushButton*>(dialog.Control(PersonPickerDialog::kHelpId))->click();
+    EXPECT_EQ(helpShown, 1);
+    static_cast<QPushButton*>(dialog.Control(PersonPickerDialog::kPrintId))->click();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(dialog.ExitKind(), PersonPickerModel::Exit::Print);
+    const std::vector<Person> chosen = dialog.Model().Chosen();
+    ASSERT_EQ(chosen.size(), 1u);
+    EXPECT_EQ(chosen[0].FName, "Bo");
+}
+
+// Records what the picker's help asks for.
+class RecordingHelp : public HelpViewer {
+public:
+    struct Request {
+        std::string address;
+        HelpCommand command;
+        uint32_t data;
+    };
+    bool ShowHelp(const std::string& address, HelpCommand command, uint32_t data) override
+    {
+        requests.push_back({address, command, data});
+        return true;
+    }
+    std::vector<Request> requests;
+};
+
+TEST_F(ReportFlow, ThePickerDialogShowsHelpAndGoesOnToThePreview)
+{
+    LoadSample();
+    RecordingHelp help;
+    Frame().SetHelpViewer(&help);
+    bool seen = false;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<PersonPickerDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        seen = true;
+        EXPECT_EQ(dialog->windowTitle(), "Dialog");
+        static_cast<QPushButton*>(dialog->Control(PersonPickerDialog::kHelpId))->click();
+        QHelpEvent whatsThis(QEvent::WhatsThis, QPoint(2, 2), QPoint(2, 2));
+        QApplication::sendEvent(dialog->List(), &whatsThis);
+        dialog->List()->item(0)->setSelected(true);
+        static_cast<QPushButton*>(dialog->Control(PersonPickerDialog::kPreviewId))->click();
+    });
+    Run(kCmdReportAddressBook);
+    ASSERT_TRUE(seen);
+    EXPECT_TRUE(Frame().IsPreviewing());
+    EXPECT_TRUE(Checked(kCmdReportAddressBook));
+    ASSERT_EQ(m_reports->Choice().Records().persons.size(), 1u);
+    EXPECT_EQ(m_reports->Choice().Records().persons[0].FName, "Ann");
+
+    const std::string dir = QCoreApplication::applicationDirPath().toStdString();
+    ASSERT_EQ(help.requests.size(), 2u);
+    EXPECT_EQ(help.requests[0].address, HelpAddress::Topic(dir, "dlgpraddr.htm"));
+    EXPECT_EQ(help.requests[0].command, HelpCommand::DisplayTopic);
+    EXPECT_EQ(help.requests[1].address, HelpAddress::File(dir));
+    EXPECT_EQ(help.requests[1].command, HelpCommand::ContextPopup);
+    EXPECT_EQ(help.requests[1].data, 1600u);
+    Frame().SetHelpViewer(nullptr);
+}
+
+TEST(PersonPickerDialog, PopupTopicsOfTheControls)
+{
+    const std::pair<int, uint32_t> topics[] = {{1044, 1600}, {1045, 1005}, {1, 1000},
+                                               {2, 1001},    {1047, 1002}, {1051, 1004},
+                                               {1052, 1003}, {1046, 0},    {0, 0}};
+    for (const auto& [control, topic] : topics) {
+        EXPECT_EQ(PersonPickerDialog::PopupTopic(control), topic) << control;
+    }
+}
+
+TEST_F(ReportFlow, FontAndMarginsKeepWhatTheDialogsGive)
+{
+    struct FontCase {
+        double points;
+        int kept;
+    };
+    for (const FontCase& c : {FontCase{11.5, 11}, FontCase{9, 9}, FontCase{10.9, 10}}) {
+        Printing().SetReportFont("Liberation Serif", c.points);
+        EXPECT_EQ(Printing().Settings().pointSize, c.kept) << c.points;
+    }
+    EXPECT_EQ(Printing().Settings().face, "Liberation Serif");
+    EXPECT_EQ(PrintController::MarginsFromInches(QMarginsF(1, 0.5, 0.75, 1.2345)),
+              (Rect{1000, 500, 750, 1235}));
+}
+
+TEST(QtCanvas, LaysAReportOutOnThePrintersSheet)
+{
+    QPdfWriter writer(QStringLiteral("/dev/null"));
+    writer.setResolution(600);
+    writer.setPageSize(QPageSize(QPageSize::Letter));
+    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+    const DeviceMetrics metrics = QtCanvas::MetricsOf(writer);
+    EXPECT_EQ(metrics.physicalWidth, 5100);
+    EXPECT_EQ(metrics.physicalHeight, 6600);
+    QtCanvas canvas(metrics, writer);
+    ReportRecords records;
+    records.tasks.resize(3);
+    const std::unique_ptr<Report> report =
+        ReportFactory::Create(ReportKind::DailyTasks, canvas, records, PrintSettings{});
+    EXPECT_EQ(report->PageRect(), (Rect{600, 600, 4500, 6000}));
+    // 10 points at 600 dots per inch: 83 dots high, a line a little more.
+    EXPECT_EQ(report->NormalFont().height, -83);
+    EXPECT_GE(report->LineHeight(), 83);
+    EXPECT_LT(report->LineHeight(), 130);
+    EXPECT_GT(report->CharWidth(), 20);
+    // A wider text measures wider, in the bold font more than in the normal one.
+    canvas.SelectFont(report->NormalFont());
+    const int normal = canvas.GetTextExtent("DAILY TASKS").cx;
+    EXPECT_GT(normal, canvas.GetTextExtent("DAILY").cx);
+    canvas.SelectFont(report->BoldFont());
+    EXPECT_GT(canvas.GetTextExtent("DAILY TASKS").cx, normal);
+}
+
+}  // namespace
+}  // namespace orvane::test

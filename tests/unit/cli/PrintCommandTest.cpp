@@ -1,0 +1,263 @@
+#include <gtest/gtest.h>
+
+#include "cli/CliRunner.h"
+#include "cli/PrintOptions.h"
+#include "data/PimDatabase.h"
+#include "storage/StorageTestSupport.h"
+#include "support/PdfTools.h"
+
+namespace orvane::cli {
+namespace {
+
+TEST(PrintOptions, ParsesEveryOption)
+{
+    std::string problem;
+    const auto options = PrintOptions::Parse(
+        {"envelopes", "db.pgr", "--pdf", "out.pdf", "--date", "2026-03-09", "--persons", "3,1,12",
+         "--yellow-pages", "--landscape", "--font", "Liberation Sans", "--size", "12", "--margins",
+         "500,750,1000,1250", "--paper", "a4"},
+        problem);
+    ASSERT_TRUE(options) << problem;
+    EXPECT_EQ(options->kind, ReportKind::Envelopes);
+    EXPECT_EQ(options->database, "db.pgr");
+    EXPECT_EQ(options->pdf, "out.pdf");
+    EXPECT_EQ(*options->year, 2026);
+    EXPECT_EQ(*options->month, 3);
+    EXPECT_EQ(*options->day, 9);
+    EXPECT_FALSE(options->allPersons);
+    EXPECT_EQ(options->personIds, (std::vector<int32_t>{3, 1, 12}));
+    EXPECT_TRUE(options->yellowPages);
+    EXPECT_TRUE(options->landscape);
+    EXPECT_EQ(options->settings.face, "Liberation Sans");
+    EXPECT_EQ(options->settings.pointSize, 12);
+    EXPECT_EQ(options->settings.margins, (Rect{500, 750, 1000, 1250}));
+    EXPECT_EQ(options->paper, "a4");
+}
+
+TEST(PrintOptions, DefaultsAreThoseOfANewRun)
+{
+    std::string problem;
+    const auto options = PrintOptions::Parse({"daily-tasks", "db.pgr", "--pdf", "o.pdf"}, problem);
+    ASSERT_TRUE(options) << problem;
+    EXPECT_EQ(options->kind, ReportKind::DailyTasks);
+    EXPECT_FALSE(options->year.has_value());
+    EXPECT_TRUE(options->allPersons);
+    EXPECT_FALSE(options->yellowPages);
+    EXPECT_FALSE(options->landscape);
+    EXPECT_EQ(options->settings.face, "Times New Roman");
+    EXPECT_EQ(options->settings.pointSize, 10);
+    EXPECT_EQ(options->settings.margins, (Rect{1000, 1000, 1000, 1000}));
+    EXPECT_EQ(options->paper, "letter");
+}
+
+TEST(PrintOptions, RejectsBadArguments)
+{
+    const std::vector<std::string> base = {"daily-plan", "db.pgr", "--pdf", "o.pdf"};
+    struct Case {
+        std::vector<std::string> extra;
+        std::string problem;  // the start of it
+    };
+    const Case cases[] = {
+        {{"--date", "2026-3-09"}, "bad date"},
+        {{"--date", "2026-13-01"}, "bad date"},
+        {{"--date", "20260309"}, "bad date"},
+        {{"--persons", "1,,2"}, "bad person list"},
+        {{"--persons", "-4"}, "bad person list"},
+        {{"--size", "0"}, "bad point size"},
+        {{"--size", "10.5"}, "bad point size"},
+        {{"--margins", "1000,1000,1000"}, "bad margins"},
+        {{"--margins", "1000,1000,1000,x"}, "bad margins"},
+        {{"--paper", "tabloid"}, "unknown paper"},
+        {{"--font", ""}, "empty font name"},
+        {{"--colour", "red"}, "unknown option"},
+        {{"--date"}, "--date needs a value"},
+        {{"extra"}, "expected REPORT and DBFILE"},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> arguments = base;
+        arguments.insert(arguments.end(), c.extra.begin(), c.extra.end());
+        SCOPED_TRACE(testing::PrintToString(arguments));
+        std::string problem;
+        EXPECT_FALSE(PrintOptions::Parse(arguments, problem));
+        EXPECT_EQ(problem.substr(0, c.problem.size()), c.problem);
+    }
+    std::string problem;
+    EXPECT_FALSE(PrintOptions::Parse({"weekly", "db.pgr", "--pdf", "o.pdf"}, problem));
+    EXPECT_EQ(problem, "unknown report \"weekly\"");
+    EXPECT_FALSE(PrintOptions::Parse({"daily-plan", "db.pgr"}, problem));
+    EXPECT_EQ(problem, "--pdf OUTFILE is required");
+}
+
+// A database with three tasks and two appointments on 9 March 2026 and three persons.
+class PrintCommand : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (RunCli({"print"}).err.find("unknown command") != std::string::npos) {
+            GTEST_SKIP() << "built without the window, so without the print command";
+        }
+        if (!test::PdfTools::Available()) {
+            GTEST_SKIP() << "pdfinfo and pdftotext (poppler-utils) are not installed";
+        }
+        PimDatabase db;
+        const PimDateTime day = test::At(2026, 3, 9);
+        for (const char* text : {"Alpha errand", "Bravo errand", "Charlie errand"}) {
+            Task task;
+            task.Description = text;
+            task.DueDate = day;
+            db.Tasks().Add(task);
+        }
+        const std::pair<const char*, int> appointments[] = {{"Early meeting", 9},
+                                                            {"Later lunch", 12}};
+        for (const auto& [text, hour] : appointments) {
+            Appointment appointment;
+            appointment.Description = text;
+            appointment.DueDate = day;
+            appointment.StartTime = test::At(2026, 3, 9, hour, 5);
+            appointment.EndTime = test::At(2026, 3, 9, hour + 1, 30);
+            db.Appointments().Add(appointment);
+        }
+        const std::pair<const char*, const char*> persons[] = {
+            {"Zoe", "Young"}, {"Adam", "Baker"}, {"Mia", "Moss"}};
+        for (const auto& [first, last] : persons) {
+            Person person;
+            person.FName = first;
+            person.LName = last;
+            person.RName = person.GetDisplayName();
+            person.City = "Salem";
+            person.WhitePages = 1;
+            db.Persons().Add(person);
+        }
+        db.GetUser().FName = "Owen";
+        db.GetUser().LName = "Owner";
+        ASSERT_TRUE(db.Save(m_db));
+    }
+
+    CliResult Print(const std::string& report, std::vector<std::string> extra = {})
+    {
+        // Tasks due before today move to today, so today is the day printed.
+        std::vector<std::string> arguments = {
+            "--now",  "2026-03-09 08:00:00", "print", report, m_db, "--pdf", m_pdf,
+            "--date", "2026-03-09"};
+        arguments.insert(arguments.end(), extra.begin(), extra.end());
+        return RunCli(arguments);
+    }
+
+    // Where each text first appears in the PDF's text; npos when missing.
+    std::vector<size_t> Positions(const std::vector<std::string>& texts) const
+    {
+        const std::string text = test::PdfTools::Text(m_pdf);
+        std::vector<size_t> positions;
+        for (const std::string& wanted : texts) {
+            positions.push_back(text.find(wanted));
+        }
+        return positions;
+    }
+
+    test::ScratchFolder m_folder;
+    std::string m_db = m_folder / "db.pgr";
+    std::string m_pdf = m_folder / "out.pdf";
+};
+
+TEST_F(PrintCommand, WritesEachReportAsPdfWithItsRowsInOrder)
+{
+    struct Case {
+        std::string report;
+        std::vector<std::string> extra;
+        int pages;
+        std::vector<std::string> inOrder;
+    };
+    const Case cases[] = {
+        {"daily-tasks",
+         {},
+         1,
+         {"DAILY TASKS", "TASK", "PRIORITY", "DUE DATE", "Alpha errand", "Bravo errand",
+          "Charlie errand", "Page 1"}},
+        {"daily-appointments",
+         {},
+         1,
+         {"DAILY APPOINTMENTS", "START", "9:05 A", "10:30 A", "Early meeting", "12:05 P",
+          "Later lunch", "Page 1"}},
+        {"daily-plan", {}, 1, {"DAILY PLAN", "Early meeting", "Later lunch", "Page 1"}},
+        {"address-book", {}, 1, {"ADDRESS BOOK", "Adam Baker", "Mia Moss", "Zoe Young", "Page 1"}},
+        // Envelopes follow the ID order; the return address comes first on each.
+        {"envelopes",
+         {"--persons", "3,1"},
+         2,
+         {"Owen Owner", "Zoe Young", "Owen Owner", "Mia Moss"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.report);
+        const CliResult result = Print(c.report, c.extra);
+        ASSERT_EQ(result.status, kSuccess) << result.err;
+        EXPECT_EQ(test::ReadFileBytes(m_pdf).substr(0, 5), "%PDF-");
+        EXPECT_EQ(test::PdfTools::Pages(m_pdf), c.pages);
+        const std::string text = test::PdfTools::Text(m_pdf);
+        size_t from = 0;
+        for (const std::string& wanted : c.inOrder) {
+            const size_t at = text.find(wanted, from);
+            ASSERT_NE(at, std::string::npos) << "\"" << wanted << "\" missing or out of order in\n"
+                                             << text;
+            from = at + wanted.size();
+        }
+    }
+}
+
+TEST_F(PrintCommand, SmallerTypeAndNarrowerMarginsNeedFewerPages)
+{
+    // The address book's blocks are 8 lines; at 24 points three blocks need two pages.
+    ASSERT_EQ(Print("address-book", {"--size", "24"}).status, kSuccess);
+    EXPECT_EQ(test::PdfTools::Pages(m_pdf), 2);
+    ASSERT_EQ(Print("address-book", {"--size", "24", "--margins", "250,250,250,250"}).status,
+              kSuccess);
+    EXPECT_EQ(test::PdfTools::Pages(m_pdf), 1);
+}
+
+TEST_F(PrintCommand, DailyReportsUseEightPointsOnPaperNarrowerThanSevenInches)
+{
+    PimDatabase db;
+    for (int i = 0; i < 80; ++i) {
+        Task task;
+        task.Description = "errand " + std::to_string(i);
+        task.DueDate = test::At(2026, 3, 9);
+        db.Tasks().Add(task);
+    }
+    ASSERT_TRUE(db.Save(m_db));
+    const auto pages = [&](const std::string& paper, const std::string& size) {
+        const CliResult result = Print("daily-tasks", {"--paper", paper, "--size", size});
+        EXPECT_EQ(result.status, kSuccess) << result.err;
+        return test::PdfTools::Pages(m_pdf);
+    };
+    // A5 is 5.8 inches wide: the size asked for makes no difference. The report is paged
+    // at 24 points first and drawn at 8, so the job ends early.
+    const int eightPoints = pages("a5", "8");
+    EXPECT_GE(eightPoints, 2);
+    EXPECT_EQ(pages("a5", "24"), eightPoints);
+    const std::string text = test::PdfTools::Text(m_pdf);
+    EXPECT_NE(text.find("errand 79"), std::string::npos);
+    EXPECT_EQ(text.find("Page " + std::to_string(eightPoints + 1)), std::string::npos);
+    // A4 is 8.3 inches wide: 24 points need more pages than 8.
+    EXPECT_GT(pages("a4", "24"), pages("a4", "8"));
+}
+
+TEST_F(PrintCommand, ReportsWhatCannotBeDone)
+{
+    const CliResult unlisted = Print("envelopes", {"--persons", "2,9"});
+    EXPECT_EQ(unlisted.status, kUsage);
+    EXPECT_EQ(unlisted.err, "orvane-cli: print: person 9 is not listed in the White Pages\n");
+
+    const CliResult noDay = Print("daily-plan", {"--date", "2026-02-30"});
+    EXPECT_EQ(noDay.status, kUsage);
+
+    const CliResult unwritable =
+        RunCli({"print", "daily-plan", m_db, "--pdf", m_folder / "no/such/folder/out.pdf"});
+    EXPECT_EQ(unwritable.status, kWriteFailed);
+    EXPECT_EQ(unwritable.err, "Unable to write file!\n");
+
+    const CliResult missing =
+        RunCli({"print", "daily-plan", m_folder / "none.pgr", "--pdf", m_pdf});
+    EXPECT_EQ(missing.status, kReadFailed);
+}
+
+}  // namespace
+}  // namespace orvane::cli
