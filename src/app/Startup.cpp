@@ -4,6 +4,7 @@
 #include <QLocale>
 #include <cstdlib>
 
+#include "app/AlarmsAndHelp.h"
 #include "app/MainFrame.h"
 #include "app/QtLocaleNames.h"
 #include "app/QtPrompter.h"
@@ -52,6 +53,7 @@ int Startup::Run(int argc, char** argv)
     {
         MainFrame frame(prompter, settings);
         prompter.SetOwner(&frame);
+        AlarmsAndHelp::Install(frame, prompter, settings);
         if (options.splash) {
             SplashWindow().ShowFor(3000);
         }
