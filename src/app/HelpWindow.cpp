@@ -2,6 +2,7 @@
 
 #include <QCursor>
 #include <QTextBrowser>
+#include <QToolBar>
 #include <QUrl>
 #include <QVBoxLayout>
 #include <QWhatsThis>
@@ -17,8 +18,17 @@ HelpWindow::HelpWindow(std::vector<std::string> installedRoots, QWidget* owner)
     m_browser = new QTextBrowser(this);
     m_browser->setOpenLinks(true);
     m_browser->setOpenExternalLinks(true);
+    auto* bar = new QToolBar(this);
+    QAction* back = bar->addAction(tr("&Back"), m_browser, &QTextBrowser::backward);
+    QAction* forward = bar->addAction(tr("&Forward"), m_browser, &QTextBrowser::forward);
+    back->setEnabled(false);
+    forward->setEnabled(false);
+    connect(m_browser, &QTextBrowser::backwardAvailable, back, &QAction::setEnabled);
+    connect(m_browser, &QTextBrowser::forwardAvailable, forward, &QAction::setEnabled);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(bar);
     layout->addWidget(m_browser);
     resize(560, 480);
 }

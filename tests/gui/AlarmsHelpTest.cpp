@@ -1,8 +1,10 @@
+#include <QAudioDevice>
 #include <QCalendarWidget>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QMediaDevices>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTextBrowser>
@@ -14,6 +16,7 @@
 #include "app/FormHelp.h"
 #include "app/HelpWindow.h"
 #include "app/QtSettingsStore.h"
+#include "app/QtSoundPlayer.h"
 #include "platform/AlarmSoundSetting.h"
 #include "platform/HelpAddress.h"
 #include "platform/HelpViewer.h"
@@ -297,6 +300,47 @@ TEST(HelpWindowTest, MissingHelpFailsSilentlyAndIsNotRetried)
     EXPECT_FALSE(window.ShowHelp(contents, HelpCommand::TableOfContents, 0));
     EXPECT_FALSE(window.isVisible());
     fs::remove_all(dir);
+}
+
+TEST(QtSoundPlayerTest, BareNamesAreFoundBesideTheProgram)
+{
+    const std::string beside = ORVANE_BINARY_DIR "/src/app";
+    const QtSoundPlayer player({"/nonexistent", beside});
+    EXPECT_EQ(player.Locate("beep.wav"), beside + "/beep.wav");
+    EXPECT_EQ(player.Locate("/home/me/gong.wav"), "/home/me/gong.wav");
+    EXPECT_EQ(player.Locate("missing.wav"), "missing.wav");
+}
+
+TEST(QtSoundPlayerTest, WithoutAudioOutputTheReminderStaysSilent)
+{
+    if (!QMediaDevices::defaultAudioOutput().isNull()) {
+        GTEST_SKIP() << "this machine has an audio output";
+    }
+    QtSoundPlayer player({ORVANE_BINARY_DIR "/src/app"});
+    player.PlayLooped("beep.wav");
+    EXPECT_FALSE(player.Playing());
+    player.StopAll();
+}
+
+// The default sound as shipped beside the program: a short mono PCM wave.
+TEST(QtSoundPlayerTest, ShippedBeepIsAShortPcmWave)
+{
+    QFile file(ORVANE_BINARY_DIR "/src/app/beep.wav");
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    ASSERT_GE(bytes.size(), 44);
+    EXPECT_EQ(bytes.mid(0, 4), "RIFF");
+    EXPECT_EQ(bytes.mid(8, 8), "WAVEfmt ");
+    const auto u16 = [&](int at) {
+        return static_cast<uint8_t>(bytes[at]) | static_cast<uint8_t>(bytes[at + 1]) << 8;
+    };
+    const auto u32 = [&](int at) { return u16(at) | u16(at + 2) << 16; };
+    EXPECT_EQ(u16(20), 1) << "PCM";
+    const int byteRate = u32(28);
+    ASSERT_GT(byteRate, 0);
+    const double seconds = static_cast<double>(u32(40)) / byteRate;
+    EXPECT_GT(seconds, 0.2);
+    EXPECT_LE(seconds, 2.0);
 }
 
 }  // namespace
