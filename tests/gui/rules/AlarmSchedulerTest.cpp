@@ -239,33 +239,6 @@ TEST_F(AlarmSchedulerTest, ReminderPlaysTheLoadedSound)
     EXPECT_EQ(m_events.front(), "play /sounds/gong.wav");
 }
 
-TEST_F(AlarmSchedulerTest, LoadSoundFallsBackToTheDefault)
-{
-    struct Case {
-        const char* name;
-        std::string stored;  // empty: nothing stored
-        bool available;
-        std::string expected;
-    };
-    const Case cases[] = {
-        {"new profile", "", true, "beep.wav"},
-        {"chosen before", "/home/me/ding.wav", true, "/home/me/ding.wav"},
-        {"259 characters", "/" + std::string(258, 'a'), true, "/" + std::string(258, 'a')},
-        {"260 characters", "/" + std::string(259, 'a'), true, "beep.wav"},
-        {"store unavailable", "/home/me/ding.wav", false, "beep.wav"},
-    };
-    for (const Case& c : cases) {
-        MemorySettingsStore store;
-        if (!c.stored.empty()) {
-            store.WriteString("Alarm", "AlarmSound", c.stored);
-        }
-        store.SetAvailable(c.available);
-        AlarmScheduler scheduler(Form(), m_reminder, m_sound, store);
-        scheduler.LoadSound();
-        EXPECT_EQ(scheduler.SoundPath(), c.expected) << c.name;
-    }
-}
-
 TEST_F(AlarmSchedulerTest, ChooseSoundAsksForAWaveFileAndStoresAtOnce)
 {
     ScriptedPrompter prompter;

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "views/HelpPopupTexts.h"
 #include "views/HelpTopics.h"
 
@@ -51,35 +53,41 @@ TEST(HelpPopupTextsTest, EveryFixedNumberOfThePickerAndTheWizardHasAText)
     }
 }
 
-TEST(HelpPopupTextsTest, EditorControlsHaveTheirOwnTexts)
+TEST(HelpPopupTextsTest, EveryEditorControlWithHelpHasAText)
 {
     struct Case {
         HelpDialog dialog;
-        int control;
-        bool hasText;
+        std::vector<int> withText, without;
+    };
+    const auto range = [](int first, int last) {
+        std::vector<int> ids;
+        for (int id = first; id <= last; ++id) {
+            ids.push_back(id);
+        }
+        return ids;
+    };
+    const auto join = [](std::vector<int> a, const std::vector<int>& b) {
+        a.insert(a.end(), b.begin(), b.end());
+        return a;
     };
     const Case cases[] = {
-        {HelpDialog::Task, 1038, true},
-        {HelpDialog::Task, 1100, true},
-        {HelpDialog::Task, 1022, true},
-        {HelpDialog::Task, 1, true},
-        {HelpDialog::Task, 1033, false},
-        {HelpDialog::Appointment, 1000, true},
-        {HelpDialog::Appointment, 1037, true},
-        {HelpDialog::Appointment, 1075, true},
-        {HelpDialog::Appointment, 1100, false},
-        {HelpDialog::Person, 1029, true},
-        {HelpDialog::Person, 1045, true},
-        {HelpDialog::Person, 1030, false},
-        {HelpDialog::User, 1017, true},
-        {HelpDialog::User, 1022, false},
-        {HelpDialog::User, 2, true},
+        {HelpDialog::Task, join({1, 2, 1038, 1051, 1100, 1110}, range(1022, 1025)), {1033, 1026}},
+        {HelpDialog::Appointment,
+         join(join({1, 2, 1000, 1033}, range(1037, 1043)), range(1069, 1075)),
+         {1036, 1044, 1068, 1076, 1100}},
+        {HelpDialog::Person, join({1, 2, 1044, 1045}, range(1013, 1029)), {1012, 1030}},
+        {HelpDialog::User, range(1013, 1021), {1022, 1044}},
     };
     for (const Case& c : cases) {
-        const uint32_t id = HelpPopupTexts::EditorHelpId(c.dialog, c.control);
-        EXPECT_EQ(!HelpPopupTexts::Text(id).empty(), c.hasText)
-            << static_cast<int>(c.dialog) << " " << c.control;
-        EXPECT_EQ(id != 0, c.hasText) << static_cast<int>(c.dialog) << " " << c.control;
+        for (int control : c.withText) {
+            const uint32_t id = HelpPopupTexts::EditorHelpId(c.dialog, control);
+            EXPECT_FALSE(HelpPopupTexts::Text(id).empty())
+                << static_cast<int>(c.dialog) << " " << control;
+        }
+        for (int control : c.without) {
+            EXPECT_EQ(HelpPopupTexts::EditorHelpId(c.dialog, control), 0u)
+                << static_cast<int>(c.dialog) << " " << control;
+        }
     }
     // The same control id means different things in different editors.
     EXPECT_NE(HelpPopupTexts::Text(HelpPopupTexts::EditorHelpId(HelpDialog::Task, 1038)),
