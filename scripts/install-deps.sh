@@ -10,6 +10,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   # Qt 6 widgets, SVG icons, sound, platform plugins (xcb and offscreen)
   qt6-base-dev qt6-svg-dev libqt6svg6 qt6-multimedia-dev qt6-qpa-plugins
+  # the runtime of Qt Multimedia with its plugins (the looping alarm sound)
+  libqt6multimedia6
   # JSON output of orvane-cli dump
   nlohmann-json3-dev
   # fonts for reports and the window; a display server for screenshots

@@ -4,6 +4,7 @@
 #include <QLocale>
 #include <cstdlib>
 
+#include "app/AlarmsAndHelp.h"
 #include "app/EditorsInstaller.h"
 #include "app/MainFrame.h"
 #include "app/QtLocaleNames.h"
@@ -58,6 +59,7 @@ int Startup::Run(int argc, char** argv)
         EditorsInstaller::Install(frame, prompter);
         TransferCommands::Install(frame, prompter);
         ReportCommands::Install(frame);
+        AlarmsAndHelp::Install(frame, prompter, settings);
         if (options.splash) {
             SplashWindow().ShowFor(3000);
         }

@@ -55,6 +55,12 @@ void FormModel::RefillAll()
     Notify(kPhoneBookRows | kDetails | kTaskRows | kAppointmentRows);
 }
 
+void FormModel::RefillAppointments()
+{
+    m_appointments.Fill(m_selectedDay);
+    Notify(kAppointmentRows);
+}
+
 void FormModel::SetListing(Listing listing)
 {
     if (m_phoneBook.SetListing(listing)) {

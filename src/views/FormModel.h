@@ -58,6 +58,8 @@ public:
 
     // Phone book, then tasks, then appointments.
     void RefillAll();
+    // The appointments alone, e.g. after an alarm was turned off.
+    void RefillAppointments();
     void SetListing(Listing listing);
 
     // List events, by the row under the pointer (-1: none); the appointment list passes

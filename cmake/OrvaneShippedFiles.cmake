@@ -1,0 +1,16 @@
+# The files the program finds beside itself: the default alarm sound and the help pages.
+# They are copied next to the built program and installed under the data folder.
+set(ORVANE_SHIPPED_SOUND ${PROJECT_SOURCE_DIR}/resources/beep.wav)
+file(GLOB ORVANE_SHIPPED_HELP CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/resources/html/*.htm
+     ${PROJECT_SOURCE_DIR}/resources/html/*.css)
+
+function(orvane_ship_beside target)
+    get_target_property(dir ${target} BINARY_DIR)
+    configure_file(${ORVANE_SHIPPED_SOUND} ${dir}/beep.wav COPYONLY)
+    foreach(page ${ORVANE_SHIPPED_HELP})
+        get_filename_component(name ${page} NAME)
+        configure_file(${page} ${dir}/html/${name} COPYONLY)
+    endforeach()
+    install(FILES ${ORVANE_SHIPPED_SOUND} DESTINATION ${CMAKE_INSTALL_DATADIR}/orvane)
+    install(FILES ${ORVANE_SHIPPED_HELP} DESTINATION ${CMAKE_INSTALL_DATADIR}/orvane/html)
+endfunction()

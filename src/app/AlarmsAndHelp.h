@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QObject>
+#include <string>
+
+#include "app/DialogReminder.h"
+#include "app/QtSoundPlayer.h"
+#include "views/AlarmScheduler.h"
+
+class QTimer;
+
+namespace orvane {
+
+class FormHelp;
+class HelpWindow;
+class MainFrame;
+class Prompter;
+class SettingsStore;
+
+// Installs the appointment alarm (its one-minute timer, the reminder and the sound), the
+// "&Alarm Sound..." command, and help: the help window, "&Help Topics", F1 and the
+// context-help mode of the main form. Owned by the frame.
+class AlarmsAndHelp : public QObject {
+    Q_OBJECT
+public:
+    static AlarmsAndHelp* Install(MainFrame& frame, Prompter& prompter, SettingsStore& settings);
+
+    AlarmScheduler& Scheduler() { return m_scheduler; }
+    QTimer* Timer() const { return m_timer; }
+    HelpWindow* Help() const { return m_help; }
+    FormHelp* Forms() const { return m_formHelp; }
+
+private:
+    AlarmsAndHelp(MainFrame& frame, Prompter& prompter, SettingsStore& settings,
+                  const std::string& programDirectory);
+
+    QtSoundPlayer m_sound;
+    DialogReminder m_reminder;
+    AlarmScheduler m_scheduler;
+    QTimer* m_timer = nullptr;
+    HelpWindow* m_help = nullptr;
+    FormHelp* m_formHelp = nullptr;
+};
+
+}  // namespace orvane

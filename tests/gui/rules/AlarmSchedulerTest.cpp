@@ -1,0 +1,290 @@
+#include <functional>
+
+#include "FormFixture.h"
+#include "platform/AlarmSoundSetting.h"
+#include "platform/MemorySettingsStore.h"
+#include "platform/ScriptedPrompter.h"
+#include "platform/SoundPlayer.h"
+#include "views/AlarmScheduler.h"
+#include "views/Reminder.h"
+
+namespace orvane {
+namespace {
+
+using test::Day;
+using test::MakeAppointment;
+
+// Records what was played; "events" interleaves with the reminders' own records.
+class FakeSound : public SoundPlayer {
+public:
+    explicit FakeSound(std::vector<std::string>& events) : m_events(events) {}
+    void PlayLooped(const std::string& path) override
+    {
+        playing = true;
+        m_events.push_back("play " + path);
+    }
+    void StopAll() override
+    {
+        playing = false;
+        m_events.push_back("stop");
+    }
+    bool playing = false;
+
+private:
+    std::vector<std::string>& m_events;
+};
+
+// Answers each reminder from a script: tick the box or not; an unscripted one is OK alone.
+class FakeReminder : public Reminder {
+public:
+    FakeReminder(std::vector<std::string>& events, const FakeSound& sound)
+        : m_events(events), m_sound(sound)
+    {}
+    int Show(Request& request) override
+    {
+        messages.push_back(request.message);
+        soundPaths.push_back(request.soundPath);
+        m_events.push_back(m_sound.playing ? "shown with sound" : "shown silent");
+        if (whileOpen) {
+            whileOpen();
+        }
+        if (!failing) {
+            request.turnOff = !turnOff.empty() && turnOff.front();
+        }
+        if (!turnOff.empty()) {
+            turnOff.erase(turnOff.begin());
+        }
+        return failing ? 0 : 1;
+    }
+
+    std::vector<bool> turnOff;
+    bool failing = false;
+    std::function<void()> whileOpen;
+    std::vector<std::string> messages;
+    std::vector<std::string> soundPaths;
+
+private:
+    std::vector<std::string>& m_events;
+    const FakeSound& m_sound;
+};
+
+class AlarmSchedulerTest : public test::FormFixture {
+protected:
+    AlarmSchedulerTest() : m_sound(m_events), m_reminder(m_events, m_sound) {}
+
+    void SetUp() override
+    {
+        FormFixture::SetUp();
+        m_scheduler = std::make_unique<AlarmScheduler>(Form(), m_reminder, m_sound, m_settings);
+    }
+
+    // An appointment of 10 March with its alarm at the given time.
+    int32_t AddAlarm(const char* text, int alarmHour, int alarmMinute, int startHour = 10)
+    {
+        Appointment a = MakeAppointment(text, Day(2026, 3, 10), startHour, 0, true);
+        a.AlarmTime = Day(2026, 3, 10, alarmHour, alarmMinute);
+        return Db().Appointments().Add(a);
+    }
+    void Load() { m_document.SetModified(false, true); }
+    void Tick() { m_scheduler->CheckAlarms(); }
+    bool AlarmOf(int32_t id) { return Db().Appointments().Find(id)->Alarm; }
+
+    std::vector<std::string> m_events;
+    FakeSound m_sound;
+    FakeReminder m_reminder;
+    MemorySettingsStore m_settings;
+    std::unique_ptr<AlarmScheduler> m_scheduler;
+};
+
+TEST_F(AlarmSchedulerTest, DueFromTheSecondOfItsAlarmTime)
+{
+    AddAlarm("meeting", 9, 30);
+    Load();
+    struct Case {
+        int minute, second;
+        size_t reminders;
+    };
+    const Case cases[] = {{29, 59, 0}, {30, 0, 1}, {30, 1, 2}};
+    for (const Case& c : cases) {
+        m_clock.Get().Set(2026, 3, 10, 9, c.minute, c.second);
+        Tick();
+        EXPECT_EQ(m_reminder.messages.size(), c.reminders) << c.minute << ":" << c.second;
+    }
+}
+
+TEST_F(AlarmSchedulerTest, OldAlarmComesBackEveryTickUntilTurnedOff)
+{
+    const int32_t id = AddAlarm("long ago", 1, 0);
+    const PimDateTime alarmTime = Db().Appointments().Find(id)->AlarmTime;
+    Load();
+    m_reminder.turnOff = {false, false, true};
+
+    Tick();
+    Tick();
+    EXPECT_EQ(m_reminder.messages.size(), 2u);
+    EXPECT_TRUE(AlarmOf(id));
+    EXPECT_FALSE(m_document.Modified()) << "OK without the box changes nothing";
+
+    Tick();
+    EXPECT_FALSE(AlarmOf(id));
+    EXPECT_EQ(Db().Appointments().Find(id)->AlarmTime, alarmTime);
+    EXPECT_TRUE(m_document.Modified());
+    EXPECT_FALSE(Form().Appointments().Rows()[0].alarm) << "the row loses its mark";
+
+    Tick();
+    EXPECT_EQ(m_reminder.messages.size(), 3u);
+}
+
+TEST_F(AlarmSchedulerTest, OnlyTheSelectedDaysAppointmentsAreLookedAt)
+{
+    AddAlarm("today", 8, 0);
+    Load();
+    SelectOffset(1);
+    Tick();
+    EXPECT_TRUE(m_reminder.messages.empty());
+    SelectOffset(0);
+    Tick();
+    EXPECT_EQ(m_reminder.messages.size(), 1u);
+}
+
+TEST_F(AlarmSchedulerTest, TwoDueAlarmsOneAfterTheOtherInIdOrder)
+{
+    // The first by ID starts later, so the list shows it second.
+    Appointment later = MakeAppointment("later", Day(2026, 3, 10), 21, 0, true);
+    later.EndTime = Day(2026, 3, 10, 22, 30);
+    later.AlarmTime = Day(2026, 3, 10, 8, 0);
+    const int32_t laterId = Db().Appointments().Add(later);
+    const int32_t earlyId = AddAlarm("early", 8, 0, 7);
+    Load();
+    ASSERT_EQ(Form().Appointments().Rows()[0].id, earlyId);
+    m_reminder.turnOff = {true, false};
+
+    Tick();
+    EXPECT_EQ(m_reminder.messages,
+              (std::vector<std::string>{"This is your reminder for your 10:30 PM appointment.",
+                                        "This is your reminder for your 08:00 AM appointment."}));
+    EXPECT_EQ(m_events, (std::vector<std::string>{"play beep.wav", "shown with sound", "stop",
+                                                  "play beep.wav", "shown with sound", "stop"}));
+    EXPECT_FALSE(AlarmOf(laterId));
+    EXPECT_TRUE(AlarmOf(earlyId));
+}
+
+TEST_F(AlarmSchedulerTest, WhatIsNeverReminded)
+{
+    AddAlarm("", 8, 0);  // empty description
+    Appointment noAlarm = MakeAppointment("no alarm", Day(2026, 3, 10), 8, 0, false);
+    noAlarm.AlarmTime = Day(2026, 3, 10, 8, 0);
+    Db().Appointments().Add(noAlarm);
+    AddAlarm("not yet", 9, 1);
+    Load();
+    Tick();
+    EXPECT_TRUE(m_reminder.messages.empty());
+}
+
+TEST_F(AlarmSchedulerTest, TickWhileAReminderIsOpenDoesNotStack)
+{
+    AddAlarm("a", 8, 0);
+    AddAlarm("b", 8, 0);
+    Load();
+    int nested = 0;
+    m_reminder.whileOpen = [&] {
+        ++nested;
+        Tick();
+        Tick();
+    };
+    Tick();
+    EXPECT_EQ(nested, 2);
+    EXPECT_EQ(m_reminder.messages.size(), 2u) << "one per due alarm, none from inner ticks";
+    EXPECT_FALSE(m_scheduler->ReminderOpen());
+    m_reminder.whileOpen = nullptr;
+    Tick();
+    EXPECT_EQ(m_reminder.messages.size(), 4u) << "the next tick runs again";
+}
+
+TEST_F(AlarmSchedulerTest, ReminderThatCannotOpenChangesNothing)
+{
+    const int32_t id = AddAlarm("a", 8, 0);
+    AddAlarm("b", 8, 0);
+    Load();
+    m_reminder.failing = true;
+    m_reminder.turnOff = {true, true};
+    Tick();
+    EXPECT_EQ(m_reminder.messages.size(), 2u) << "the next appointment is still checked";
+    EXPECT_TRUE(AlarmOf(id));
+    EXPECT_FALSE(m_document.Modified());
+}
+
+TEST_F(AlarmSchedulerTest, MessageNamesTheEndTimeOnATwelveHourClock)
+{
+    struct Case {
+        int hour, minute;
+        const char* text;
+    };
+    const Case cases[] = {
+        {22, 30, "10:30 PM"}, {9, 5, "09:05 AM"}, {0, 0, "12:00 AM"}, {12, 15, "12:15 PM"}};
+    for (const Case& c : cases) {
+        EXPECT_EQ(AlarmScheduler::MessageFor(Day(2026, 3, 10, c.hour, c.minute)),
+                  std::string("This is your reminder for your ") + c.text + " appointment.");
+    }
+}
+
+TEST_F(AlarmSchedulerTest, ReminderPlaysTheLoadedSound)
+{
+    AlarmSoundSetting::Write(m_settings, "/sounds/gong.wav");
+    m_scheduler->LoadSound();
+    AddAlarm("a", 8, 0);
+    Load();
+    Tick();
+    EXPECT_EQ(m_reminder.soundPaths, std::vector<std::string>{"/sounds/gong.wav"});
+    EXPECT_EQ(m_events.front(), "play /sounds/gong.wav");
+}
+
+TEST_F(AlarmSchedulerTest, ChooseSoundAsksForAWaveFileAndStoresAtOnce)
+{
+    ScriptedPrompter prompter;
+    prompter.QueuePath(std::nullopt);
+    prompter.QueuePath("/music/chime.wav");
+    m_scheduler->LoadSound();
+
+    m_scheduler->ChooseSound(prompter);
+    EXPECT_EQ(m_scheduler->SoundPath(), "beep.wav") << "cancel changes nothing";
+
+    m_scheduler->ChooseSound(prompter);
+    EXPECT_EQ(m_scheduler->SoundPath(), "/music/chime.wav");
+    EXPECT_EQ(m_settings.ReadString("Alarm", "AlarmSound"), "/music/chime.wav");
+
+    ASSERT_EQ(prompter.FileQuestions().size(), 2u);
+    const FileDialogRequest& asked = prompter.FileQuestions()[0].request;
+    EXPECT_FALSE(prompter.FileQuestions()[0].save);
+    ASSERT_EQ(asked.filters.size(), 1u);
+    EXPECT_EQ(asked.filters[0].description, "Wave Files (*.wav)");
+    EXPECT_EQ(asked.filters[0].pattern, "*.wav");
+    EXPECT_EQ(asked.defaultExtension, "wav");
+    EXPECT_EQ(asked.initialName, "beep.wav");
+    EXPECT_TRUE(asked.mustExist);
+    EXPECT_EQ(prompter.FileQuestions()[1].request.initialName, "beep.wav");
+}
+
+TEST_F(AlarmSchedulerTest, ChosenSoundTooLongKeepsAndRewritesThePrevious)
+{
+    ScriptedPrompter prompter;
+    prompter.QueuePath("/" + std::string(300, 'x') + ".wav");
+    m_settings.WriteString("Alarm", "AlarmSound", "/a.wav");
+    m_scheduler->LoadSound();
+    m_settings.WriteString("Alarm", "AlarmSound", "changed elsewhere");
+    m_scheduler->ChooseSound(prompter);
+    EXPECT_EQ(m_scheduler->SoundPath(), "/a.wav");
+    EXPECT_EQ(m_settings.ReadString("Alarm", "AlarmSound"), "/a.wav");
+}
+
+TEST_F(AlarmSchedulerTest, FailedStoreKeepsTheChoiceForThisRun)
+{
+    ScriptedPrompter prompter;
+    prompter.QueuePath("/music/chime.wav");
+    m_settings.SetWritable(false);
+    m_scheduler->ChooseSound(prompter);
+    EXPECT_EQ(m_scheduler->SoundPath(), "/music/chime.wav");
+}
+
+}  // namespace
+}  // namespace orvane
