@@ -5,13 +5,10 @@
 #include "app/FormHelp.h"
 #include "app/HelpWindow.h"
 #include "app/MainFrame.h"
+#include "platform/DataFileLocator.h"
 #include "platform/ProgramDirectory.h"
 #include "views/CommandIds.h"
 #include "views/MainForm.h"
-
-#ifndef ORVANE_DATA_DIR
-#define ORVANE_DATA_DIR "/usr/share/orvane"
-#endif
 
 namespace orvane {
 
@@ -23,7 +20,7 @@ AlarmsAndHelp* AlarmsAndHelp::Install(MainFrame& frame, Prompter& prompter, Sett
 AlarmsAndHelp::AlarmsAndHelp(MainFrame& frame, Prompter& prompter, SettingsStore& settings,
                              const std::string& programDirectory)
     : QObject(&frame),
-      m_sound({programDirectory, ORVANE_DATA_DIR}),
+      m_sound(DataFileLocator(programDirectory, DataFileLocator::ConfiguredDataDir()).SearchPath()),
       m_scheduler(frame.Form()->Model(), m_reminder, m_sound, settings)
 {
     m_timer = new QTimer(this);
@@ -34,7 +31,9 @@ AlarmsAndHelp::AlarmsAndHelp(MainFrame& frame, Prompter& prompter, SettingsStore
     frame.SetCommandHandler(kCmdAlarmSound,
                             [this, &prompter] { m_scheduler.ChooseSound(prompter); });
 
-    m_help = new HelpWindow({ORVANE_DATA_DIR}, &frame);
+    m_help = new HelpWindow(
+        DataFileLocator(programDirectory, DataFileLocator::ConfiguredDataDir()).SearchPath(),
+        &frame);
     frame.SetHelpViewer(m_help);
     m_formHelp = new FormHelp(frame, programDirectory);
     frame.SetCommandHandler(kCmdHelpTopics, [this] { m_formHelp->ShowContents(); });

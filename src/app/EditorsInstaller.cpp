@@ -1,10 +1,9 @@
 #include "app/EditorsInstaller.h"
 
-#include <QCoreApplication>
-
 #include "app/MainFrame.h"
 #include "app/QtDesktop.h"
 #include "app/QtDialer.h"
+#include "platform/ProgramDirectory.h"
 #include "views/ContactActions.h"
 #include "views/ContextHelp.h"
 #include "views/EditorFlows.h"
@@ -38,7 +37,7 @@ EditorsInstaller::EditorsInstaller(MainFrame& frame, Prompter& prompter, Dialer*
     }
     // The help viewer may arrive after the editors: ask the frame at each request.
     m_help = std::make_unique<ContextHelp>([&frame] { return frame.Help(); },
-                                           QCoreApplication::applicationDirPath().toStdString());
+                                           ProgramDirectory::Current());
     MainForm& form = *frame.Form();
     m_dialogs = std::make_unique<QtEditorDialogs>(&frame, m_help.get());
     m_flows = std::make_unique<EditorFlows>(form.Model(), *m_dialogs);

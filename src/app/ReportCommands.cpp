@@ -7,6 +7,7 @@
 #include "app/PrintController.h"
 #include "platform/HelpAddress.h"
 #include "platform/HelpViewer.h"
+#include "platform/ProgramDirectory.h"
 #include "views/CommandIds.h"
 #include "views/MainForm.h"
 
@@ -52,7 +53,7 @@ void ReportCommands::ShowPickerHelp()
 {
     // The help window is another part's; without it help stays silent.
     if (HelpViewer* help = m_frame.Help()) {
-        const std::string dir = QCoreApplication::applicationDirPath().toStdString();
+        const std::string dir = ProgramDirectory::Current();
         help->ShowHelp(HelpAddress::Topic(dir, "dlgpraddr.htm"), HelpCommand::DisplayTopic, 0);
     }
 }
@@ -60,7 +61,7 @@ void ReportCommands::ShowPickerHelp()
 void ReportCommands::ShowPickerPopup(uint32_t topic)
 {
     if (HelpViewer* help = m_frame.Help()) {
-        const std::string dir = QCoreApplication::applicationDirPath().toStdString();
+        const std::string dir = ProgramDirectory::Current();
         help->ShowHelp(HelpAddress::File(dir), HelpCommand::ContextPopup, topic);
     }
 }

@@ -4,6 +4,7 @@
 
 #include "app/MainFrame.h"
 #include "exchange/TransferCommand.h"
+#include "platform/ProgramDirectory.h"
 #include "views/CommandIds.h"
 #include "views/DisplayText.h"
 #include "views/TransferWizard.h"
@@ -19,7 +20,7 @@ TransferCommand::Wizard WizardFor(MainFrame& frame, Prompter& prompter)
         QWidget* owner = QApplication::activeWindow() ? QApplication::activeWindow() : &frame;
         TransferWizard wizard(
             settings, importing, kind, prompter, [&frame] { return frame.Help(); },
-            QCoreApplication::applicationDirPath(), owner);
+            QString::fromStdString(ProgramDirectory::Current()), owner);
         wizard.setWindowTitle(DisplayText::ToDisplay(title));
         return wizard.exec() == QDialog::Accepted;
     };

@@ -48,14 +48,14 @@ bool ContextHelp::Covers(Editor editor, int controlId)
     return false;
 }
 
-bool ContextHelp::Request(int controlId) const
+bool ContextHelp::Request(Editor editor, int controlId) const
 {
     HelpViewer* viewer = m_viewer ? m_viewer() : nullptr;
-    if (!viewer) {
+    const uint32_t helpId = HelpPopupTexts::EditorHelpId(editor, controlId);
+    if (!viewer || helpId == 0) {
         return false;
     }
-    return viewer->ShowHelp(HelpAddress::File(m_programDir), HelpCommand::ContextPopup,
-                            static_cast<uint32_t>(controlId));
+    return viewer->ShowHelp(HelpAddress::File(m_programDir), HelpCommand::ContextPopup, helpId);
 }
 
 }  // namespace orvane

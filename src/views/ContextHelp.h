@@ -4,6 +4,8 @@
 #include <functional>
 #include <string>
 
+#include "views/HelpPopupTexts.h"
+
 namespace orvane {
 
 class HelpViewer;
@@ -12,16 +14,16 @@ class HelpViewer;
 // file, through whatever help viewer the program has at that moment.
 class ContextHelp {
 public:
-    enum class Editor { Person, Task, Appointment, User };
+    using Editor = HelpDialog;
     using ViewerSource = std::function<HelpViewer*()>;
 
     ContextHelp(ViewerSource viewer, std::string programDir);
 
     // Whether the editor has a popup for the control; requests for others go unhandled.
     static bool Covers(Editor editor, int controlId);
-    // Asks the viewer for the control's popup; false when there is no viewer or it
-    // showed nothing.
-    bool Request(int controlId) const;
+    // Asks the viewer for the popup of the editor's control, by its help number; false when
+    // the control has no number, there is no viewer, or it showed nothing.
+    bool Request(Editor editor, int controlId) const;
 
 private:
     ViewerSource m_viewer;

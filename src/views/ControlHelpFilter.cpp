@@ -56,7 +56,7 @@ bool ControlHelpFilter::eventFilter(QObject* watched, QEvent* event)
             case QEvent::KeyPress:
                 if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1 &&
                     static_cast<QKeyEvent*>(event)->modifiers() == Qt::NoModifier) {
-                    m_help->Request(it->second);
+                    m_help->Request(m_editor, it->second);
                     return true;
                 }
                 break;
@@ -64,7 +64,7 @@ bool ControlHelpFilter::eventFilter(QObject* watched, QEvent* event)
                 event->accept();
                 return true;
             case QEvent::WhatsThis:
-                m_help->Request(it->second);
+                m_help->Request(m_editor, it->second);
                 return true;
             default:
                 break;

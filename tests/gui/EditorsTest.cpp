@@ -326,11 +326,12 @@ TEST_F(EditorsTest, F1AndWhatsThisAskForTheControlsPopup)
     });
     Frame().SetHelpViewer(nullptr);
     using Request = std::pair<HelpCommand, uint32_t>;
-    EXPECT_EQ(m_help.requests, (std::vector<Request>{{HelpCommand::ContextPopup, 1038},
-                                                     {HelpCommand::ContextPopup, 1038},
-                                                     {HelpCommand::ContextPopup, 1037},
-                                                     {HelpCommand::ContextPopup, 1045},
-                                                     {HelpCommand::ContextPopup, 1017}}));
+    // Each editor's controls have help numbers of their own.
+    EXPECT_EQ(m_help.requests, (std::vector<Request>{{HelpCommand::ContextPopup, 2038},
+                                                     {HelpCommand::ContextPopup, 2038},
+                                                     {HelpCommand::ContextPopup, 3037},
+                                                     {HelpCommand::ContextPopup, 4045},
+                                                     {HelpCommand::ContextPopup, 5017}}));
 }
 
 TEST_F(EditorsTest, DetailButtonsReachTheContactActions)

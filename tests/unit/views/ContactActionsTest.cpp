@@ -199,14 +199,19 @@ TEST(ContextHelpTest, AsksTheViewerOfTheMomentForTheControlsPopup)
     RecordingHelpViewer viewer;
     HelpViewer* current = nullptr;
     const ContextHelp help([&current] { return current; }, "/opt/my apps/orvane");
-    EXPECT_FALSE(help.Request(1038));  // no viewer yet: silent
+    EXPECT_FALSE(help.Request(ContextHelp::Editor::Task, 1038));  // no viewer yet: silent
 
     current = &viewer;
-    EXPECT_TRUE(help.Request(1038));
-    ASSERT_EQ(viewer.calls.size(), 1u);
+    EXPECT_TRUE(help.Request(ContextHelp::Editor::Task, 1038));
+    EXPECT_FALSE(help.Request(ContextHelp::Editor::Task, 1030));  // a control without a number
+    EXPECT_TRUE(help.Request(ContextHelp::Editor::Appointment, 1038));
+    ASSERT_EQ(viewer.calls.size(), 2u);
     EXPECT_EQ(viewer.calls[0].address, HelpAddress::File("/opt/my apps/orvane"));
     EXPECT_EQ(viewer.calls[0].command, HelpCommand::ContextPopup);
-    EXPECT_EQ(viewer.calls[0].data, 1038u);
+    // The same control has its own number in each editor.
+    EXPECT_EQ(viewer.calls[0].data, HelpPopupTexts::EditorHelpId(HelpDialog::Task, 1038));
+    EXPECT_NE(viewer.calls[1].data, viewer.calls[0].data);
+    EXPECT_FALSE(HelpPopupTexts::Text(viewer.calls[0].data).empty());
 }
 
 TEST(ContextHelpTest, CoversEachEditorsOwnControls)
