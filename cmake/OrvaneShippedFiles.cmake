@@ -1,4 +1,5 @@
-# The files the program finds beside itself: the default alarm sound and the help pages.
+# The files the program finds beside itself: the default alarm sound, the help pages and
+# the artwork.
 # They are copied next to the built program and installed under the data folder.
 set(ORVANE_SHIPPED_SOUND ${PROJECT_SOURCE_DIR}/resources/beep.wav)
 file(GLOB ORVANE_SHIPPED_HELP CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/resources/html/*.htm
@@ -13,4 +14,8 @@ function(orvane_ship_beside target)
     endforeach()
     install(FILES ${ORVANE_SHIPPED_SOUND} DESTINATION ${CMAKE_INSTALL_DATADIR}/orvane)
     install(FILES ${ORVANE_SHIPPED_HELP} DESTINATION ${CMAKE_INSTALL_DATADIR}/orvane/html)
+    # The pictures are built in too; the installed files let a packager replace them.
+    install(FILES ${PROJECT_SOURCE_DIR}/resources/icons/orvane.svg
+                  ${PROJECT_SOURCE_DIR}/resources/wizard/transfer.svg
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/orvane/artwork)
 endfunction()

@@ -1,5 +1,8 @@
 #include "views/IconLibrary.h"
 
+#include "platform/DataFileLocator.h"
+#include "platform/ProgramDirectory.h"
+
 #include <array>
 
 namespace orvane {
@@ -29,7 +32,20 @@ QIcon IconLibrary::Toolbar(const QString& name)
 
 QString IconLibrary::PicturePath()
 {
-    return QStringLiteral(":/icons/orvane.svg");
+    return Artwork("orvane.svg", QStringLiteral(":/icons/orvane.svg"));
+}
+
+QString IconLibrary::WizardPicturePath()
+{
+    return Artwork("transfer.svg", QStringLiteral(":/wizard/transfer.svg"));
+}
+
+QString IconLibrary::Artwork(const char* fileName, const QString& builtIn)
+{
+    const DataFileLocator locator(ProgramDirectory::Current(),
+                                  DataFileLocator::ConfiguredDataDir());
+    const std::string path = locator.Locate(std::string("artwork/") + fileName);
+    return path.empty() ? builtIn : QString::fromStdString(path);
 }
 
 }  // namespace orvane

@@ -1,11 +1,13 @@
 #include "views/WizardPicture.h"
 
+#include "views/IconLibrary.h"
+
 #include <QPainter>
 
 namespace orvane {
 
 WizardPicture::WizardPicture(QWidget* parent)
-    : QWidget(parent), m_renderer(QStringLiteral(":/wizard/transfer.svg"))
+    : QWidget(parent), m_renderer(IconLibrary::WizardPicturePath())
 {
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
 }

@@ -19,7 +19,12 @@ if(GUI)
     list(APPEND expected
         bin/orvane
         share/icons/hicolor/48x48/apps/${APPID}.png
-        share/icons/hicolor/256x256/apps/${APPID}.png)
+        share/icons/hicolor/256x256/apps/${APPID}.png
+        share/orvane/beep.wav
+        share/orvane/html/Introduction.htm
+        share/orvane/html/csvimport.htm
+        share/orvane/artwork/orvane.svg
+        share/orvane/artwork/transfer.svg)
 endif()
 foreach(path IN LISTS expected)
     if(NOT EXISTS ${PREFIX}/${path})
