@@ -57,6 +57,16 @@ void DropTrailingSeparator(QString& out)
 
 std::string QtLocaleNames::TimePicture(const QString& qtFormat)
 {
+    return ConvertTime(qtFormat, true);
+}
+
+std::string QtLocaleNames::TimePictureWithoutSeconds(const QString& qtFormat)
+{
+    return ConvertTime(qtFormat, false);
+}
+
+std::string QtLocaleNames::ConvertTime(const QString& qtFormat, bool seconds)
+{
     const bool twelveHour = HasMarker(qtFormat);
     QString out;
     qsizetype i = 0;
@@ -77,7 +87,8 @@ std::string QtLocaleNames::TimePicture(const QString& qtFormat)
         }
         if (c == QLatin1Char('h') && !twelveHour) {
             out += QString(n, QLatin1Char('H'));
-        } else if (c == QLatin1Char('z') || c == QLatin1Char('t')) {
+        } else if (c == QLatin1Char('z') || c == QLatin1Char('t') ||
+                   (c == QLatin1Char('s') && !seconds)) {
             DropTrailingSeparator(out);
         } else {
             out += qtFormat.mid(i, n);
@@ -110,7 +121,7 @@ LocaleNames QtLocaleNames::FromQLocale(const QLocale& locale)
     names.shortDate = DatePicture(locale.dateFormat(QLocale::ShortFormat));
     names.longDate = DatePicture(locale.dateFormat(QLocale::LongFormat));
     names.timeWithSeconds = TimePicture(locale.timeFormat(QLocale::LongFormat));
-    names.timeNoSeconds = TimePicture(locale.timeFormat(QLocale::ShortFormat));
+    names.timeNoSeconds = TimePictureWithoutSeconds(locale.timeFormat(QLocale::ShortFormat));
     return names;
 }
 

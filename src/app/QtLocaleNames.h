@@ -16,7 +16,13 @@ public:
     // unless the format has a marker, and what pictures cannot show (zone, milliseconds)
     // goes away.
     static std::string TimePicture(const QString& qtFormat);
+    // The same without the seconds and the separator before them, for times shown to the
+    // minute whatever the desktop's short format holds ("HH:mm:ss" gives "HH:mm").
+    static std::string TimePictureWithoutSeconds(const QString& qtFormat);
     static std::string DatePicture(const QString& qtFormat);
+
+private:
+    static std::string ConvertTime(const QString& qtFormat, bool seconds);
 };
 
 }  // namespace orvane

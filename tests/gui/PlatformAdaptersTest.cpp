@@ -29,6 +29,23 @@ TEST(QtLocaleNames, TimeFormatsBecomePictures)
     }
 }
 
+TEST(QtLocaleNames, TimesToTheMinuteLoseTheSecondsWhateverTheShortFormatHolds)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"HH:mm:ss", "HH:mm"},     {"h:mm:ss AP", "h:mm tt"},
+        {"h:mm AP", "h:mm tt"},    {"HH.mm.ss.zzz", "HH.mm"},
+        {"AP h:mm:ss", "tt h:mm"}, {"H 'h' mm 'min' ss 's'", "H 'h' mm 'min' 's'"},
+    };
+    for (const auto& [qt, picture] : cases) {
+        EXPECT_EQ(QtLocaleNames::TimePictureWithoutSeconds(QString::fromUtf8(qt)), picture) << qt;
+    }
+    for (const char* name : {"en_GB", "de_DE", "fr_FR", "en_US", "ja_JP"}) {
+        const LocaleNames names = QtLocaleNames::FromQLocale(QLocale(QString::fromLatin1(name)));
+        EXPECT_EQ(names.timeNoSeconds.find('s'), std::string::npos)
+            << name << " " << names.timeNoSeconds;
+    }
+}
+
 TEST(QtLocaleNames, UnitedStatesNamesFormatLikeTheFixedConvention)
 {
     const PictureLocale desktop(
