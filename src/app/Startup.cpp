@@ -34,6 +34,14 @@ Startup::Options Startup::ParseArguments(const std::vector<std::string>& argumen
     return options;
 }
 
+void Startup::InstallParts(MainFrame& frame, Prompter& prompter, SettingsStore& settings)
+{
+    EditorsInstaller::Install(frame, prompter);
+    TransferCommands::Install(frame, prompter);
+    ReportCommands::Install(frame);
+    AlarmsAndHelp::Install(frame, prompter, settings);
+}
+
 int Startup::Run(int argc, char** argv)
 {
     QApplication app(argc, argv);
@@ -56,10 +64,7 @@ int Startup::Run(int argc, char** argv)
     {
         MainFrame frame(prompter, settings);
         prompter.SetOwner(&frame);
-        EditorsInstaller::Install(frame, prompter);
-        TransferCommands::Install(frame, prompter);
-        ReportCommands::Install(frame);
-        AlarmsAndHelp::Install(frame, prompter, settings);
+        InstallParts(frame, prompter, settings);
         if (options.splash) {
             SplashWindow().ShowFor(3000);
         }
