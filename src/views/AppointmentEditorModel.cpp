@@ -115,6 +115,18 @@ void AppointmentEditorModel::PickDay(int year, int month, int day)
     m_alarmTime = MovedTo(m_alarmTime, year, month, day);
 }
 
+void AppointmentEditorModel::StepQuarter(int& hour, int& minute, bool up)
+{
+    minute += up ? kQuarter : -kQuarter;
+    if (minute < 0) {
+        minute = 45;
+        --hour;
+    } else if (minute > 45) {
+        minute = 0;
+        ++hour;
+    }
+}
+
 void AppointmentEditorModel::StepBegin(bool up)
 {
     int h = m_start.GetHour();
@@ -125,18 +137,8 @@ void AppointmentEditorModel::StepBegin(bool up)
     } else if (up && h == 22 && m == 45) {
         h = 5;
         m = 0;
-    } else if (!up) {
-        m -= kQuarter;
-        if (m < 0) {
-            m = 45;
-            --h;
-        }
     } else {
-        m += kQuarter;
-        if (m > 45) {
-            m = 0;
-            ++h;
-        }
+        StepQuarter(h, m, up);
     }
     const PimDateTime start = OnDay(h, m);
     if (!start.IsValid()) {
@@ -158,18 +160,8 @@ void AppointmentEditorModel::StepEnd(bool up)
     } else if (up && h == 23) {
         h = 5;
         m = 15;
-    } else if (!up) {
-        m -= kQuarter;
-        if (m < 0) {
-            m = 45;
-            --h;
-        }
     } else {
-        m += kQuarter;
-        if (m > 45) {
-            m = 0;
-            ++h;
-        }
+        StepQuarter(h, m, up);
     }
     const PimDateTime end = OnDay(h, m);
     if (!end.IsValid()) {

@@ -62,6 +62,8 @@ public:
     void ApplyTo(Appointment& appointment) const;
 
 private:
+    // A quarter of an hour up or down, carrying into the hour.
+    static void StepQuarter(int& hour, int& minute, bool up);
     void Open(const std::string& title, const Appointment& values);
     PimDateTime OnDay(int hour, int minute) const;
 

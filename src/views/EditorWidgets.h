@@ -1,7 +1,11 @@
 #pragma once
 
+#include <QLineEdit>
 #include <QString>
+#include <map>
 #include <string>
+
+#include "views/DisplayText.h"
 
 class QDateEdit;
 class QLabel;
@@ -23,6 +27,21 @@ public:
     // Long date format, 1 January 1990 to 31 December 2035. A date outside the range is
     // only shown clamped; the editor keeps its own value until the user picks a day.
     static QDateEdit* DatePicker(const PimDateTime& date, int controlId, QWidget* parent);
+
+    // Copies what the user changed in the edits into record: fields names the record's text
+    // members and their controls. An untouched field keeps its bytes, whatever encoding
+    // they were in.
+    template <class Record, class Fields>
+    static void CopyEdited(Record& record, const Record& original, const Fields& fields,
+                           const std::map<int, QLineEdit*>& edits)
+    {
+        for (const auto& f : fields) {
+            const QString text = edits.at(f.controlId)->text();
+            if (text != DisplayText::ToDisplay(original.*(f.field))) {
+                record.*(f.field) = DisplayText::FromTyped(text);
+            }
+        }
+    }
 };
 
 }  // namespace orvane

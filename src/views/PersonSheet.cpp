@@ -1,5 +1,7 @@
 #include "views/PersonSheet.h"
 
+#include <span>
+
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -159,18 +161,10 @@ void PersonSheet::UpdateOk()
 Person PersonSheet::Values() const
 {
     Person person = m_person;
-    auto copy = [&](const auto& fields) {
-        for (const FieldControl& f : fields) {
-            const QLineEdit* edit = m_edits.at(f.controlId);
-            // An untouched field keeps its bytes, whatever encoding they were in.
-            if (edit->text() != DisplayText::ToDisplay(m_person.*f.field)) {
-                person.*f.field = DisplayText::FromTyped(edit->text());
-            }
-        }
-    };
-    copy(kGeneral);
-    copy(kPhone);
-    copy(kAddress);
+    using Fields = std::span<const FieldControl>;
+    for (const Fields fields : {Fields(kGeneral), Fields(kPhone), Fields(kAddress)}) {
+        EditorWidgets::CopyEdited(person, m_person, fields, m_edits);
+    }
     person.WhitePages = m_white->isChecked() ? 1 : 0;
     person.YellowPages = m_yellow->isChecked() ? 1 : 0;
     // The edit shows stored CR LF line ends as plain line breaks: untouched notes stay.

@@ -84,17 +84,8 @@ void UserSheet::UpdateOk()
 User UserSheet::Values() const
 {
     User user = m_user;
-    auto copy = [&](const auto& fields) {
-        for (const FieldControl& f : fields) {
-            // An untouched field keeps its bytes, whatever encoding they were in.
-            const QLineEdit* edit = m_edits.at(f.controlId);
-            if (edit->text() != DisplayText::ToDisplay(m_user.*(f.field))) {
-                user.*(f.field) = DisplayText::FromTyped(edit->text());
-            }
-        }
-    };
-    copy(kGeneral);
-    copy(kAddress);
+    EditorWidgets::CopyEdited(user, m_user, kGeneral, m_edits);
+    EditorWidgets::CopyEdited(user, m_user, kAddress, m_edits);
     return user;
 }
 
