@@ -61,25 +61,7 @@ QFont QtCanvas::ToQFont(const Font& font)
 
 int QtCanvas::GetDeviceCaps(DeviceCap cap) const
 {
-    switch (cap) {
-        case DeviceCap::LogPixelsX:
-            return m_metrics.dpiX;
-        case DeviceCap::LogPixelsY:
-            return m_metrics.dpiY;
-        case DeviceCap::PhysicalWidth:
-            return m_metrics.physicalWidth;
-        case DeviceCap::PhysicalHeight:
-            return m_metrics.physicalHeight;
-        case DeviceCap::PhysicalOffsetX:
-            return m_metrics.offsetX;
-        case DeviceCap::PhysicalOffsetY:
-            return m_metrics.offsetY;
-        case DeviceCap::HorzRes:
-            return m_metrics.horzRes;
-        case DeviceCap::VertRes:
-            return m_metrics.vertRes;
-    }
-    return 0;
+    return m_metrics.Cap(cap);
 }
 
 Font QtCanvas::CreateFont(std::string_view face, int height, int weight) const

@@ -24,27 +24,32 @@ RecordingCanvas::RecordingCanvas(DeviceMetrics metrics) : m_metrics(metrics)
     m_state.font = Font{"System", 0, 400};
 }
 
-int RecordingCanvas::GetDeviceCaps(DeviceCap cap) const
+int DeviceMetrics::Cap(DeviceCap cap) const
 {
     switch (cap) {
         case DeviceCap::LogPixelsX:
-            return m_metrics.dpiX;
+            return dpiX;
         case DeviceCap::LogPixelsY:
-            return m_metrics.dpiY;
+            return dpiY;
         case DeviceCap::PhysicalWidth:
-            return m_metrics.physicalWidth;
+            return physicalWidth;
         case DeviceCap::PhysicalHeight:
-            return m_metrics.physicalHeight;
+            return physicalHeight;
         case DeviceCap::PhysicalOffsetX:
-            return m_metrics.offsetX;
+            return offsetX;
         case DeviceCap::PhysicalOffsetY:
-            return m_metrics.offsetY;
+            return offsetY;
         case DeviceCap::HorzRes:
-            return m_metrics.horzRes;
+            return horzRes;
         case DeviceCap::VertRes:
-            return m_metrics.vertRes;
+            return vertRes;
     }
     return 0;
+}
+
+int RecordingCanvas::GetDeviceCaps(DeviceCap cap) const
+{
+    return m_metrics.Cap(cap);
 }
 
 Font RecordingCanvas::CreateFont(std::string_view face, int height, int weight) const

@@ -22,6 +22,8 @@ struct DeviceMetrics {
     static DeviceMetrics Letter600() { return {}; }
     // A sheet of the given size in inches at the given resolution, no physical offset.
     static DeviceMetrics Sheet(double widthInches, double heightInches, int dpi);
+    // The measurement a canvas reports for the capability.
+    int Cap(DeviceCap cap) const;
 };
 
 // A canvas that draws nothing and remembers every text and line with the font in use, so
