@@ -8,6 +8,7 @@
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QToolBar>
+#include <set>
 
 #include "app/AboutDialog.h"
 #include "platform/Prompter.h"
@@ -236,15 +237,29 @@ void MainFrame::SetCommandHandler(int commandId, std::function<void()> handler)
     m_handlers[commandId] = std::move(handler);
 }
 
+MainFrame::Route MainFrame::RouteOf(int commandId) const
+{
+    static const std::set<int> own = {kCmdNew,         kCmdOpen,          kCmdSave,
+                                      kCmdSaveAs,      kCmdCompact,       kCmdExit,
+                                      kCmdViewToolbar, kCmdViewStatusBar, kCmdAbout};
+    if (own.count(commandId) || (commandId >= kCmdRecentFirst && commandId <= kCmdRecentLast)) {
+        return Route::Frame;
+    }
+    return m_handlers.count(commandId) ? Route::Installed : Route::Form;
+}
+
 void MainFrame::RunCommand(int commandId)
 {
-    if (!RunFrameCommand(commandId)) {
-        const auto handler = m_handlers.find(commandId);
-        if (handler != m_handlers.end()) {
-            handler->second();
-        } else {
+    switch (RouteOf(commandId)) {
+        case Route::Frame:
+            RunFrameCommand(commandId);
+            break;
+        case Route::Installed:
+            m_handlers.at(commandId)();
+            break;
+        case Route::Form:
             m_form->HandleCommand(commandId);
-        }
+            break;
     }
     UpdateCommandStates();
 }

@@ -42,6 +42,10 @@ public:
     QMenu* RecentMenu() const { return m_recentMenu; }
     const RecentFileList& RecentFiles() const { return m_recentFiles; }
 
+    // Who carries out a command: the frame itself, a handler a part of the program
+    // installed, or the form (which ignores what it does not know).
+    enum class Route { Frame, Installed, Form };
+    Route RouteOf(int commandId) const;
     // Carries out a command as if its menu item had been chosen.
     void RunCommand(int commandId);
     // Lets a later part of the program carry out a command the frame has no handler for.

@@ -2,9 +2,11 @@
 // command table the user's manual documents.
 #include <QFile>
 #include <QTextStream>
+#include <QToolBar>
 #include <set>
 
 #include "FrameFixture.h"
+#include "app/Startup.h"
 #include "views/CommandIds.h"
 
 namespace orvane::test {
@@ -173,6 +175,53 @@ TEST_F(CommandTableCheckTest, EnablingOfEveryCommandByDatabaseContent)
             EXPECT_EQ(action->isEnabled(), c.disabled.count(id) == 0) << id;
         }
     }
+}
+
+// Every command of the menu bar, the accelerators and the toolbars reaches the part of the
+// program that carries it out once the program's parts are installed.
+TEST_F(CommandTableCheckTest, EveryCommandIsRoutedToItsPart)
+{
+    Startup::InstallParts(Frame(), m_prompter, m_settings);
+    using Route = MainFrame::Route;
+    const std::map<Route, std::vector<int>> expected = {
+        {Route::Frame,
+         {kCmdNew, kCmdOpen, kCmdSave, kCmdSaveAs, kCmdCompact, kCmdRecentFirst, kCmdRecentLast,
+          kCmdExit, kCmdViewToolbar, kCmdViewStatusBar, kCmdAbout}},
+        {Route::Installed, {kCmdImportTasks,     kCmdImportPersons,     kCmdImportAppointments,
+                            kCmdExportTasks,     kCmdExportPersons,     kCmdExportAppointments,
+                            kCmdPrint,           kCmdPageSetup,         kCmdPrintPreview,
+                            kCmdReportDailyPlan, kCmdReportDailyTasks,  kCmdReportDailyAppointments,
+                            kCmdReportEnvelopes, kCmdReportAddressBook, kCmdReportFont,
+                            kCmdHelpTopics,      kCmdAlarmSound,        kCmdPreviewClose,
+                            kCmdPreviewNext,     kCmdPreviewPrevious,   kCmdZoomIn,
+                            kCmdZoomOut}},
+        {Route::Form,
+         {kCmdTaskAdd, kCmdTaskDelete, kCmdTaskEdit, kCmdTaskComplete, kCmdPersonAdd,
+          kCmdPersonDelete, kCmdPersonEdit, kCmdAppointmentAdd, kCmdAppointmentDelete,
+          kCmdAppointmentEdit, kCmdEditUser, kCmdContextHelp, kCmdUndo, kCmdCut, kCmdCopy,
+          kCmdPaste, kCmdNextPane, kCmdPreviousPane}},
+    };
+    std::set<int> checked;
+    for (const auto& [route, ids] : expected) {
+        for (int id : ids) {
+            EXPECT_EQ(Frame().RouteOf(id), route) << id;
+            checked.insert(id);
+        }
+    }
+    for (const auto& [id, action] : MenuActions()) {
+        EXPECT_EQ(checked.count(id), 1u) << "menu command " << id << " has no expected route";
+    }
+}
+
+// The preview toolbar's buttons in order, separators as "-".
+TEST_F(CommandTableCheckTest, PreviewToolBarHoldsItsButtonsInOrder)
+{
+    QList<int> ids;
+    for (QAction* action : Frame().PreviewToolBar()->actions()) {
+        ids << (action->isSeparator() ? 0 : action->property("commandId").toInt());
+    }
+    EXPECT_EQ(ids, (QList<int>{kCmdPreviewPrevious, kCmdPreviewNext, 0, kCmdPrint, kCmdPageSetup, 0,
+                               kCmdZoomIn, kCmdZoomOut, 0, kCmdPreviewClose}));
 }
 
 }  // namespace
