@@ -13,9 +13,7 @@ set(CPACK_PACKAGE_HOMEPAGE_URL "https://kestrow.example.com/orvane")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Loaded at run time, so invisible to dpkg-shlibdeps: the SVG icon engine, and the font
-# the reports prefer.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6")
+# Found at run time, so invisible to dpkg-shlibdeps: the font the reports prefer.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation")
 set(CPACK_STRIP_FILES ON)
 include(CPack)
