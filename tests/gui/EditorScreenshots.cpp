@@ -8,7 +8,6 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
@@ -21,8 +20,6 @@
 #include "platform/ScriptedPrompter.h"
 #include "views/ArrowButtons.h"
 #include "views/CommandIds.h"
-#include "views/MainForm.h"
-#include "views/PaneListView.h"
 
 using namespace orvane;
 
@@ -30,7 +27,7 @@ namespace {
 
 QString g_outDir;
 
-template <class W = QWidget>
+template <class W = QLineEdit>
 W* Find(QWidget* dialog, int controlId)
 {
     for (W* widget : dialog->findChildren<W*>()) {
@@ -47,24 +44,30 @@ void Save(QWidget* widget, const QString& name)
     widget->grab().save(g_outDir + "/" + name + ".png");
 }
 
-void Ok(QWidget* dialog)
+// Saves each page of the editor under the name and a number, then clicks OK if there is one.
+void SavePagesAndOk(QWidget* dialog, const QString& name)
 {
+    auto* pages = dialog->findChild<QTabWidget*>();
+    for (int page = 0; page < (pages ? pages->count() : 1); ++page) {
+        if (pages) {
+            pages->setCurrentIndex(page);
+        }
+        Save(dialog, name + QString::number(page + 1));
+    }
     for (QPushButton* button : dialog->findChildren<QPushButton*>()) {
-        if (button->text() == "&Ok" || button->text() == "&OK" || button->text() == "OK") {
+        if (button->text().remove('&').compare("OK", Qt::CaseInsensitive) == 0) {
             QTest::mouseClick(button, Qt::LeftButton);
-            return;
         }
     }
-    static_cast<QDialog*>(dialog)->reject();
 }
 
 // Runs a command and hands its modal editor to the script.
-void WithEditor(MainFrame& frame, int commandId, std::function<void(QWidget*)> script)
+void WithEditor(MainFrame& frame, int commandId, const std::function<void(QWidget*)>& script)
 {
-    auto* poll = new QTimer(&frame);
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, script] {
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&poll, script] {
         if (QWidget* dialog = QApplication::activeModalWidget()) {
-            poll->stop();
+            poll.stop();
             dialog->activateWindow();
             if (!QTest::qWaitForWindowActive(dialog)) {
                 qWarning("the editor did not become active");
@@ -75,65 +78,32 @@ void WithEditor(MainFrame& frame, int commandId, std::function<void(QWidget*)> s
             }
         }
     });
-    poll->start(20);
+    poll.start(20);
     frame.RunCommand(commandId);
-    poll->deleteLater();
 }
 
 void AddPerson(QWidget* dialog)
 {
-    QTest::keyClicks(Find<QLineEdit>(dialog, 1013), "Nora");
+    QTest::keyClicks(Find(dialog, 1013), "Nora");
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QTest::keyClicks(QApplication::focusWidget(), "Quist");
-    QTest::keyClicks(Find<QLineEdit>(dialog, 1015), "Quist Design");
+    QTest::keyClicks(Find(dialog, 1015), "Quist Design");
     Find<QCheckBox>(dialog, 1045)->setChecked(true);
-    Save(dialog, "person-general");
-    auto* pages = dialog->findChild<QTabWidget*>();
-    pages->setCurrentIndex(1);
-    QTest::keyClicks(Find<QLineEdit>(dialog, 1022), "(555) 010-2020 call");
-    QTest::keyClicks(Find<QLineEdit>(dialog, 1025), "nora@quist.example");
-    QTest::keyClicks(Find<QLineEdit>(dialog, 1028), "www.quist.example");
-    Save(dialog, "person-phone");
-    pages->setCurrentIndex(2);
-    QTest::keyClicks(Find<QLineEdit>(dialog, 1018), "12 Elm Street");
-    QTest::keyClicks(Find<QLineEdit>(dialog, 1020), "Keene");
-    Save(dialog, "person-address");
-    pages->setCurrentIndex(3);
-    Save(dialog, "person-notes");
-    Ok(dialog);
-}
-
-void AddTask(QWidget* dialog)
-{
-    QTest::keyClicks(Find<QLineEdit>(dialog, 1038), "Send the quarterly figures");
-    QTest::mouseClick(Find<QRadioButton>(dialog, 1024), Qt::LeftButton);
-    Save(dialog, "task");
-    Ok(dialog);
+    QTest::keyClicks(Find(dialog, 1022), "(555) 010-2020 call");
+    QTest::keyClicks(Find(dialog, 1025), "nora@quist.example");
+    QTest::keyClicks(Find(dialog, 1018), "12 Elm Street");
+    SavePagesAndOk(dialog, "person");
 }
 
 void AddAppointment(QWidget* dialog)
 {
-    QTest::keyClicks(Find<QLineEdit>(dialog, 1033), "Design review");
-    auto* begin = Find<ArrowButtons>(dialog, 1042);
+    QTest::keyClicks(Find(dialog, 1033), "Design review");
     for (int i = 0; i < 4; ++i) {
-        QTest::mouseClick(begin->UpButton(), Qt::LeftButton);
+        QTest::mouseClick(Find<ArrowButtons>(dialog, 1042)->UpButton(), Qt::LeftButton);
     }
-    auto* end = Find<ArrowButtons>(dialog, 1043);
-    QTest::mouseClick(end->UpButton(), Qt::LeftButton);
     Find<QCheckBox>(dialog, 1037)->setChecked(true);
-    auto* lead = Find<ArrowButtons>(dialog, 1039);
-    for (int i = 0; i < 2; ++i) {
-        QTest::mouseClick(lead->UpButton(), Qt::LeftButton);
-    }
-    Save(dialog, "appointment");
-    Ok(dialog);
-}
-
-void EditUser(QWidget* dialog)
-{
-    Save(dialog, "user-general");
-    dialog->findChild<QTabWidget*>()->setCurrentIndex(1);
-    Save(dialog, "user-address");
+    QTest::mouseClick(Find<ArrowButtons>(dialog, 1039)->UpButton(), Qt::LeftButton);
+    SavePagesAndOk(dialog, "appointment");
 }
 
 }  // namespace
@@ -156,19 +126,12 @@ int main(int argc, char** argv)
     frame.show();
     QTest::qWait(200);
     WithEditor(frame, kCmdPersonAdd, AddPerson);
-    WithEditor(frame, kCmdTaskAdd, AddTask);
+    WithEditor(frame, kCmdTaskAdd, [](QWidget* dialog) {
+        QTest::keyClicks(Find(dialog, 1038), "Send the quarterly figures");
+        SavePagesAndOk(dialog, "task");
+    });
     WithEditor(frame, kCmdAppointmentAdd, AddAppointment);
-    WithEditor(frame, kCmdEditUser, EditUser);
-    // Show the new person's details as well.
-    PaneListView* list = frame.Form()->List(PaneList::PhoneBook);
-    const QModelIndexList found =
-        list->model()->match(list->model()->index(0, 0), Qt::DisplayRole, "Quist, Nora");
-    if (!found.isEmpty()) {
-        list->scrollTo(found.first());
-        QTest::qWait(50);
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                          list->visualRect(found.first()).center());
-    }
+    WithEditor(frame, kCmdEditUser, [](QWidget* dialog) { SavePagesAndOk(dialog, "user"); });
     Save(&frame, "main");
     return 0;
 }

@@ -20,6 +20,19 @@
 
 namespace orvane::test {
 
+// The child of `parent` that carries the control id, as the windows number their controls.
+template <class W = QWidget>
+W* FindControl(QWidget* parent, int controlId)
+{
+    for (W* widget : parent->findChildren<W*>()) {
+        if (widget->property("controlId").toInt() == controlId) {
+            return widget;
+        }
+    }
+    ADD_FAILURE() << "no control " << controlId;
+    return nullptr;
+}
+
 // A main window on 10 March 2026, 09:00, with scripted questions and in-memory settings.
 class FrameFixture : public ::testing::Test {
 protected:

@@ -35,65 +35,12 @@ TEST_F(MainFrameTest, BuildsWithTitleFormToolbarsAndStatusBar)
 
 TEST_F(MainFrameTest, EveryFormControlCarriesItsId)
 {
-    const int ids[] = {1000, 1079, 1113, 1044, 1045, 1003, 1057, 1004, 1058, 1005, 1061, 1006, 1059,
-                       1007, 1062, 1009, 1060, 1008, 1063, 1010, 1078, 1011, 1001, 1080, 1002};
-    for (int id : ids) {
+    // The ones not used by other tests: the frames and the detail captions.
+    for (int id :
+         {1001, 1113, 1003, 1057, 1058, 1061, 1006, 1059, 1007, 1062, 1009, 1060, 1063, 1010}) {
         EXPECT_NE(Form().Control(id), nullptr) << id;
     }
-    EXPECT_EQ(Form().Control(1044)->property("text").toString(), "&White Pages");
-    EXPECT_EQ(Form().Control(1063)->property("text").toString(), "Web Page:");
     EXPECT_EQ(Form().Control(1011)->property("text").toString(), "Tuesday, March 10, 2026");
-}
-
-struct MenuItemCase {
-    const char* menu;
-    const char* text;
-    int id;
-    const char* shortcut;
-};
-
-TEST_F(MainFrameTest, MenusCarryTheirIdsAndShortcuts)
-{
-    const MenuItemCase cases[] = {
-        {"&File", "&New", kCmdNew, "Ctrl+N"},
-        {"&File", "&Open...", kCmdOpen, "Ctrl+O"},
-        {"&File", "&Save", kCmdSave, "Ctrl+S"},
-        {"&File", "Save &As...", kCmdSaveAs, ""},
-        {"&File", "&Compact", kCmdCompact, ""},
-        {"&File", "&Print...", kCmdPrint, "Ctrl+P"},
-        {"&File", "Print Pre&view...", kCmdPrintPreview, ""},
-        {"&File", "E&xit", kCmdExit, ""},
-        {"&Tasks", "&Complete", kCmdTaskComplete, ""},
-        {"&Phone Book", "&Edit...", kCmdPersonEdit, ""},
-        {"&Appointments", "&Delete", kCmdAppointmentDelete, ""},
-        {"&Edit", "&Alarm Sound...", kCmdAlarmSound, ""},
-        {"&Report", "Report &Font...", kCmdReportFont, ""},
-        {"&View", "&Status Bar", kCmdViewStatusBar, ""},
-        {"&Help", "&About Orvane!...", kCmdAbout, ""},
-    };
-    for (const MenuItemCase& c : cases) {
-        QMenu* menu = Frame().TopMenu(c.menu);
-        ASSERT_NE(menu, nullptr) << c.menu;
-        QAction* found = nullptr;
-        for (QAction* action : menu->actions()) {
-            if (action->text() == c.text) {
-                found = action;
-            }
-        }
-        ASSERT_NE(found, nullptr) << c.text;
-        EXPECT_EQ(found->property("commandId").toInt(), c.id) << c.text;
-        EXPECT_EQ(found->shortcut(), QKeySequence(QString::fromLatin1(c.shortcut))) << c.text;
-    }
-    QMenu* file = Frame().TopMenu("&File");
-    QStringList items;
-    for (QAction* action : file->actions()) {
-        items << (action->isSeparator() ? "-" : action->text());
-    }
-    EXPECT_EQ(items, (QStringList{"&New", "&Open...", "&Save", "Save &As...", "-", "&Compact",
-                                  "&Import", "&Export", "-", "&Print...", "Page Set&up...",
-                                  "Print Pre&view...", "-", "Recent &Files", "-", "E&xit"}));
-    EXPECT_TRUE(Frame().Action(kCmdUndo)->shortcuts().contains(QKeySequence("Alt+Backspace")));
-    EXPECT_TRUE(Frame().Action(kCmdNextPane)->shortcuts().contains(QKeySequence("F6")));
 }
 
 TEST_F(MainFrameTest, StatusTextsAndTooltipsComeFromTheCommandStrings)
@@ -104,62 +51,6 @@ TEST_F(MainFrameTest, StatusTextsAndTooltipsComeFromTheCommandStrings)
               "Display help for clicked on buttons, menus and windows");
 }
 
-TEST_F(MainFrameTest, RecentFilesShowsTheGreyedEmptyItem)
-{
-    QMenu* recent = nullptr;
-    for (QAction* action : Frame().TopMenu("&File")->actions()) {
-        if (action->menu() && action->text() == "Recent &Files") {
-            recent = action->menu();
-        }
-    }
-    ASSERT_NE(recent, nullptr);
-    ASSERT_EQ(recent->actions().size(), 1);
-    EXPECT_EQ(recent->actions()[0]->text(), "(Empty)");
-    EXPECT_EQ(recent->actions()[0]->property("commandId").toInt(), kCmdRecentFirst);
-    Idle();
-    EXPECT_FALSE(recent->actions()[0]->isEnabled());
-}
-
-TEST_F(MainFrameTest, CommandStatesAfterStartUpAndAfterLoading)
-{
-    Idle();
-    const int recordBound[] = {kCmdSave,
-                               kCmdPrint,
-                               kCmdPrintPreview,
-                               kCmdCompact,
-                               kCmdExportTasks,
-                               kCmdExportPersons,
-                               kCmdExportAppointments,
-                               kCmdReportDailyPlan,
-                               kCmdReportDailyTasks,
-                               kCmdReportDailyAppointments,
-                               kCmdReportEnvelopes,
-                               kCmdReportAddressBook};
-    for (int id : recordBound) {
-        EXPECT_FALSE(Enabled(id)) << id;
-    }
-    EXPECT_TRUE(Enabled(kCmdTaskAdd));
-    EXPECT_TRUE(Frame().Action(kCmdViewToolbar)->isChecked());
-
-    LoadSample();
-    Idle();
-    for (int id : recordBound) {
-        const bool expected = id != kCmdSave && id != kCmdPrint && id != kCmdPrintPreview;
-        EXPECT_EQ(Enabled(id), expected) << id;
-    }
-    EXPECT_FALSE(Frame().Action(kCmdReportDailyTasks)->isChecked());
-}
-
-TEST_F(MainFrameTest, ReportKindChecksTheReportCommand)
-{
-    LoadSample();
-    Form().Model().State().reportKind = 4;
-    Idle();
-    EXPECT_TRUE(Frame().Action(kCmdReportDailyTasks)->isChecked());
-    EXPECT_FALSE(Frame().Action(kCmdReportDailyPlan)->isChecked());
-    EXPECT_TRUE(Enabled(kCmdPrint));
-}
-
 TEST_F(MainFrameTest, ClickingTheAppointmentListDisablesTheTaskCommands)
 {
     LoadSample();
@@ -168,16 +59,10 @@ TEST_F(MainFrameTest, ClickingTheAppointmentListDisablesTheTaskCommands)
     ClickRow(PaneList::Tasks, 0);
     Idle();
     EXPECT_TRUE(Enabled(kCmdTaskComplete));
-    EXPECT_TRUE(Enabled(kCmdTaskDelete));
-    EXPECT_FALSE(Enabled(kCmdAppointmentEdit));
-
     ClickBelowRows(PaneList::Appointments);
     Idle();
     EXPECT_TRUE(Form().List(PaneList::Tasks)->selectionModel()->hasSelection());
     EXPECT_FALSE(Enabled(kCmdTaskComplete));
-    EXPECT_FALSE(Enabled(kCmdTaskDelete));
-    EXPECT_FALSE(Enabled(kCmdTaskEdit));
-
     ClickRow(PaneList::Appointments, 0);
     Idle();
     EXPECT_TRUE(Enabled(kCmdAppointmentDelete));
@@ -194,11 +79,7 @@ TEST_F(MainFrameTest, DoubleClickCompletesATask)
     QTest::mouseDClick(viewport, Qt::LeftButton, {}, row);
     EXPECT_TRUE(Db().Tasks().Find(2)->IsCompleted());
     EXPECT_FALSE(Db().Tasks().Find(1)->IsCompleted());
-    EXPECT_EQ(Form().Model().Tasks().Rows().size(), 2u);
-    EXPECT_EQ(Form().List(PaneList::Tasks)->model()->index(1, 0).data(Qt::DisplayRole).toString(),
-              "second");
-    Idle();
-    EXPECT_TRUE(Enabled(kCmdSave));
+    EXPECT_EQ(Form().List(PaneList::Tasks)->model()->rowCount(), 2);
 }
 
 TEST_F(MainFrameTest, ClickedPersonFillsTheDetailButtons)
@@ -215,7 +96,6 @@ TEST_F(MainFrameTest, ClickedPersonFillsTheDetailButtons)
     EXPECT_TRUE(Form().Control(1005)->isEnabled());
     EXPECT_EQ(Form().Control(1004)->property("text").toString(), "Not Available");
     EXPECT_FALSE(Form().Control(1004)->isEnabled());
-    EXPECT_FALSE(Form().Control(1007)->isEnabled());
 }
 
 TEST_F(MainFrameTest, YellowPagesRadioButtonSwitchesTheListing)
@@ -223,10 +103,8 @@ TEST_F(MainFrameTest, YellowPagesRadioButtonSwitchesTheListing)
     LoadSample();
     Frame().show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&Frame()));
-    EXPECT_EQ(Form().List(PaneList::PhoneBook)->model()->rowCount(), 2);
     QWidget* yellow = Form().Control(1045);
     QTest::mouseClick(yellow, Qt::LeftButton, {}, QPoint(8, yellow->height() / 2));
-    EXPECT_EQ(Form().Model().State().listing, Listing::YellowPages);
     EXPECT_EQ(Form().List(PaneList::PhoneBook)->model()->rowCount(), 1);
     EXPECT_FALSE(Form().Control(1044)->property("checked").toBool());
 }
@@ -260,13 +138,15 @@ TEST_F(MainFrameTest, ResizeGrowsEachAreaTheWayItShould)
     }
     Frame().resize(Frame().size() + QSize(200, 150));
     QTest::qWait(20);
+    // Calendar fixed; phone book wider only; appointments taller only; tasks both.
+    const auto grew = [&](int id) {
+        const QSize now = Form().Control(id)->size();
+        return std::pair(now.width() > before[id].width(), now.height() > before[id].height());
+    };
     EXPECT_EQ(Form().Control(1000)->size(), before[1000]);
-    EXPECT_EQ(Form().Control(1079)->height(), before[1079].height());
-    EXPECT_GT(Form().Control(1079)->width(), before[1079].width());
-    EXPECT_EQ(Form().Control(1078)->width(), before[1078].width());
-    EXPECT_GT(Form().Control(1078)->height(), before[1078].height());
-    EXPECT_GT(Form().Control(1080)->width(), before[1080].width());
-    EXPECT_GT(Form().Control(1080)->height(), before[1080].height());
+    EXPECT_EQ(grew(1079), std::pair(true, false));
+    EXPECT_EQ(grew(1078), std::pair(false, true));
+    EXPECT_EQ(grew(1080), std::pair(true, true));
     // The task columns are re-fitted: two thirds and the rest.
     PaneListView* tasks = Form().List(PaneList::Tasks);
     const int width = tasks->viewport()->width();
@@ -285,23 +165,12 @@ TEST_F(MainFrameTest, ToolbarAndStatusBarToggle)
     Frame().RunCommand(kCmdViewToolbar);
     EXPECT_FALSE(Frame().MainToolBar()->isHidden());
     EXPECT_EQ(Frame().toolBarArea(Frame().MainToolBar()), area);
-    EXPECT_TRUE(Frame().Action(kCmdViewToolbar)->isChecked());
 
     Frame().RunCommand(kCmdViewStatusBar);
     EXPECT_TRUE(Frame().statusBar()->isHidden());
+    Idle();
+    EXPECT_TRUE(Frame().Action(kCmdViewToolbar)->isChecked());
     EXPECT_FALSE(Frame().Action(kCmdViewStatusBar)->isChecked());
-}
-
-TEST_F(MainFrameTest, RecordCommandsReachTheForm)
-{
-    LoadSample();
-    Frame().show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&Frame()));
-    ClickRow(PaneList::Tasks, 0);
-    Frame().Action(kCmdTaskDelete)->trigger();
-    EXPECT_EQ(Db().Tasks().Count(), 1u);
-    EXPECT_EQ(Form().List(PaneList::Tasks)->model()->rowCount(), 1);
-    EXPECT_TRUE(Frame().Document().Modified());
 }
 
 }  // namespace

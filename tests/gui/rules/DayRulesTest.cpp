@@ -11,74 +11,47 @@ using test::Day;
 // Today is 10 March 2026 throughout; days are given as offsets from it.
 const PimDateTime kToday = Day(2026, 3, 10);
 
-PimDateTime Offset(int days)
+PimDateTime Offset(int days, int hour = 0)
 {
-    return Day(2026, 3, 10 + days);
+    return Day(2026, 3, 10 + days, hour);
 }
 
-struct TaskCase {
-    const char* name;
-    int due;  // offset of the due date
-    int priority;
-    int done;                   // offset of the completion date; 99 for an invalid one
-    std::vector<int> listedOn;  // offsets, from -5 to +5, on which the task is listed
-};
-
-class TaskDayTable : public ::testing::TestWithParam<TaskCase> {};
-
-TEST_P(TaskDayTable, ListedExactlyOnTheExpectedDays)
+TEST(DayRules, TaskListedExactlyOnTheExpectedDays)
 {
-    const TaskCase& c = GetParam();
-    Task task = test::MakeTask("t", Offset(c.due), c.priority);
-    if (c.done != 99) {
-        task.DoneDate = Offset(c.done);
+    const int kNone = 99;  // no completion date, or a due date with a time of day
+    struct Case {
+        const char* name;
+        int due, priority, done;
+        std::vector<int> listedOn;  // offsets, from -5 to +5
+        int dueHour = 0, doneHour = 0;
+    };
+    const Case cases[] = {
+        {"open, due in the future", 3, kPriorityLow, kNone, {3}},
+        {"open, due today", 0, kPriorityHigh, kNone, {0}},
+        {"open, overdue: carried to today only", -3, kPriorityMedium, kNone, {0}},
+        {"done today, due in the future", 2, kPriorityDone, 0, {0, 2}},
+        {"done tomorrow: not on a future completion day", 4, kPriorityDone, 1, {4}},
+        {"done two days ago, due in the past", -4, kPriorityDone, -2, {-2}},
+        {"done yesterday, due yesterday", -1, kPriorityDone, -1, {-1}},
+        {"done without a date, due in the past", -2, kPriorityDone, kNone, {}},
+        {"done without a date, due in the future", 2, kPriorityDone, kNone, {2}},
+        {"due today at 10:00: neither due nor carried", 0, kPriorityHigh, kNone, {}, 10},
+        {"completion date at 08:30 matches no day", -3, kPriorityDone, -1, {}, 0, 8},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Task task = test::MakeTask("t", Offset(c.due, c.dueHour), c.priority);
+        if (c.done != kNone) {
+            task.DoneDate = Offset(c.done, c.doneHour);
+        }
+        for (int day = -5; day <= 5; ++day) {
+            const bool expected = std::count(c.listedOn.begin(), c.listedOn.end(), day) > 0;
+            EXPECT_EQ(DayRules::TaskBelongsToDay(task, Offset(day), kToday), expected) << day;
+        }
     }
-    for (int day = -5; day <= 5; ++day) {
-        const bool expected =
-            std::find(c.listedOn.begin(), c.listedOn.end(), day) != c.listedOn.end();
-        EXPECT_EQ(DayRules::TaskBelongsToDay(task, Offset(day), kToday), expected)
-            << c.name << ", selected day offset " << day;
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Rules, TaskDayTable,
-    ::testing::Values(
-        TaskCase{"open, due in the future", 3, kPriorityLow, 99, {3}},
-        TaskCase{"open, due today", 0, kPriorityHigh, 99, {0}},
-        TaskCase{"open, due three days ago is carried to today only", -3, kPriorityMedium, 99, {0}},
-        TaskCase{"completed today, due in the future", 2, kPriorityDone, 0, {0, 2}},
-        TaskCase{"completed tomorrow is not listed on a future completion day",
-                 4,
-                 kPriorityDone,
-                 1,
-                 {4}},
-        TaskCase{"completed two days ago, due in the past", -4, kPriorityDone, -2, {-2}},
-        TaskCase{"completed yesterday, due yesterday", -1, kPriorityDone, -1, {-1}},
-        TaskCase{"completed without a completion date, due in the past", -2, kPriorityDone, 99, {}},
-        TaskCase{
-            "completed without a completion date, due in the future", 2, kPriorityDone, 99, {2}}),
-    [](const ::testing::TestParamInfo<TaskCase>& info) {
-        return "Case" + std::to_string(info.index);
-    });
-
-TEST(DayRules, DueDateWithATimeOfDayMatchesNoDayUntilItIsCarried)
-{
-    Task task = test::MakeTask("t", Day(2026, 3, 10, 10, 0), kPriorityHigh);
-    // Today at 10:00 is later than today at 00:00: neither due that day nor carried.
-    EXPECT_FALSE(DayRules::TaskBelongsToDay(task, kToday, kToday));
-    EXPECT_FALSE(DayRules::TaskBelongsToDay(task, Offset(1), kToday));
-    // From tomorrow on it is an unfinished task of a past day and goes to the new today.
-    EXPECT_TRUE(DayRules::TaskBelongsToDay(task, Offset(1), Offset(1)));
-}
-
-TEST(DayRules, CompletionDateWithATimeOfDayMatchesNoDay)
-{
-    Task task = test::MakeTask("t", Offset(-3), kPriorityDone);
-    task.DoneDate = Day(2026, 3, 9, 8, 30);
-    for (int day = -5; day <= 5; ++day) {
-        EXPECT_FALSE(DayRules::TaskBelongsToDay(task, Offset(day), kToday)) << day;
-    }
+    // A timed due date of a past day is an unfinished task and goes to the new today.
+    const Task timed = test::MakeTask("t", Offset(0, 10), kPriorityHigh);
+    EXPECT_TRUE(DayRules::TaskBelongsToDay(timed, Offset(1), Offset(1)));
 }
 
 TEST(DayRules, AppointmentsBelongToTheirDueDateOnly)
@@ -88,10 +61,8 @@ TEST(DayRules, AppointmentsBelongToTheirDueDateOnly)
     EXPECT_TRUE(DayRules::AppointmentBelongsToDay(late, Offset(2)));
     EXPECT_FALSE(DayRules::AppointmentBelongsToDay(late, Offset(3)));
     EXPECT_FALSE(DayRules::AppointmentBelongsToDay(late, Offset(1)));
-
-    Appointment timed = test::MakeAppointment("timed", Offset(0), 9, 0);
-    timed.DueDate = Day(2026, 3, 10, 9, 0);
-    EXPECT_FALSE(DayRules::AppointmentBelongsToDay(timed, Offset(0)));
+    late.DueDate = Offset(2, 9);
+    EXPECT_FALSE(DayRules::AppointmentBelongsToDay(late, Offset(2)));
 }
 
 }  // namespace

@@ -47,21 +47,19 @@ protected:
         m_form->SelectDay(day.GetYear(), day.GetMonth(), day.GetDay());
     }
 
-    std::vector<std::string> TaskTexts() const
+    template <class Pane>
+    static std::vector<std::string> Descriptions(const Pane& pane)
     {
         std::vector<std::string> texts;
-        for (const TaskPane::Row& row : m_form->Tasks().Rows()) {
+        for (const auto& row : pane.Rows()) {
             texts.push_back(row.description);
         }
         return texts;
     }
+    std::vector<std::string> TaskTexts() const { return Descriptions(m_form->Tasks()); }
     std::vector<std::string> AppointmentTexts() const
     {
-        std::vector<std::string> texts;
-        for (const AppointmentPane::Row& row : m_form->Appointments().Rows()) {
-            texts.push_back(row.description);
-        }
-        return texts;
+        return Descriptions(m_form->Appointments());
     }
     std::vector<std::string> PhoneRows() const
     {
