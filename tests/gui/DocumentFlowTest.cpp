@@ -70,15 +70,22 @@ TEST_F(DocumentFlowTest, NewAsksToSaveAModifiedDatabaseAndEmptiesIt)
     EXPECT_EQ(RecentItems(), QStringList{"(Empty) (greyed)"});
 }
 
+// Save without a path asks for one (cancelled: nothing shown); Save As names the document.
 TEST_F(DocumentFlowTest, SaveAsNamesTheDocumentAndAddsItToTheRecentFiles)
 {
     LoadSample();
+    Frame().Document().SetModified(true, false);
+    Idle();
+    ASSERT_TRUE(Enabled(kCmdSave));
+    m_prompter.QueuePath(std::nullopt);
+    Frame().RunCommand(kCmdSave);
+    EXPECT_TRUE(m_prompter.Messages().empty());
     const std::string path = m_dir.filePath("saved.pgr").toStdString();
     m_prompter.QueuePath(path);
     Frame().RunCommand(kCmdSaveAs);
-    ASSERT_EQ(m_prompter.FileQuestions().size(), 1u);
-    const FileDialogRequest& request = m_prompter.FileQuestions()[0].request;
-    EXPECT_TRUE(m_prompter.FileQuestions()[0].save);
+    ASSERT_EQ(m_prompter.FileQuestions().size(), 2u);
+    const FileDialogRequest& request = m_prompter.FileQuestions()[1].request;
+    EXPECT_TRUE(m_prompter.FileQuestions()[1].save);
     EXPECT_EQ(request.initialName, "Untitled");
     EXPECT_EQ(request.defaultExtension, "pgr");
     EXPECT_EQ(RecentItems(), QStringList{QString::fromStdString("&1 " + path)});
@@ -152,17 +159,6 @@ TEST_F(DocumentFlowTest, ClosingAModifiedDatabaseAsksAndCancelKeepsTheWindow)
     m_prompter.QueueAnswer(MessageAnswer::No);
     Frame().close();
     EXPECT_FALSE(Frame().isVisible());
-}
-
-TEST_F(DocumentFlowTest, SaveWithoutAPathAsksForOneAndCancelShowsNothing)
-{
-    LoadSample();
-    Frame().Document().SetModified(true, false);
-    Idle();
-    ASSERT_TRUE(Enabled(kCmdSave));
-    Frame().RunCommand(kCmdSave);
-    EXPECT_EQ(m_prompter.FileQuestions().size(), 1u);
-    EXPECT_TRUE(m_prompter.Messages().empty());
 }
 
 }  // namespace

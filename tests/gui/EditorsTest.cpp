@@ -235,23 +235,11 @@ TEST_F(EditorsTest, DueDateOutsideThePickerRangeSurvivesAnEdit)
     EXPECT_EQ(Db().Tasks().Find(id)->DueDate, test::Day(1990, 1, 2));
 }
 
-TEST_F(EditorsTest, UserSheetNeedsANameAndCancelKeepsTheUser)
+// The user sheet needs a name and Cancel keeps the user; F1 and "What's This?" in each editor
+// ask for the control's pop-up.
+TEST_F(EditorsTest, UserSheetAndEditorHelp)
 {
     Db().GetUser().FName = "Pat";
-    RunWithEditor(kCmdEditUser, [](QWidget* dialog) {
-        EXPECT_TRUE(OkOf(dialog)->isEnabled());
-        FindControl<QLineEdit>(dialog, 1013)->clear();
-        EXPECT_FALSE(OkOf(dialog)->isEnabled());
-        QTest::keyClicks(FindControl<QLineEdit>(dialog, 1014), "Kim");
-        EXPECT_TRUE(OkOf(dialog)->isEnabled());
-        QTest::keyClick(dialog, Qt::Key_Escape);
-    });
-    EXPECT_EQ(Db().GetUser().LName, "");
-    EXPECT_FALSE(Frame().Document().Modified());
-}
-
-TEST_F(EditorsTest, F1AndWhatsThisAskForTheControlsPopup)
-{
     RunWithEditor(kCmdTaskAdd, [](QWidget* dialog) {
         QTest::keyClick(FindControl<QLineEdit>(dialog, 1038), Qt::Key_F1);  // no viewer yet: silent
     });
@@ -272,10 +260,18 @@ TEST_F(EditorsTest, F1AndWhatsThisAskForTheControlsPopup)
         QTest::keyClick(FindControl<QCheckBox>(dialog, 1045), Qt::Key_F1);
     });
     RunWithEditor(kCmdEditUser, [](QWidget* dialog) {
+        EXPECT_TRUE(OkOf(dialog)->isEnabled());
+        FindControl<QLineEdit>(dialog, 1013)->clear();
+        EXPECT_FALSE(OkOf(dialog)->isEnabled());
+        QTest::keyClicks(FindControl<QLineEdit>(dialog, 1014), "Kim");
+        EXPECT_TRUE(OkOf(dialog)->isEnabled());
         dialog->findChild<QTabWidget*>()->setCurrentIndex(1);
         QTest::keyClick(FindControl<QLineEdit>(dialog, 1017), Qt::Key_F1);
+        QTest::keyClick(dialog, Qt::Key_Escape);
     });
     Frame().SetHelpViewer(nullptr);
+    EXPECT_EQ(Db().GetUser().LName, "");
+    EXPECT_FALSE(Frame().Document().Modified());
     // Each editor's controls have help numbers of their own.
     std::vector<uint32_t> popups;
     for (const auto& call : m_help.m_calls) {

@@ -55,38 +55,27 @@ TEST(HelpPopupTextsTest, EveryFixedNumberOfThePickerAndTheWizardHasAText)
 
 TEST(HelpPopupTextsTest, EveryEditorControlWithHelpHasAText)
 {
+    // The first and last of each run of numbered controls, and neighbours without help.
     struct Case {
         HelpDialog dialog;
         std::vector<int> withText, without;
     };
-    const auto range = [](int first, int last) {
-        std::vector<int> ids;
-        for (int id = first; id <= last; ++id) {
-            ids.push_back(id);
-        }
-        return ids;
-    };
-    const auto join = [](std::vector<int> a, const std::vector<int>& b) {
-        a.insert(a.end(), b.begin(), b.end());
-        return a;
-    };
     const Case cases[] = {
-        {HelpDialog::Task, join({1, 2, 1038, 1051, 1100, 1110}, range(1022, 1025)), {1033, 1026}},
+        {HelpDialog::Task, {1, 2, 1022, 1025, 1038, 1051, 1100, 1110}, {1026, 1033}},
         {HelpDialog::Appointment,
-         join(join({1, 2, 1000, 1033}, range(1037, 1043)), range(1069, 1075)),
+         {1, 2, 1000, 1033, 1037, 1043, 1069, 1075},
          {1036, 1044, 1068, 1076, 1100}},
-        {HelpDialog::Person, join({1, 2, 1044, 1045}, range(1013, 1029)), {1012, 1030}},
-        {HelpDialog::User, range(1013, 1021), {1022, 1044}},
+        {HelpDialog::Person, {1, 2, 1013, 1029, 1044, 1045}, {1012, 1030}},
+        {HelpDialog::User, {1013, 1021}, {1022, 1044}},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.dialog));
         for (int control : c.withText) {
             const uint32_t id = HelpPopupTexts::EditorHelpId(c.dialog, control);
-            EXPECT_FALSE(HelpPopupTexts::Text(id).empty())
-                << static_cast<int>(c.dialog) << " " << control;
+            EXPECT_FALSE(HelpPopupTexts::Text(id).empty()) << control;
         }
         for (int control : c.without) {
-            EXPECT_EQ(HelpPopupTexts::EditorHelpId(c.dialog, control), 0u)
-                << static_cast<int>(c.dialog) << " " << control;
+            EXPECT_EQ(HelpPopupTexts::EditorHelpId(c.dialog, control), 0u) << control;
         }
     }
     // The same control id means different things in different editors.
