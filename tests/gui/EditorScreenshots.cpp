@@ -95,17 +95,6 @@ void AddPerson(QWidget* dialog)
     SavePagesAndOk(dialog, "person");
 }
 
-void AddAppointment(QWidget* dialog)
-{
-    QTest::keyClicks(Find(dialog, 1033), "Design review");
-    for (int i = 0; i < 4; ++i) {
-        QTest::mouseClick(Find<ArrowButtons>(dialog, 1042)->UpButton(), Qt::LeftButton);
-    }
-    Find<QCheckBox>(dialog, 1037)->setChecked(true);
-    QTest::mouseClick(Find<ArrowButtons>(dialog, 1039)->UpButton(), Qt::LeftButton);
-    SavePagesAndOk(dialog, "appointment");
-}
-
 }  // namespace
 
 int main(int argc, char** argv)
@@ -130,7 +119,12 @@ int main(int argc, char** argv)
         QTest::keyClicks(Find(dialog, 1038), "Send the quarterly figures");
         SavePagesAndOk(dialog, "task");
     });
-    WithEditor(frame, kCmdAppointmentAdd, AddAppointment);
+    WithEditor(frame, kCmdAppointmentAdd, [](QWidget* dialog) {
+        QTest::keyClicks(Find(dialog, 1033), "Design review");
+        Find<QCheckBox>(dialog, 1037)->setChecked(true);
+        QTest::mouseClick(Find<ArrowButtons>(dialog, 1042)->UpButton(), Qt::LeftButton);
+        SavePagesAndOk(dialog, "appointment");
+    });
     WithEditor(frame, kCmdEditUser, [](QWidget* dialog) { SavePagesAndOk(dialog, "user"); });
     Save(&frame, "main");
     return 0;

@@ -166,20 +166,5 @@ TEST(QtPrompter, SaveDialogHasTheFiltersSuffixAndOverwriteCheck)
     EXPECT_EQ(prompter.AskOpenPath(request), std::nullopt);
 }
 
-TEST(QtPrompter, WaitCursorNests)
-{
-    QtPrompter prompter;
-    {
-        WaitCursor outer(prompter);
-        {
-            WaitCursor inner(prompter);
-            ASSERT_NE(QApplication::overrideCursor(), nullptr);
-            EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
-        }
-        EXPECT_NE(QApplication::overrideCursor(), nullptr);
-    }
-    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-}
-
 }  // namespace
 }  // namespace orvane
