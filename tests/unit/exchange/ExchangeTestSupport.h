@@ -12,6 +12,7 @@
 
 #include "data/DocumentView.h"
 #include "data/PimDateTime.h"
+#include "data/PimDocument.h"
 #include "exchange/TransferSettings.h"
 
 namespace orvane::test {
@@ -91,6 +92,14 @@ inline PimDateTime At(int year, int month, int day, int hour = 0, int minute = 0
     PimDateTime t;
     EXPECT_TRUE(t.SetDateTime(year, month, day, hour, minute, second));
     return t;
+}
+
+// Imports into the document with the importer for the settings' record type.
+inline int RunImport(PimDocument& document, const TransferSettings& settings)
+{
+    return settings.typeName == "Persons" ? document.ImportPersons(settings)
+           : settings.typeName == "Tasks" ? document.ImportTasks(settings)
+                                          : document.ImportAppointments(settings);
 }
 
 class CountingView : public DocumentView {
