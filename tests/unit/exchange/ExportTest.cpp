@@ -50,20 +50,16 @@ TEST_F(ExportTest, PersonsMatchTheGoldenFile)
 
 TEST_F(ExportTest, TasksMatchTheGoldenFile)
 {
-    auto& tasks = m_document.Database().Tasks();
-    Task call;
-    call.Description = "Call Bob";
-    call.DueDate = At(2026, 3, 9, 15, 30);
-    call.Priority = kPriorityMedium;
-    tasks.Add(call);
-    Task unnamed;
-    unnamed.DueDate = At(2026, 12, 25);
-    unnamed.Priority = kPriorityDone;
-    tasks.Add(unnamed);
-    Task milk;
-    milk.Description = "Buy \"milk\"";
-    milk.DueDate = At(2026, 1, 5);
-    tasks.Add(milk);
+    const auto add = [this](const char* text, PimDateTime due, int priority) {
+        Task task;
+        task.Description = text;
+        task.DueDate = due;
+        task.Priority = priority;
+        m_document.Database().Tasks().Add(task);
+    };
+    add("Call Bob", At(2026, 3, 9, 15, 30), kPriorityMedium);
+    add("", At(2026, 12, 25), kPriorityDone);
+    add("Buy \"milk\"", At(2026, 1, 5), kPriorityHigh);
 
     const auto settings =
         test::ExportSettings(RecordKind::Tasks, m_out, {"Task", "DueDate", "Priority"});
@@ -163,9 +159,7 @@ TEST_F(ExportTest, SmallExportsReplaceTheFile)
         const auto settings =
             test::ExportSettings(c.kind, m_out, c.fields, c.header, c.separator, c.encloser);
         const int expected = *c.expected ? 1 : 0;
-        EXPECT_EQ(c.kind == RecordKind::Tasks ? m_document.ExportTasks(settings)
-                                              : m_document.ExportPersons(settings),
-                  expected);
+        EXPECT_EQ(test::RunExport(m_document, settings), expected);
         EXPECT_EQ(test::ReadBytes(m_out), c.expected);
         if (c.kind == RecordKind::Persons && !expected) {
             m_document.Database().Persons().Add(person);
