@@ -60,23 +60,5 @@ TEST(AppointmentCollisionIndex, AgreesWithAComparisonAgainstEverySpan)
     }
 }
 
-TEST(AppointmentCollisionIndex, BothLimitsAreIncludedAndReversedSpansHoldNothing)
-{
-    const auto at = [](double v) { return PimDateTime::FromValue(46090.0 + v / 24); };
-    AppointmentCollisionIndex index;
-    EXPECT_FALSE(index.Contains(at(10)));
-    index.Add(at(10), at(11));
-    index.Add(at(15), at(13));  // ends before it starts
-    EXPECT_TRUE(index.Contains(at(10)));
-    EXPECT_TRUE(index.Contains(at(11)));
-    EXPECT_TRUE(index.Contains(at(10.5)));
-    EXPECT_FALSE(index.Contains(at(9.75)));
-    EXPECT_FALSE(index.Contains(at(11.25)));
-    EXPECT_FALSE(index.Contains(at(14)));
-    EXPECT_FALSE(index.Contains(at(15)));
-    EXPECT_TRUE(index.Collides(at(11), at(12)));
-    EXPECT_FALSE(index.Collides(at(9), at(12)));  // enclosing is allowed
-}
-
 }  // namespace
 }  // namespace orvane

@@ -49,8 +49,8 @@ TEST_F(AppointmentImportTest, LimitsSnapToQuarterHours)
         PimDocument document;
         test::WriteBytes(m_dir.File("a.csv"),
                          std::string("x,3/9/2026,") + c.start + "," + c.end + "\n");
-        ASSERT_EQ(document.ImportAppointments(
-                      test::ImportSettings(RecordKind::Appointments, m_dir.File("a.csv"), kLimits)),
+        ASSERT_EQ(test::RunImport(document, test::ImportSettings(RecordKind::Appointments,
+                                                                 m_dir.File("a.csv"), kLimits)),
                   1)
             << c.start;
         const Appointment& a = document.Database().Appointments().begin()->second;
@@ -92,6 +92,11 @@ TEST_F(AppointmentImportTest, AnAlarmBeforeMidnightFallsOnThePreviousDay)
               1);
     EXPECT_EQ(Appointments()[0].AlarmTime, At(2026, 2, 28, 23, 45));
     EXPECT_FALSE(Appointments()[0].Alarm);  // only the Alarmed column sets the flag
+    // Nothing added leaves the views alone.
+    m_document.SetModified(false, false);
+    EXPECT_EQ(Import(RecordKind::Appointments, "x,3/1/2026,0:30,0:45\n", kLimits), 0);
+    EXPECT_EQ(m_view.updates, 1);
+    EXPECT_FALSE(m_document.Modified());
 }
 
 TEST_F(AppointmentImportTest, TheAlarmFlagComesFromTheAlarmedColumn)
@@ -139,6 +144,7 @@ TEST_F(AppointmentImportTest, ALineNeedsADescriptionADateAStartAndAnEnd)
 TEST_F(AppointmentImportTest, LimitsThatTouchOrFallInsideCollide)
 {
     Store(At(2026, 3, 9, 10), At(2026, 3, 9, 11));
+    Store(At(2026, 3, 11, 12), At(2026, 3, 11, 10));  // ends before it starts: holds no time
     const std::string file =
         "shared limit,3/9/2026,11:00,12:00\n"
         "encloses,3/9/2026,9:00,13:00\n"
@@ -146,32 +152,15 @@ TEST_F(AppointmentImportTest, LimitsThatTouchOrFallInsideCollide)
         "same again,3/10/2026,11:00,12:00\n"
         "touches the new one,3/9/2026,8:00,9:00\n"
         "inside,3/9/2026,10:15,10:30\n"
-        "free,3/9/2026,7:00,8:45\n";
-    EXPECT_EQ(Import(RecordKind::Appointments, file, kLimits), 3);
+        "free,3/9/2026,7:00,8:45\n"
+        "at the reversed start,3/11/2026,12:00,12:30\n";
+    EXPECT_EQ(Import(RecordKind::Appointments, file, kLimits), 4);
     std::vector<std::string> added;
     for (const Appointment& a : Appointments()) {
         added.push_back(a.Description);
     }
-    EXPECT_EQ(added, (std::vector<std::string>{"stored", "encloses", "other day", "free"}));
-}
-
-TEST_F(AppointmentImportTest, AStoredAppointmentEndingBeforeItsStartHoldsNoTime)
-{
-    Store(At(2026, 3, 11, 12), At(2026, 3, 11, 10));
-    const std::string file =
-        "between,3/11/2026,10:30,11:00\n"
-        "at the start,3/11/2026,12:00,12:30\n"
-        "at the end,3/11/2026,9:00,10:00\n";
-    EXPECT_EQ(Import(RecordKind::Appointments, file, kLimits), 3);
-}
-
-TEST_F(AppointmentImportTest, NothingAddedLeavesTheViewsAlone)
-{
-    Store(At(2026, 3, 9, 10), At(2026, 3, 9, 11));
-    m_document.SetModified(false, false);
-    EXPECT_EQ(Import(RecordKind::Appointments, "x,3/9/2026,10:30,11:30\n", kLimits), 0);
-    EXPECT_EQ(m_view.updates, 0);
-    EXPECT_FALSE(m_document.Modified());
+    EXPECT_EQ(added, (std::vector<std::string>{"stored", "stored", "encloses", "other day", "free",
+                                               "at the reversed start"}));
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 
 #include "data/DocumentView.h"
 #include "data/PimDateTime.h"
+#include "data/PimDocument.h"
 #include "exchange/TransferSettings.h"
 
 namespace orvane::test {
@@ -58,18 +59,26 @@ inline std::string DataFile(const std::string& name)
     return std::string(ORVANE_TEST_DATA) + "/exchange/" + name;
 }
 
+inline TransferSettings Filled(TransferSettings settings, const std::string& file,
+                               std::vector<std::string> mapping, bool header, std::string separator,
+                               std::string encloser)
+{
+    settings.fileName = file;
+    settings.mapping = std::move(mapping);
+    settings.firstLineHasNames = header;
+    settings.separator = std::move(separator);
+    settings.encloser = std::move(encloser);
+    return settings;
+}
+
 // Settings for an import of a file whose columns feed the given fields ("" for none).
 inline TransferSettings ImportSettings(RecordKind kind, const std::string& file,
                                        std::vector<std::string> mapping, bool header = false,
                                        std::string separator = ",", std::string encloser = "'")
 {
-    TransferSettings settings = TransferSettings::ForImport(kind);
-    settings.fileName = file;
-    settings.mapping = std::move(mapping);
+    TransferSettings settings = Filled(TransferSettings::ForImport(kind), file, std::move(mapping),
+                                       header, std::move(separator), std::move(encloser));
     settings.columnCount = static_cast<int>(settings.mapping.size());
-    settings.firstLineHasNames = header;
-    settings.separator = std::move(separator);
-    settings.encloser = std::move(encloser);
     return settings;
 }
 
@@ -77,13 +86,8 @@ inline TransferSettings ExportSettings(RecordKind kind, const std::string& file,
                                        std::vector<std::string> fields, bool header = true,
                                        std::string separator = ",", std::string encloser = "'")
 {
-    TransferSettings settings = TransferSettings::ForExport(kind);
-    settings.fileName = file;
-    settings.mapping = std::move(fields);
-    settings.firstLineHasNames = header;
-    settings.separator = std::move(separator);
-    settings.encloser = std::move(encloser);
-    return settings;
+    return Filled(TransferSettings::ForExport(kind), file, std::move(fields), header,
+                  std::move(separator), std::move(encloser));
 }
 
 inline PimDateTime At(int year, int month, int day, int hour = 0, int minute = 0, int second = 0)
@@ -91,6 +95,21 @@ inline PimDateTime At(int year, int month, int day, int hour = 0, int minute = 0
     PimDateTime t;
     EXPECT_TRUE(t.SetDateTime(year, month, day, hour, minute, second));
     return t;
+}
+
+// Imports into the document with the importer for the settings' record type.
+inline int RunImport(PimDocument& document, const TransferSettings& settings)
+{
+    return settings.typeName == "Persons" ? document.ImportPersons(settings)
+           : settings.typeName == "Tasks" ? document.ImportTasks(settings)
+                                          : document.ImportAppointments(settings);
+}
+
+inline int RunExport(PimDocument& document, const TransferSettings& settings)
+{
+    return settings.typeName == "Persons" ? document.ExportPersons(settings)
+           : settings.typeName == "Tasks" ? document.ExportTasks(settings)
+                                          : document.ExportAppointments(settings);
 }
 
 class CountingView : public DocumentView {

@@ -39,7 +39,6 @@ const std::vector<TokenCase>& Cases()
     static const std::vector<TokenCase> cases = {
         // Plain and empty fields.
         {"empty middle value", "'a',,'c'", ',', "'", {"a", "", "c"}},
-        {"no encloser", "a,,c", ',', "", {"a", "", "c"}},
         {"separator in an unenclosed value splits it",
          "Smith, John,x",
          ',',
@@ -65,7 +64,6 @@ const std::vector<TokenCase>& Cases()
         // Enclosed fields.
         {"separator inside enclosers is text", "'Smith, John',x", ',', "'", {"Smith, John", "x"}},
         {"doubled encloser", "'a''b'", ',', "'", {"a'b"}},
-        {"double quotes doubled", "\"x\"\"y\",z", ',', "\"", {"x\"y", "z"}},
         {"undoubled inner enclosers", "'He said 'hi''", ',', "'", {"He said hi'"}},
         {"missing closing encloser loses the last character", "'abc", ',', "'", {"ab"}},
         {"space after the closing encloser runs to the end", "'abc' ,x", ',', "'", {"abc ,"}},
@@ -73,20 +71,15 @@ const std::vector<TokenCase>& Cases()
         {"four enclosers", "''''", ',', "'", {"''"}},
         {"lone encloser", "'", ',', "'", {""}},
         {"encloser after a plain field", "x,'a,b'", ',', "'", {"x", "a,b"}},
-        {"enclosed then plain", "'a',b", ',', "'", {"a", "b"}},
         {"field ends at a line break inside", S("'a\rb',c"), ',', "'", {"a", "b'", "c"}},
         {"line feed inside ends the field too", S("'a\nb'"), ',', "'", {"a", "b'"}},
         // The last character is never examined.
         {"last backslash never examined", "'ab\\", ',', "'", {"ab"}},
         {"consumed closing pair may be last", "'a''", ',', "'", {"a'"}},
-        {"last character dropped even when not an encloser", "'abcd", ',', "'", {"abc"}},
         // Escapes.
-        {"backslash t is a tab", "'C:\\temp'", ',', "'", {"C:\temp"}},
         {"simple escapes", "'\\a\\b\\f\\n\\r\\t\\v'", ',', "'", {"\a\b\f\n\r\t\v"}},
         {"other escaped characters stand for themselves", "'\\q\\\\'", ',', "'", {"q\\"}},
         {"escaped encloser does not end the field", "'a\\'b',c", ',', "'", {"a'b", "c"}},
-        {"escaped separator is text", "'a\\,b'", ',', "'", {"a,b"}},
-        {"three octal digits", "'\\101'", ',', "'", {"A"}},
         {"octal takes at most three digits", "'\\1011'", ',', "'", {"A1"}},
         {"octal keeps the low eight bits", "'\\777'", ',', "'", {"\xFF"}},
         {"two digits swallow the next character", "'\\12x'", ',', "'", {"\nx"}},

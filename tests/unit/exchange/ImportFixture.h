@@ -26,17 +26,7 @@ protected:
                                          std::move(separator), std::move(encloser)));
     }
 
-    int ImportFile(const TransferSettings& settings)
-    {
-        switch (settings.typeName == "Persons" ? 0 : settings.typeName == "Tasks" ? 1 : 2) {
-            case 0:
-                return m_document.ImportPersons(settings);
-            case 1:
-                return m_document.ImportTasks(settings);
-            default:
-                return m_document.ImportAppointments(settings);
-        }
-    }
+    int ImportFile(const TransferSettings& settings) { return RunImport(m_document, settings); }
 
     template <class Collection>
     static auto Records(const Collection& collection)

@@ -2,7 +2,6 @@
 
 #include "ExchangeTestSupport.h"
 #include "exchange/DelimitedLineWriter.h"
-#include "exchange/FieldTables.h"
 #include "exchange/FirstLinePreview.h"
 #include "exchange/RequiredFieldRule.h"
 #include "exchange/TextFormat.h"
@@ -10,52 +9,14 @@
 namespace orvane {
 namespace {
 
-TEST(TextFormat, ListsTheChoicesInOrderWithTheirCharacters)
+TEST(TextFormat, PreselectsTheFirstChoices)
 {
-    const auto& separators = TextFormat::SeparatorChoices();
-    ASSERT_EQ(separators.size(), 5u);
-    const char* labels[] = {"Comma(,)", "Semi-colon(;)", "Pipe(|)", "Space", "Tab"};
-    const char* values[] = {",", ";", "|", " ", "\t"};
-    for (size_t i = 0; i < separators.size(); ++i) {
-        EXPECT_EQ(separators[i].label, labels[i]);
-        EXPECT_EQ(separators[i].value, values[i]);
-    }
-    const auto& enclosers = TextFormat::EncloserChoices();
-    ASSERT_EQ(enclosers.size(), 3u);
-    EXPECT_EQ(enclosers[0].label, "Double Quote(\")");
-    EXPECT_EQ(enclosers[0].value, "\"");
-    EXPECT_EQ(enclosers[1].label, "Single Quote(')");
-    EXPECT_EQ(enclosers[1].value, "'");
-    EXPECT_EQ(enclosers[2].label, "Nothing");
-    EXPECT_EQ(enclosers[2].value, "");
+    // The structure page's rows map onto these choices (see TransferWizardRulesTest).
     const TextFormat preselected;
-    EXPECT_EQ(preselected.separator, separators[0].value);
-    EXPECT_EQ(preselected.encloser, enclosers[0].value);
+    EXPECT_EQ(preselected.separator, ",");
+    EXPECT_EQ(preselected.encloser, "\"");
     EXPECT_TRUE(preselected.firstLineHasNames);
-}
-
-TEST(DelimitedLineWriter, WritesHeadersEnclosedOrBare)
-{
-    DelimitedLineWriter quoted(",", "'");
-    quoted.WriteHeader({"FirstName", "LastName"});
-    EXPECT_EQ(quoted.Text(), "'FirstName','LastName'\n");
-    DelimitedLineWriter bare("\t", "");
-    bare.WriteHeader({"Task", "Priority"});
-    EXPECT_EQ(bare.Text(), "Task\tPriority\n");
-}
-
-TEST(DelimitedLineWriter, EmptyValuesKeepTheirColumnWithoutEnclosers)
-{
-    DelimitedLineWriter writer(",", "'");
-    const char* lines[][3] = {{"a", "", "c"}, {"", "", "1"}, {"x", "", ""}};
-    for (const auto& values : lines) {
-        writer.BeginRecord();
-        for (const char* value : values) {
-            writer.WriteField(value, false);
-        }
-        writer.EndRecord();
-    }
-    EXPECT_EQ(writer.Text(), "'a',,'c'\n,,'1'\n'x',,\n");
+    EXPECT_EQ(TextFormat::SeparatorChoices()[3].label, "Space");
 }
 
 TEST(DelimitedLineWriter, DoublesTheEncloserOnlyWhenAsked)
@@ -79,41 +40,13 @@ TEST(DelimitedLineWriter, DoublesTheEncloserOnlyWhenAsked)
     }
 }
 
-TEST(FieldTables, ExportAndImportTablesDiffer)
-{
-    const std::vector<std::string> personExport = {
-        "FirstName", "LastName",  "Address1",  "Address2",      "City",     "State",
-        "ZipCode",   "HomePhone", "WorkPhone", "WorkExtension", "Fax",      "CelPhone",
-        "Pager",     "E-Mail",    "WebPage",   "Company",       "Position", "Notes"};
-    EXPECT_EQ(FieldTables::ExportNames(RecordKind::Persons), personExport);
-    const std::vector<std::string> personImport = {
-        "FirstName", "LastName", "Address1",   "Address2",    "City",
-        "State",     "ZipCode",  "HomePhone",  "WorkPhone",   "WorkExtension",
-        "Fax",       "Pager",    "CelPhone",   "E-Mail",      "WebPage",
-        "Company",   "Position", "WhitePages", "YellowPages", "Notes"};
-    EXPECT_EQ(FieldTables::ImportNames(RecordKind::Persons), personImport);
-    const std::vector<std::string> tasks = {"Task", "DueDate", "Priority"};
-    EXPECT_EQ(FieldTables::ExportNames(RecordKind::Tasks), tasks);
-    EXPECT_EQ(FieldTables::ImportNames(RecordKind::Tasks), tasks);
-    const std::vector<std::string> appointments = {"Appointment", "Date",    "StartTime",
-                                                   "EndTime",     "Alarmed", "AlarmTime"};
-    EXPECT_EQ(FieldTables::ExportNames(RecordKind::Appointments), appointments);
-    EXPECT_EQ(FieldTables::ImportNames(RecordKind::Appointments), appointments);
-}
-
 TEST(TransferSettings, CommandsStartWithTheTableAndEmptyMappingEntries)
 {
     const TransferSettings importing = TransferSettings::ForImport(RecordKind::Persons);
-    EXPECT_EQ(importing.typeName, "Persons");
-    EXPECT_EQ(importing.fieldCount, 20);
     EXPECT_EQ(importing.mapping, std::vector<std::string>(20));
     EXPECT_EQ(importing.requiredFields,
               (std::vector<std::string>{"FirstName", "LastName", "Company"}));
-    const TransferSettings exporting = TransferSettings::ForExport(RecordKind::Appointments);
-    EXPECT_EQ(exporting.typeName, "Appointments");
-    EXPECT_EQ(exporting.fieldCount, 6);
-    EXPECT_EQ(exporting.mapping.size(), 6u);
-    EXPECT_EQ(FieldTables::TypeName(RecordKind::Tasks), "Tasks");
+    EXPECT_EQ(TransferSettings::ForExport(RecordKind::Appointments).typeName, "Appointments");
 }
 
 TEST(RequiredFieldRule, CountsTheRequiredNamesAmongTheColumns)

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "reports/DailyPlanReport.h"
 #include "reports/ReportFactory.h"
 #include "reports/ReportFixtures.h"
@@ -57,15 +59,11 @@ TEST(DailyAppointmentsReport, StandardBorderMarks)
     ReportRecords records;
     records.appointments = ManyAppointments(1);
     Make(ReportKind::DailyAppointments, canvas, records)->DrawPage(canvas, 0);
-    struct Segment {
-        int x, y, x2, y2;
-        bool operator==(const Segment&) const = default;
-    };
-    std::vector<Segment> lines;
+    std::vector<std::array<int, 4>> lines;
     for (const auto& line : canvas.Lines()) {
         lines.push_back({line.x, line.y, line.x2, line.y2});
     }
-    const std::vector<Segment> expected = {
+    const std::vector<std::array<int, 4>> expected = {
         {kLeft, kTop, kLeft, kBottom},          {kRight, kTop, kRight, kBottom},
         {kLeft, kTop, kLeft + 600, kTop},       {kRight, kTop, kRight - 600, kTop},
         {kLeft, kBottom, kLeft + 600, kBottom}, {kRight, kBottom, kRight - 600, kBottom},
@@ -100,18 +98,16 @@ TEST(DailyTasksReport, EveryTextOfAPage)
 
 TEST(DailyTasksReport, PriorityNames)
 {
-    const std::pair<int, const char*> cases[] = {{0, "High"}, {1, "Medium"}, {2, "Low"},
-                                                 {3, "Done"}, {4, ""},       {-1, ""}};
+    // High, Low and Done appear in the page tests.
+    const std::pair<int, const char*> cases[] = {{1, "Medium"}, {4, ""}, {-1, ""}};
     for (const auto& [priority, name] : cases) {
         SCOPED_TRACE(priority);
         RecordingCanvas canvas;
         ReportRecords records;
         records.tasks = {MakeTask(1, "Call", priority)};
         Make(ReportKind::DailyTasks, canvas, records)->DrawPage(canvas, 0);
-        const auto texts = canvas.Texts();
-        ASSERT_EQ(texts.size(), 8u);
-        EXPECT_EQ(texts[6].text, name);
-        EXPECT_EQ(texts[6].x, kCentre);
+        ASSERT_EQ(canvas.Texts().size(), 8u);
+        EXPECT_EQ(canvas.Texts()[6].text, name);
     }
 }
 

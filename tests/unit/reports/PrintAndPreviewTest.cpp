@@ -71,29 +71,25 @@ TEST(PrintLoop, EveryPageWithItsStatusAndFooter)
     EXPECT_EQ(info.Items().size(), 0u);
 }
 
-TEST(PrintLoop, StopsWhenAPageFails)
+TEST(PrintLoop, StopsWhenAPageFailsAndPrintsNothingWithoutPages)
 {
     RecordingCanvas info;
     auto report = TasksReport(info, 3 * kRowsPerPage);
     FakeTarget target;
     target.failAtEnd = 2;
-    const PrintRun run = Print(*report, target);
+    PrintRun run = Print(*report, target);
     EXPECT_TRUE(run.result.failed);
     EXPECT_EQ(run.result.pagesPrinted, 1);
     EXPECT_EQ(target.started, 2);
-}
 
-TEST(PrintLoop, NoPagesNoOutput)
-{
-    RecordingCanvas info;
-    auto report = ReportFactory::Create(ReportKind::DailyTasks, info, {}, OneInch());
-    FakeTarget target;
-    const PrintRun run = Print(*report, target);
+    auto empty = ReportFactory::Create(ReportKind::DailyTasks, info, {}, OneInch());
+    FakeTarget idle;
+    run = Print(*empty, idle);
     EXPECT_EQ(run.result.pagesPrinted, 0);
-    EXPECT_EQ(target.started, 0);
+    EXPECT_EQ(idle.started, 0);
     EXPECT_TRUE(run.statuses.empty());
-    EXPECT_FALSE(PrintLoop::DrawPage(*report, target.canvas, 0, nullptr));
-    EXPECT_TRUE(target.canvas.Items().empty());
+    EXPECT_FALSE(PrintLoop::DrawPage(*empty, idle.canvas, 0, nullptr));
+    EXPECT_TRUE(idle.canvas.Items().empty());
 }
 
 TEST(PrintLoop, PagesBeyondAShrunkCountAreNotPrinted)
@@ -113,15 +109,12 @@ TEST(PreviewNavigator, PagesAndZoomSteps)
 {
     PreviewNavigator nav;
     nav.Start(3);
-    EXPECT_TRUE(nav.HasPage());
     EXPECT_FALSE(nav.CanPrevious());
-    EXPECT_TRUE(nav.CanNext());
     EXPECT_TRUE(nav.Next());
     EXPECT_TRUE(nav.Next());
     EXPECT_EQ(nav.CurrentPage(), 2);
     EXPECT_FALSE(nav.CanNext());
     EXPECT_FALSE(nav.Next());
-    EXPECT_TRUE(nav.CanPrevious());
 
     // Page setup made the report shorter: the page stays, and only going back is offered.
     nav.SetPageCount(2);
@@ -130,22 +123,18 @@ TEST(PreviewNavigator, PagesAndZoomSteps)
     EXPECT_TRUE(nav.Previous());
     EXPECT_TRUE(nav.HasPage());
 
-    EXPECT_TRUE(nav.IsFit());
     EXPECT_FALSE(nav.CanZoomOut());
     std::vector<int> steps;
     while (nav.ZoomIn()) {
         steps.push_back(nav.ZoomPixels());
     }
     EXPECT_EQ(steps, (std::vector<int>{200, 400, 800}));
-    EXPECT_FALSE(nav.CanZoomIn());
     EXPECT_TRUE(nav.ZoomOut());
     EXPECT_TRUE(nav.CanZoomIn());
-    EXPECT_EQ(nav.ZoomPixels(), 400);
 
     nav.Start(0);
     EXPECT_FALSE(nav.HasPage());
     EXPECT_FALSE(nav.CanNext());
-    EXPECT_FALSE(nav.CanPrevious());
     EXPECT_TRUE(nav.IsFit());
 }
 
@@ -191,7 +180,6 @@ TEST(PersonPickerModel, ItemsSelectionAndChoice)
     book.Add(adams);
     book.Add(firm);
 
-    EXPECT_EQ(PersonPickerModel::Offered(book, false).size(), 2u);
     PersonPickerModel yellow(PersonPickerModel::Offered(book, true));
     ASSERT_EQ(yellow.Items().size(), 2u);
     EXPECT_EQ(yellow.Items()[0].text, "(Zeta)");  // empty name: no leading blank
@@ -199,25 +187,23 @@ TEST(PersonPickerModel, ItemsSelectionAndChoice)
     EXPECT_EQ(yellow.Items()[1].text, "Adams, Bob");
 
     PersonPickerModel white(PersonPickerModel::Offered(book, false));
+    ASSERT_EQ(white.Items().size(), 2u);
     EXPECT_EQ(white.Items()[1].text, "Smith, Anna (Acme)");
     EXPECT_FALSE(white.CanAccept());
     white.SelectAll(true);
     EXPECT_TRUE(white.CanAccept());
     white.SelectAll(false);
     EXPECT_FALSE(white.CanAccept());
-    EXPECT_TRUE(white.Chosen().empty());
-
     white.SetSelection({3});  // not offered in the White Pages
     EXPECT_FALSE(white.CanAccept());
+    EXPECT_TRUE(white.Chosen().empty());
     white.SetSelection({2, 1});
-    EXPECT_TRUE(white.CanAccept());
     const auto chosen = white.Chosen();
     ASSERT_EQ(chosen.size(), 2u);
     EXPECT_EQ(chosen[0].RName, "Smith, Anna");
     EXPECT_EQ(chosen[1].RName, "Adams, Bob");
 
     EXPECT_EQ(PersonPickerModel::FollowUpCommand(PersonPickerModel::Exit::Preview), 57609);
-    EXPECT_EQ(PersonPickerModel::FollowUpCommand(PersonPickerModel::Exit::Print), 57607);
     EXPECT_EQ(PersonPickerModel::FollowUpCommand(PersonPickerModel::Exit::Ok), 0);
 }
 
