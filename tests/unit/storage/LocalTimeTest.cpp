@@ -12,6 +12,12 @@
 namespace orvane {
 namespace {
 
+SystemTime Local(uint16_t y, uint16_t mo, uint16_t d, uint16_t h, uint16_t mi, uint16_t s,
+                 uint16_t weekday = 0)
+{
+    return {y, mo, weekday, d, h, mi, s, 0};
+}
+
 // What the C library says, the reference for the per-day cache of LocalTime.
 std::optional<SystemTime> LibraryFromTimeValue(int32_t value)
 {
@@ -19,17 +25,10 @@ std::optional<SystemTime> LibraryFromTimeValue(int32_t value)
         return std::nullopt;
     }
     const time_t t = value;
-    tm local{};
-    localtime_r(&t, &local);
-    SystemTime st;
-    st.year = static_cast<uint16_t>(local.tm_year + 1900);
-    st.month = static_cast<uint16_t>(local.tm_mon + 1);
-    st.dayOfWeek = static_cast<uint16_t>(local.tm_wday);
-    st.day = static_cast<uint16_t>(local.tm_mday);
-    st.hour = static_cast<uint16_t>(local.tm_hour);
-    st.minute = static_cast<uint16_t>(local.tm_min);
-    st.second = static_cast<uint16_t>(local.tm_sec);
-    return st;
+    tm l{};
+    localtime_r(&t, &l);
+    return Local(l.tm_year + 1900, l.tm_mon + 1, l.tm_mday, l.tm_hour, l.tm_min, l.tm_sec,
+                 l.tm_wday);
 }
 
 long OffsetAt(int64_t t)
@@ -67,18 +66,6 @@ int32_t ExpectedTimeValue(const SystemTime& st)
     }
     const int64_t value = earliest ? *earliest : wall - OffsetAt(wall - 36 * 3600);
     return value < 0 || value > INT_MAX ? -1 : static_cast<int32_t>(value);
-}
-
-SystemTime Local(int y, int mo, int d, int h, int mi, int s)
-{
-    SystemTime st;
-    st.year = static_cast<uint16_t>(y);
-    st.month = static_cast<uint16_t>(mo);
-    st.day = static_cast<uint16_t>(d);
-    st.hour = static_cast<uint16_t>(h);
-    st.minute = static_cast<uint16_t>(mi);
-    st.second = static_cast<uint16_t>(s);
-    return st;
 }
 
 void CompareWithLibrary(const char* zone, std::mt19937& random)

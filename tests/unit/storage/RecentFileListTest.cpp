@@ -35,9 +35,7 @@ TEST(RecentFileList, MenuItemsNewestFirstOrTheGreyedEmptyText)
     RecentFileList list("(Empty)");
     auto items = list.MenuItems();
     ASSERT_EQ(items.size(), 1u);
-    EXPECT_EQ(items[0].commandId, kFirst);
-    EXPECT_EQ(items[0].text, "(Empty)");
-    EXPECT_FALSE(items[0].enabled);
+    EXPECT_TRUE(items[0].commandId == kFirst && items[0].text == "(Empty)" && !items[0].enabled);
     EXPECT_EQ(RecentFileList("").MenuItems()[0].text, "(empty)");
 
     int updates = 0;
@@ -49,8 +47,7 @@ TEST(RecentFileList, MenuItemsNewestFirstOrTheGreyedEmptyText)
     ASSERT_EQ(items.size(), 2u);
     EXPECT_EQ(items[0].text, "&1 /home/anna/My Files/b.pgr");
     EXPECT_EQ(items[1].text, "&2 /home/anna/a.pgr");
-    EXPECT_EQ(items[1].commandId, kFirst + 1);
-    EXPECT_TRUE(items[1].enabled);
+    EXPECT_TRUE(items[1].commandId == kFirst + 1 && items[1].enabled);
 }
 
 TEST(RecentFileList, MaxEntriesComesFromTheStoredCountWhenItIsOneToFifteen)
@@ -87,8 +84,7 @@ TEST(RecentFileList, WritingStoresNewestFirstAndRemovesTheRest)
     RecentFileList list;
     list.ReadFromSettings(store);
     ASSERT_EQ(list.MaxEntries(), 10);
-    list.Remove(kFirst);
-    for (int i = 2; i <= 10; ++i) {
+    while (list.PathOf(kFirst)) {
         list.Remove(kFirst);
     }
     list.Add("/old.pgr");
