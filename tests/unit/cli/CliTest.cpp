@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 #include "cli/CliRunner.h"
 #include "data/PimDatabase.h"
 #include "platform/ScriptedPrompter.h"
@@ -10,8 +8,6 @@
 
 namespace orvane::cli {
 namespace {
-
-namespace fs = std::filesystem;
 
 class Cli : public testing::Test {
 protected:
@@ -64,23 +60,16 @@ TEST_F(Cli, DumpOfTheSampleDatabase)
     EXPECT_EQ(result.out, test::ReadFileBytes(test::DataPath("cli/sample.json")));
 }
 
-TEST_F(Cli, ResaveOfFilesTheProgramWroteGivesTheSameBytes)
+// Every byte and date the writer can produce is the storage round trip's test; here the
+// command reads and writes real files, in place too.
+TEST_F(Cli, ResaveOfAFileTheProgramWroteGivesTheSameBytes)
 {
-    std::vector<std::string> files;
-    for (const auto& entry : fs::directory_iterator(test::DataPath("writer"))) {
-        files.push_back(entry.path());
-    }
     ASSERT_EQ(RunCli({"--now", "2024-03-10 15:30:00", "demo", Path("demo.pgr")}).status, kSuccess);
-    files.push_back(Path("demo.pgr"));
-    for (const std::string& file : files) {
-        SCOPED_TRACE(file);
-        const CliResult result = RunCli({"resave", file, Path("again.pgr")});
-        EXPECT_EQ(result.status, kSuccess);
-        EXPECT_EQ(test::ReadFileBytes(Path("again.pgr")), test::ReadFileBytes(file));
-    }
-    // In place, too.
+    const std::string demo = test::ReadFileBytes(Path("demo.pgr"));
+    EXPECT_EQ(RunCli({"resave", Path("demo.pgr"), Path("again.pgr")}).status, kSuccess);
+    EXPECT_EQ(test::ReadFileBytes(Path("again.pgr")), demo);
     EXPECT_EQ(RunCli({"resave", Path("demo.pgr"), Path("demo.pgr")}).status, kSuccess);
-    EXPECT_EQ(test::ReadFileBytes(Path("demo.pgr")), test::ReadFileBytes(Path("again.pgr")));
+    EXPECT_EQ(test::ReadFileBytes(Path("demo.pgr")), demo);
 }
 
 TEST_F(Cli, TheDemoIsReproducibleAndCoversTheViews)

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 #include "cli/CliRunner.h"
 #include "data/PimDatabase.h"
 #include "platform/ScriptedPrompter.h"

@@ -126,8 +126,6 @@ TEST(Records, DefaultsTakeTheCurrentTime)
     EXPECT_EQ(appointment.StartTime, task.DueDate);
     EXPECT_EQ(appointment.EndTime, task.DueDate);
     EXPECT_EQ(appointment.AlarmTime, task.DueDate);
-    EXPECT_EQ(Task::PriorityName(kPriorityDone), std::string("Done"));
-    EXPECT_EQ(Task::PriorityName(4), std::string(""));
 }
 
 TEST(TaskCollection, CompleteTaskDatesTheCompletionToday)
