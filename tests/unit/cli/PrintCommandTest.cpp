@@ -89,32 +89,17 @@ protected:
             GTEST_SKIP() << "pdfinfo and pdftotext (poppler-utils) are not installed";
         }
         PimDatabase db;
-        const PimDateTime day = test::At(2026, 3, 9);
         for (const char* text : {"Alpha errand", "Bravo errand", "Charlie errand"}) {
-            Task task;
-            task.Description = text;
-            task.DueDate = day;
-            db.Tasks().Add(task);
+            db.Tasks().Add(test::MakeTask(text, test::At(2026, 3, 9)));
         }
-        const std::pair<const char*, int> appointments[] = {{"Early meeting", 9},
-                                                            {"Later lunch", 12}};
-        for (const auto& [text, hour] : appointments) {
-            Appointment appointment;
-            appointment.Description = text;
-            appointment.DueDate = day;
-            appointment.StartTime = test::At(2026, 3, 9, hour, 5);
-            appointment.EndTime = test::At(2026, 3, 9, hour + 1, 30);
-            db.Appointments().Add(appointment);
+        for (const auto& [text, hour] : {std::pair{"Early meeting", 9}, {"Later lunch", 12}}) {
+            db.Appointments().Add(test::MakeAppointment(text, test::At(2026, 3, 9, hour, 5),
+                                                        test::At(2026, 3, 9, hour + 1, 30)));
         }
-        const std::pair<const char*, const char*> persons[] = {
-            {"Zoe", "Young"}, {"Adam", "Baker"}, {"Mia", "Moss"}};
-        for (const auto& [first, last] : persons) {
-            Person person;
-            person.FName = first;
-            person.LName = last;
-            person.RName = person.GetDisplayName();
+        for (const auto& [first, last] :
+             {std::pair{"Zoe", "Young"}, {"Adam", "Baker"}, {"Mia", "Moss"}}) {
+            Person person = test::MakePerson(first, last);
             person.City = "Salem";
-            person.WhitePages = 1;
             db.Persons().Add(person);
         }
         db.GetUser().FName = "Owen";
@@ -195,10 +180,7 @@ TEST_F(PrintCommand, DailyReportsUseEightPointsOnPaperNarrowerThanSevenInches)
 {
     PimDatabase db;
     for (int i = 0; i < 80; ++i) {
-        Task task;
-        task.Description = "errand " + std::to_string(i);
-        task.DueDate = test::At(2026, 3, 9);
-        db.Tasks().Add(task);
+        db.Tasks().Add(test::MakeTask("errand " + std::to_string(i), test::At(2026, 3, 9)));
     }
     ASSERT_TRUE(db.Save(m_db));
     const auto pages = [&](const std::string& paper, const std::string& size) {

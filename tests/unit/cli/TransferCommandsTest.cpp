@@ -20,26 +20,11 @@ protected:
     std::string SampleDatabase()
     {
         PimDatabase db;
-        Task call;
-        call.Description = "Call Bob";
-        call.DueDate = At(2026, 3, 9);
-        call.Priority = kPriorityMedium;
-        db.Tasks().Add(call);
-        Task pay;
-        pay.Description = "Pay 'rent'";
-        pay.DueDate = At(2026, 4, 1);
-        db.Tasks().Add(pay);
-        Person anna;
-        anna.FName = "Anna";
-        anna.LName = "Smith";
-        anna.RName = anna.GetDisplayName();
-        anna.WhitePages = 1;
-        db.Persons().Add(anna);
-        Appointment dentist;
-        dentist.Description = "Dentist";
-        dentist.DueDate = At(2026, 3, 10);
-        dentist.StartTime = At(2026, 3, 10, 9, 30);
-        dentist.EndTime = At(2026, 3, 10, 10, 15);
+        db.Tasks().Add(test::MakeTask("Call Bob", At(2026, 3, 9), kPriorityMedium));
+        db.Tasks().Add(test::MakeTask("Pay 'rent'", At(2026, 4, 1)));
+        db.Persons().Add(test::MakePerson("Anna", "Smith"));
+        Appointment dentist =
+            test::MakeAppointment("Dentist", At(2026, 3, 10, 9, 30), At(2026, 3, 10, 10, 15));
         dentist.Alarm = true;
         dentist.AlarmTime = At(2026, 3, 10, 9, 15);
         db.Appointments().Add(dentist);

@@ -46,9 +46,7 @@ protected:
     std::string MakeFile(const std::string& name, const std::string& description)
     {
         PimDatabase db;
-        Task task;
-        task.Description = description;
-        db.Tasks().Add(task);
+        db.Tasks().Add(test::MakeTask(description));
         const std::string path = m_folder / name;
         EXPECT_TRUE(db.Save(path));
         return path;
@@ -56,9 +54,7 @@ protected:
 
     void ChangeSomething()
     {
-        Task task;
-        task.Description = "changed";
-        m_document.Database().Tasks().Add(task);
+        m_document.Database().Tasks().Add(test::MakeTask("changed"));
         m_document.SetModified(true, true);
     }
 
@@ -305,10 +301,8 @@ TEST_F(DocumentCommandsTest, CommandLine)
 TEST_F(DocumentCommandsTest, CompactRemovesOldDoneTasksAndSavesWithoutAsking)
 {
     for (const int day : {9, 10}) {
-        Task task;
-        task.Priority = kPriorityDone;
-        task.DueDate = test::At(2024, 3, day);
-        m_document.Database().Tasks().Add(task);
+        m_document.Database().Tasks().Add(
+            test::MakeTask("done", test::At(2024, 3, day), kPriorityDone));
     }
     m_document.SetModified(true, false);
     m_commands.Compact();  // no file, the dialog cancelled: the task is gone all the same
