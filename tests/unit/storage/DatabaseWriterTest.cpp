@@ -44,11 +44,8 @@ TEST(DatabaseWriter, TaskDatesFallBackToTodayAndDoneDateNeedsCompletion)
 {
     test::ScopedClock clock(2024, 3, 10, 15, 30);
     const auto task = [](int32_t id, const char* text, int32_t priority, PimDateTime due) {
-        Task t;
+        Task t = test::MakeTask(text, due, priority);
         t.ID = id;
-        t.Description = text;
-        t.Priority = priority;
-        t.DueDate = due;
         return t;
     };
     PimDatabase db;
@@ -66,19 +63,13 @@ TEST(DatabaseWriter, AppointmentDatesBefore1970AndTheAlarmTime)
 {
     test::ScopedClock clock(2024, 3, 10, 15, 30);
     PimDatabase db;
-    Appointment moon;
+    Appointment moon =
+        test::MakeAppointment("Moon landing party", At(1969, 7, 20, 20, 17), At(1970, 1, 1, 10));
     moon.ID = 3;
-    moon.Description = "Moon landing party";
-    moon.DueDate = At(1969, 7, 20);
-    moon.StartTime = At(1969, 7, 20, 20, 17);
-    moon.EndTime = At(1970, 1, 1, 10);
     moon.AlarmTime = At(1969, 7, 20, 20);  // no alarm: written as 0
-    Appointment summer;
+    Appointment summer =
+        test::MakeAppointment("Summer", At(2024, 7, 4, 9, 30), At(2024, 7, 4, 10, 45));
     summer.ID = 4;
-    summer.Description = "Summer";
-    summer.DueDate = At(2024, 7, 4);
-    summer.StartTime = At(2024, 7, 4, 9, 30);
-    summer.EndTime = At(2024, 7, 4, 10, 45);
     summer.Alarm = true;
     summer.AlarmTime = At(2024, 7, 4, 9, 15);
     summer.Done = true;
