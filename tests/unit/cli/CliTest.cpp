@@ -85,7 +85,8 @@ TEST_F(Cli, TheDemoIsReproducibleAndCoversTheViews)
     ScriptedPrompter prompter;
     ASSERT_TRUE(db.Load(text.c_str(), prompter));
     const PimDateTime today = PimDateTime::Today();
-    // One bit per kind of record the views show differently.
+    // One bit per kind of record the views show differently. Persons: in both listings, a
+    // company alone, an extension, a web page, notes. Tasks: each priority, overdue, future.
     unsigned persons = 0, tasks = 0;
     for (const auto& [id, p] : db.Persons()) {
         persons |= (p.WhitePages && p.YellowPages) |
