@@ -190,11 +190,8 @@ TEST_F(DocumentCommandsTest, CancelledOpenAndSaveAsStillListAndTitleTheDocument)
 TEST_F(DocumentCommandsTest, SaveWritesOnlyChangesAndReportsFailures)
 {
     ChangeSomething();
-    m_commands.Save();  // no path, dialog cancelled: nothing is shown
-    EXPECT_EQ(m_prompter.FileQuestions().size(), 1u);
-    EXPECT_EQ(TakeMessages(), Strings{});
+    m_commands.Save();  // no path and the dialog cancelled: nothing is lost
     EXPECT_TRUE(m_document.Modified());
-
     const std::string path = m_folder / "new.pgr";
     m_prompter.QueuePath(path);
     m_commands.Save();
