@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 #include "cli/CliRunner.h"
 #include "data/PimDatabase.h"
 #include "platform/ScriptedPrompter.h"
@@ -22,26 +20,11 @@ protected:
     std::string SampleDatabase()
     {
         PimDatabase db;
-        Task call;
-        call.Description = "Call Bob";
-        call.DueDate = At(2026, 3, 9);
-        call.Priority = kPriorityMedium;
-        db.Tasks().Add(call);
-        Task pay;
-        pay.Description = "Pay 'rent'";
-        pay.DueDate = At(2026, 4, 1);
-        db.Tasks().Add(pay);
-        Person anna;
-        anna.FName = "Anna";
-        anna.LName = "Smith";
-        anna.RName = anna.GetDisplayName();
-        anna.WhitePages = 1;
-        db.Persons().Add(anna);
-        Appointment dentist;
-        dentist.Description = "Dentist";
-        dentist.DueDate = At(2026, 3, 10);
-        dentist.StartTime = At(2026, 3, 10, 9, 30);
-        dentist.EndTime = At(2026, 3, 10, 10, 15);
+        db.Tasks().Add(test::MakeTask("Call Bob", At(2026, 3, 9), kPriorityMedium));
+        db.Tasks().Add(test::MakeTask("Pay 'rent'", At(2026, 4, 1)));
+        db.Persons().Add(test::MakePerson("Anna", "Smith"));
+        Appointment dentist =
+            test::MakeAppointment("Dentist", At(2026, 3, 10, 9, 30), At(2026, 3, 10, 10, 15));
         dentist.Alarm = true;
         dentist.AlarmTime = At(2026, 3, 10, 9, 15);
         db.Appointments().Add(dentist);
@@ -136,11 +119,7 @@ TEST_F(TransferCommands, MissingRequiredFieldsStopTheImportBeforeAnythingIsRead)
 {
     const std::string db = SampleDatabase();
     const std::string before = test::ReadFileBytes(db);
-    struct Case {
-        const char* type;
-        const char* columns;
-        const char* message;
-    } cases[] = {
+    const char* const cases[][3] = {
         {"persons", "City,Notes",
          "You must include a first name, last name, or company as a field to import.\n"},
         {"tasks", "DueDate", "You must include a task as a field to import.\n"},
@@ -148,78 +127,61 @@ TEST_F(TransferCommands, MissingRequiredFieldsStopTheImportBeforeAnythingIsRead)
          "You must include an appointment, date, start time, and end time as fields to "
          "import.\n"},
     };
-    for (const Case& c : cases) {
+    for (const auto& [type, columns, message] : cases) {
         const CliResult result =
-            RunCli({"import", c.type, db, Path("nothing-here.csv"), "--columns", c.columns});
-        EXPECT_EQ(result.status, kMissingFields) << c.type;
-        EXPECT_EQ(result.err, c.message);
-        EXPECT_EQ(result.out, "");
+            RunCli({"import", type, db, Path("nothing-here.csv"), "--columns", columns});
+        EXPECT_EQ(result.status, kMissingFields) << type;
+        EXPECT_EQ(result.err + result.out, message);
     }
     EXPECT_EQ(test::ReadFileBytes(db), before);
 }
 
 TEST_F(TransferCommands, FailuresAndBadArguments)
 {
-    const std::string db = SampleDatabase();
-    test::WriteFileBytes(Path("in.csv"), "x\n");
-    struct Case {
-        std::vector<std::string> arguments;
-        int status;
-        std::string err;  // the start of the error text
-    } cases[] = {
-        {{"import", "tasks", db, Path("gone.csv"), "--columns", "Task"},
-         kReadFailed,
-         "Unable to open file\n"},
-        {{"import", "tasks", Path("gone.pgr"), Path("in.csv"), "--columns", "Task"},
-         kReadFailed,
-         "Error loading file.\n"},
-        {{"export", "tasks", db, "/dev/full", "--fields", "Task"},
-         kWriteFailed,
-         "Unable to write file!\n"},
-        {{"export", "tasks", db, Path("no/folder/t.csv"), "--fields", "Task"},
-         kWriteFailed,
-         "Unable to write file!\n"},
-        {{"export", "tasks", db, Path("o.csv")},
-         kUsage,
-         "orvane-cli: export: --fields is required"},
-        {{"export", "notes", db, Path("o.csv"), "--fields", "Task"},
-         kUsage,
-         "orvane-cli: export: unknown type notes"},
-        {{"export", "tasks", db, Path("o.csv"), "--fields", "Task,Done"},
-         kUsage,
-         "orvane-cli: export: unknown field \"Done\"; Tasks fields are Task, DueDate, Priority"},
-        {{"export", "persons", db, Path("o.csv"), "--fields", "WhitePages"},
-         kUsage,
-         "orvane-cli: export: unknown field \"WhitePages\""},
-        {{"export", "tasks", db, Path("o.csv"), "--fields", "Task", "--separator", "colon"},
-         kUsage,
-         "orvane-cli: export: unknown separator colon"},
-        {{"import", "tasks", db, Path("in.csv"), "--columns", "Task", "--encloser", "curly"},
-         kUsage,
-         "orvane-cli: import: unknown encloser curly"},
-        {{"import", "tasks", db, Path("in.csv"), "--columns", "Task,,Task"},
-         kUsage,
-         "orvane-cli: import: field \"Task\" is given to more than one column"},
-        {{"import", "tasks", db, Path("in.csv"), "--columns", "Task", "--quiet"},
-         kUsage,
-         "orvane-cli: import: unknown option --quiet"},
-        {{"import", "tasks", db, Path("in.csv"), "extra", "--columns", "Task"},
-         kUsage,
-         "orvane-cli: import: expected TYPE DBFILE FILE"},
-        {{"import", "tasks", db, Path("in.csv"), "--columns"},
-         kUsage,
-         "orvane-cli: import: --columns needs a value"},
-        {{"import", "tasks"}, kUsage, "orvane-cli: import takes TYPE DBFILE INFILE"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(testing::PrintToString(c.arguments));
-        const CliResult result = RunCli(c.arguments);
-        EXPECT_EQ(result.status, c.status);
-        EXPECT_EQ(result.err.substr(0, c.err.size()), c.err);
-        if (c.status == kUsage) {
-            EXPECT_NE(result.err.find("Usage: orvane-cli"), std::string::npos);
-        }
-    }
+    const std::string db = SampleDatabase(), in = Path("in.csv"), out = Path("o.csv");
+    test::WriteFileBytes(in, "x\n");
+    const std::string exporting = "orvane-cli: export: ", importing = "orvane-cli: import: ";
+    ExpectOutcomes({
+        {kReadFailed,
+         "Unable to open file\n",
+         {"import", "tasks", db, Path("gone.csv"), "--columns", "Task"}},
+        {kReadFailed,
+         "Error loading file.\n",
+         {"import", "tasks", Path("gone.pgr"), in, "--columns", "Task"}},
+        {kWriteFailed,
+         "Unable to write file!\n",
+         {"export", "tasks", db, "/dev/full", "--fields", "Task"}},
+        {kWriteFailed,
+         "Unable to write file!\n",
+         {"export", "tasks", db, Path("no/folder/t.csv"), "--fields", "Task"}},
+        {kUsage, exporting + "--fields is required", {"export", "tasks", db, out}},
+        {kUsage,
+         exporting + "unknown type notes",
+         {"export", "notes", db, out, "--fields", "Task"}},
+        {kUsage,
+         exporting + "unknown field \"Done\"; Tasks fields are Task, DueDate, Priority",
+         {"export", "tasks", db, out, "--fields", "Task,Done"}},
+        {kUsage,
+         exporting + "unknown field \"WhitePages\"",
+         {"export", "persons", db, out, "--fields", "WhitePages"}},
+        {kUsage,
+         exporting + "unknown separator colon",
+         {"export", "tasks", db, out, "--fields", "Task", "--separator", "colon"}},
+        {kUsage,
+         importing + "unknown encloser curly",
+         {"import", "tasks", db, in, "--columns", "Task", "--encloser", "curly"}},
+        {kUsage,
+         importing + "field \"Task\" is given to more than one column",
+         {"import", "tasks", db, in, "--columns", "Task,,Task"}},
+        {kUsage,
+         importing + "unknown option --quiet",
+         {"import", "tasks", db, in, "--columns", "Task", "--quiet"}},
+        {kUsage,
+         importing + "expected TYPE DBFILE FILE",
+         {"import", "tasks", db, in, "extra", "--columns", "Task"}},
+        {kUsage, importing + "--columns needs a value", {"import", "tasks", db, in, "--columns"}},
+        {kUsage, "orvane-cli: import takes TYPE DBFILE INFILE", {"import", "tasks"}},
+    });
 }
 
 TEST_F(TransferCommands, AnImportThatAddsNothingLeavesTheFileAlone)

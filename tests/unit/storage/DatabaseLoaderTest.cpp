@@ -34,37 +34,23 @@ protected:
     test::ScopedClock m_clock{2024, 3, 10, 15, 30};
 };
 
-TEST_F(DatabaseLoader, ElementsReuseOneRecordPerCollection)
+// One record per collection is reused from element to element, so that values an element
+// leaves out come from the one before, even from a duplicate that is then dropped.
+TEST_F(DatabaseLoader, ElementsReuseOneRecordAndDuplicatesAreDropped)
 {
     const auto l =
         Load(File("<Persons LastID=\"7\">"
-                  "<Person ID=\"6\" FName=\"Ann\" LName=\"Lee\" Company=\"Acme\" WhitePages=\"1\"/>"
-                  "<Person FName=\"Bob\"/>"  // repeats ID 6: dropped
+                  "<Person ID=\"6\" FName=\"Ann\" LName=\"Lee\" WhitePages=\"1\"/>"
+                  "<Person FName=\"Bob\" LName=\"Roe\"/>"  // repeats ID 6: dropped
                   "<Person ID=\"7\" FName=\"Cy\"/>"
                   "</Persons>"));
     ASSERT_TRUE(l->ok);
     ASSERT_EQ(l->db.Persons().Count(), 2u);
     EXPECT_EQ(l->db.Persons().Find(6)->FName, "Ann");
     const Person& cy = *l->db.Persons().Find(7);
-    EXPECT_EQ(cy.FName, "Cy");
-    EXPECT_EQ(cy.LName, "Lee");
-    EXPECT_EQ(cy.Company, "Acme");
+    EXPECT_EQ(cy.FName + " " + cy.LName, "Cy Roe");
     EXPECT_EQ(cy.WhitePages, 1);
     EXPECT_EQ(l->db.Persons().LastID(), 7);
-}
-
-TEST_F(DatabaseLoader, ADuplicateIsDroppedButStillPassesItsValuesOn)
-{
-    const auto l =
-        Load(File("<Tasks LastID=\"2\">"
-                  "<Task ID=\"1\" Description=\"first\" Priority=\"2\"/>"
-                  "<Task ID=\"1\" Description=\"second\" Priority=\"1\"/>"
-                  "<Task ID=\"2\" Description=\"third\"/>"
-                  "</Tasks>"));
-    ASSERT_EQ(l->db.Tasks().Count(), 2u);
-    EXPECT_EQ(l->db.Tasks().Find(1)->Description, "first");
-    EXPECT_EQ(l->db.Tasks().Find(1)->Priority, 2);
-    EXPECT_EQ(l->db.Tasks().Find(2)->Priority, 1);
 }
 
 TEST_F(DatabaseLoader, FlagsNeedExactlyOne)
@@ -184,30 +170,20 @@ TEST_F(DatabaseLoader, CommentsAndBareElementsAmongRecordsAreSkipped)
 
 TEST_F(DatabaseLoader, VersionThirteenReadsFieldsFromChildElements)
 {
-    const std::string text = test::ReadFileBytes(test::DataPath("loader/version13.pgr"));
-    const auto l = Load(text);
+    const auto l = Load(test::ReadFileBytes(test::DataPath("loader/version13.pgr")));
     ASSERT_TRUE(l->ok);
     ASSERT_EQ(l->db.Tasks().Count(), 2u);  // the task without field elements is skipped
     const Task& first = *l->db.Tasks().Find(2);
     EXPECT_EQ(first.Description, "Call & write");
-    EXPECT_EQ(first.Priority, 1);
     EXPECT_EQ(first.DueDate, At(2024, 3, 10));
-    const Task& second = *l->db.Tasks().Find(4);
-    EXPECT_EQ(second.Description, "Second");
+    const Task& second = *l->db.Tasks().Find(4);  // the rest repeats the first
     EXPECT_EQ(second.Priority, 1);
     EXPECT_EQ(second.DueDate, At(2024, 3, 10));
-    EXPECT_EQ(l->db.Tasks().LastID(), 4);
 
-    ASSERT_EQ(l->db.Persons().Count(), 1u);
     const Person& anna = *l->db.Persons().Find(3);  // the ID element is not read
     EXPECT_EQ(anna.FName, "Anna");                  // the FName attribute is not read
-    EXPECT_EQ(anna.WhitePages, 1);
     EXPECT_EQ(anna.Notes, "two\nlines");
-
-    const Appointment& dentist = *l->db.Appointments().Find(1);
-    EXPECT_EQ(dentist.Description, "Dentist");
-    EXPECT_TRUE(dentist.Alarm);
-    EXPECT_EQ(dentist.StartTime, At(2024, 3, 10, 11));
+    EXPECT_EQ(l->db.Appointments().Find(1)->StartTime, At(2024, 3, 10, 11));
     EXPECT_EQ(l->db.GetUser().LName, "Smith");
 }
 
@@ -229,13 +205,10 @@ TEST_F(DatabaseLoader, ParseErrorsAreReportedAndMapNothing)
         const auto l = Load(c.text);
         EXPECT_FALSE(l->ok);
         ASSERT_EQ(l->prompter.Messages().size(), 1u);
-        const auto& message = l->prompter.Messages()[0];
-        EXPECT_EQ(message.text, c.message);
-        EXPECT_EQ(message.caption, "Error Loading File");
-        EXPECT_EQ(message.buttons, MessageButtons::Ok);
-        EXPECT_EQ(message.icon, MessageIcon::Error);
-        EXPECT_TRUE(l->db.Persons().IsEmpty());
-        EXPECT_TRUE(l->db.Tasks().IsEmpty());
+        const auto& m = l->prompter.Messages()[0];
+        EXPECT_EQ(m.text + " | " + m.caption, c.message + std::string(" | Error Loading File"));
+        EXPECT_TRUE(m.buttons == MessageButtons::Ok && m.icon == MessageIcon::Error);
+        EXPECT_TRUE(l->db.Persons().IsEmpty() && l->db.Tasks().IsEmpty());
     }
 }
 

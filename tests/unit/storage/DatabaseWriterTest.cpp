@@ -43,27 +43,18 @@ TEST(DatabaseWriter, EscapesOnlyTheFiveMarkupCharacters)
 TEST(DatabaseWriter, TaskDatesFallBackToTodayAndDoneDateNeedsCompletion)
 {
     test::ScopedClock clock(2024, 3, 10, 15, 30);
+    const auto task = [](int32_t id, const char* text, int32_t priority, PimDateTime due) {
+        Task t = test::MakeTask(text, due, priority);
+        t.ID = id;
+        return t;
+    };
     PimDatabase db;
-    Task done;
-    done.Description = "Done, no date";
-    done.Priority = kPriorityDone;
-    done.DueDate = At(2024, 3, 9);
-    done.ID = 1;
-    Task open;
-    open.Description = "Open, with a date";
-    open.Priority = kPriorityMedium;
-    open.DueDate = At(2024, 3, 12);
-    open.DoneDate = At(2024, 3, 1);
-    open.ID = 2;
-    Task old;
-    old.Description = "Before 1970";
-    old.Priority = kPriorityLow;
-    old.DueDate = At(1969, 7, 20);
-    old.ID = 5;
     // Added out of order: the file lists them by ID.
-    db.Tasks().Insert(old);
+    db.Tasks().Insert(task(5, "Before 1970", kPriorityLow, At(1969, 7, 20)));
+    Task open = task(2, "Open, with a date", kPriorityMedium, At(2024, 3, 12));
+    open.DoneDate = At(2024, 3, 1);
     db.Tasks().Insert(open);
-    db.Tasks().Insert(done);
+    db.Tasks().Insert(task(1, "Done, no date", kPriorityDone, At(2024, 3, 9)));
     db.Tasks().SetLastID(5);
     EXPECT_EQ(DatabaseWriter::BuildText(db), Golden("tasks.pgr"));
 }
@@ -72,19 +63,13 @@ TEST(DatabaseWriter, AppointmentDatesBefore1970AndTheAlarmTime)
 {
     test::ScopedClock clock(2024, 3, 10, 15, 30);
     PimDatabase db;
-    Appointment moon;
+    Appointment moon =
+        test::MakeAppointment("Moon landing party", At(1969, 7, 20, 20, 17), At(1970, 1, 1, 10));
     moon.ID = 3;
-    moon.Description = "Moon landing party";
-    moon.DueDate = At(1969, 7, 20);
-    moon.StartTime = At(1969, 7, 20, 20, 17);
-    moon.EndTime = At(1970, 1, 1, 10);
     moon.AlarmTime = At(1969, 7, 20, 20);  // no alarm: written as 0
-    Appointment summer;
+    Appointment summer =
+        test::MakeAppointment("Summer", At(2024, 7, 4, 9, 30), At(2024, 7, 4, 10, 45));
     summer.ID = 4;
-    summer.Description = "Summer";
-    summer.DueDate = At(2024, 7, 4);
-    summer.StartTime = At(2024, 7, 4, 9, 30);
-    summer.EndTime = At(2024, 7, 4, 10, 45);
     summer.Alarm = true;
     summer.AlarmTime = At(2024, 7, 4, 9, 15);
     summer.Done = true;

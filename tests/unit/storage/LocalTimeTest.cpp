@@ -12,6 +12,12 @@
 namespace orvane {
 namespace {
 
+SystemTime Local(uint16_t y, uint16_t mo, uint16_t d, uint16_t h, uint16_t mi, uint16_t s,
+                 uint16_t weekday = 0)
+{
+    return {y, mo, weekday, d, h, mi, s, 0};
+}
+
 // What the C library says, the reference for the per-day cache of LocalTime.
 std::optional<SystemTime> LibraryFromTimeValue(int32_t value)
 {
@@ -19,17 +25,10 @@ std::optional<SystemTime> LibraryFromTimeValue(int32_t value)
         return std::nullopt;
     }
     const time_t t = value;
-    tm local{};
-    localtime_r(&t, &local);
-    SystemTime st;
-    st.year = static_cast<uint16_t>(local.tm_year + 1900);
-    st.month = static_cast<uint16_t>(local.tm_mon + 1);
-    st.dayOfWeek = static_cast<uint16_t>(local.tm_wday);
-    st.day = static_cast<uint16_t>(local.tm_mday);
-    st.hour = static_cast<uint16_t>(local.tm_hour);
-    st.minute = static_cast<uint16_t>(local.tm_min);
-    st.second = static_cast<uint16_t>(local.tm_sec);
-    return st;
+    tm l{};
+    localtime_r(&t, &l);
+    return Local(l.tm_year + 1900, l.tm_mon + 1, l.tm_mday, l.tm_hour, l.tm_min, l.tm_sec,
+                 l.tm_wday);
 }
 
 long OffsetAt(int64_t t)
@@ -67,18 +66,6 @@ int32_t ExpectedTimeValue(const SystemTime& st)
     }
     const int64_t value = earliest ? *earliest : wall - OffsetAt(wall - 36 * 3600);
     return value < 0 || value > INT_MAX ? -1 : static_cast<int32_t>(value);
-}
-
-SystemTime Local(int y, int mo, int d, int h, int mi, int s)
-{
-    SystemTime st;
-    st.year = static_cast<uint16_t>(y);
-    st.month = static_cast<uint16_t>(mo);
-    st.day = static_cast<uint16_t>(d);
-    st.hour = static_cast<uint16_t>(h);
-    st.minute = static_cast<uint16_t>(mi);
-    st.second = static_cast<uint16_t>(s);
-    return st;
 }
 
 void CompareWithLibrary(const char* zone, std::mt19937& random)
@@ -139,21 +126,14 @@ TEST(LocalTime, TheRepeatedHourDoesNotDependOnEarlierCalls)
         answers.push_back(LocalTime::ToTimeValue(repeated));
     }
     EXPECT_EQ(answers, std::vector<int32_t>(4, 467789249));  // 05:27:29 UTC, still EDT
-    // The spring gap moves forward: 2:30 is read as 3:30 EDT.
-    EXPECT_EQ(LocalTime::ToTimeValue(Local(2024, 3, 10, 2, 30, 0)),
-              LocalTime::ToTimeValue(Local(2024, 3, 10, 3, 30, 0)));
 }
 
-TEST(LocalTime, EdgesOfThe32BitRange)
+// The ends of the range as PimDateTime sees them are TimeValue's test.
+TEST(LocalTime, TheSecondBeforeTheEpochAndImpossibleTimes)
 {
     test::ScopedTimeZone zone("America/New_York");
     EXPECT_EQ(LocalTime::ToTimeValue(Local(1969, 12, 31, 19, 0, 0)), 0);
     EXPECT_EQ(LocalTime::ToTimeValue(Local(1969, 12, 31, 18, 59, 59)), -1);
-    EXPECT_EQ(LocalTime::ToTimeValue(Local(2038, 1, 18, 22, 14, 7)), INT_MAX);
-    EXPECT_EQ(LocalTime::ToTimeValue(Local(2038, 1, 18, 22, 14, 8)), -1);
-    EXPECT_EQ(LocalTime::ToTimeValue(Local(1900, 1, 1, 0, 0, 0)), -1);
-    EXPECT_EQ(LocalTime::FromTimeValue(-1), std::nullopt);
-    EXPECT_EQ(LocalTime::FromTimeValue(INT_MAX), LibraryFromTimeValue(INT_MAX));
     // Not a normal time: left to mktime, which rolls it over.
     EXPECT_EQ(LocalTime::ToTimeValue(Local(2024, 2, 30, 0, 0, 0)),
               LocalTime::ToTimeValue(Local(2024, 3, 1, 0, 0, 0)));
