@@ -1,9 +1,14 @@
 #include "views/EditorWidgets.h"
 
 #include <QDateEdit>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
 #include <limits>
 
 #include "data/PimDateTime.h"
@@ -44,6 +49,22 @@ QDateEdit* EditorWidgets::DatePicker(const PimDateTime& date, int controlId, QWi
         picker->setDate(QDate(date.GetYear(), date.GetMonth(), date.GetDay()));
     }
     return picker;
+}
+
+QPushButton* EditorWidgets::SheetLayout(QDialog* dialog, QTabWidget* pages, bool ownTexts)
+{
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, dialog);
+    QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
+    if (ownTexts) {
+        ok->setText(QObject::tr("&Ok"));
+        buttons->button(QDialogButtonBox::Cancel)->setText(QObject::tr("&Cancel"));
+    }
+    QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
+    auto* layout = new QVBoxLayout(dialog);
+    layout->addWidget(pages);
+    layout->addWidget(buttons);
+    return ok;
 }
 
 }  // namespace orvane

@@ -8,6 +8,9 @@
 #include "views/DisplayText.h"
 
 class QDateEdit;
+class QDialog;
+class QPushButton;
+class QTabWidget;
 class QLabel;
 class QLineEdit;
 class QWidget;
@@ -27,6 +30,10 @@ public:
     // Long date format, 1 January 1990 to 31 December 2035. A date outside the range is
     // only shown clamped; the editor keeps its own value until the user picks a day.
     static QDateEdit* DatePicker(const PimDateTime& date, int controlId, QWidget* parent);
+
+    // A tabbed sheet's layout: the pages above OK and Cancel, which accept and reject the
+    // dialog. Returns the OK button; ownTexts names the buttons "&Ok" and "&Cancel".
+    static QPushButton* SheetLayout(QDialog* dialog, QTabWidget* pages, bool ownTexts);
 
     // Copies what the user changed in the edits into record: fields names the record's text
     // members and their controls. An untouched field keeps its bytes, whatever encoding

@@ -69,14 +69,7 @@ PersonSheet::PersonSheet(const QString& caption, const Person& person, const Con
     m_pages->addTab(BuildAddress(), tr("Address"));
     m_pages->addTab(BuildNotes(), tr("Notes"));
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    m_ok = buttons->button(QDialogButtonBox::Ok);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(m_pages);
-    layout->addWidget(buttons);
+    m_ok = EditorWidgets::SheetLayout(this, m_pages, false);
 
     // Only the General page decides OK; the other pages never touch it.
     for (int id : {kFirstName, kLastName, kCompany}) {

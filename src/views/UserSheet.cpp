@@ -44,16 +44,7 @@ UserSheet::UserSheet(const User& user, const ContextHelp* help, QWidget* parent)
     m_pages->addTab(BuildPage(std::begin(kGeneral), std::end(kGeneral)), tr("General"));
     m_pages->addTab(BuildPage(std::begin(kAddress), std::end(kAddress)), tr("Address"));
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    m_ok = buttons->button(QDialogButtonBox::Ok);
-    m_ok->setText(tr("&Ok"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(tr("&Cancel"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(m_pages);
-    layout->addWidget(buttons);
+    m_ok = EditorWidgets::SheetLayout(this, m_pages, true);
     for (int id : {kFirstName, kLastName, kCompany}) {
         connect(m_edits[id], &QLineEdit::textChanged, this, &UserSheet::UpdateOk);
     }
