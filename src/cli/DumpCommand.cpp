@@ -36,6 +36,11 @@ Json RecordJson(const R& record)
             case FieldKind::Text:
                 json[name] = TextDecoding::ToUtf8(record.*field.text);
                 break;
+            case FieldKind::Uid:
+                if (!(record.*field.text).empty()) {
+                    json[name] = TextDecoding::ToUtf8(record.*field.text);
+                }
+                break;
             case FieldKind::Integer:
             case FieldKind::NumberFlag:
                 json[name] = record.*field.number;

@@ -19,6 +19,7 @@ struct Appointment {
     bool Alarm = false;
     PimDateTime AlarmTime;  // when the reminder becomes due
     bool Done = false;      // kept in the file; nothing depends on it
+    std::string UID;        // of the calendar item it came from or went to; empty for most
 
     bool operator==(const Appointment&) const = default;
 };

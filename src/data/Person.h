@@ -29,6 +29,7 @@ struct Person {
     std::string Notes;
     int32_t WhitePages = 0;   // listed in the personal listing
     int32_t YellowPages = 0;  // listed in the business listing
+    std::string UID;          // of the vCard it came from or went to; empty for most
 
     // "Last, First", or whichever of the two is present; the company plays no part.
     std::string GetDisplayName() const;

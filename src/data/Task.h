@@ -21,6 +21,7 @@ struct Task {
     PimDateTime DueDate = PimDateTime::Now();  // the editors store midnight
     PimDateTime DoneDate;                      // meaningful only while the task is done
     int32_t ID = 0;
+    std::string UID;  // of the calendar item it came from or went to; empty for most
 
     bool IsCompleted() const { return Priority == kPriorityDone; }
     // "High", "Medium", "Low", "Done"; empty for a value outside 0-3.

@@ -137,7 +137,7 @@ private:
         if (m_given != all) {
             const R& previous = Previous();
             for (size_t i = 0; i < m_fields.size(); ++i) {
-                if (!(m_given & (1u << i))) {
+                if (!(m_given & (1u << i)) && m_fields[i].kind != FieldKind::Uid) {
                     CopyField(m_record, previous, m_fields[i]);
                 }
             }

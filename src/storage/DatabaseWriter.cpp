@@ -77,6 +77,14 @@ void AppendInt(std::string& out, std::string_view prefix, int32_t value)
     out += '"';
 }
 
+// Written only by records that met vCard or iCalendar, so other files keep their bytes.
+void AppendUid(std::string& out, const std::string& uid)
+{
+    if (!uid.empty()) {
+        AppendText(out, " UID=\"", uid);
+    }
+}
+
 int32_t TodayValue()
 {
     return PimDateTime::Today().ToTimeValue();
@@ -102,6 +110,7 @@ void AppendTask(std::string& out, const Task& task)
         }
     }
     AppendInt(out, " DoneDate=\"", done);
+    AppendUid(out, task.UID);
     out.append(" />\n");
 }
 
@@ -131,6 +140,7 @@ void AppendPerson(std::string& out, const Person& p)
     AppendText(out, " Pager=\"", p.Pager);
     AppendText(out, " EMail=\"", p.EMail);
     AppendText(out, " WebPage=\"", p.WebPage);
+    AppendUid(out, p.UID);
     out.append(" />\n");
 }
 
@@ -146,6 +156,7 @@ void AppendAppointment(std::string& out, const Appointment& a)
     AppendInt(out, " Alarm=\"", a.Alarm ? 1 : 0);
     AppendInt(out, " AlarmTime=\"", a.Alarm ? a.AlarmTime.ToTimeValue() : 0);
     AppendInt(out, " Done=\"", a.Done ? 1 : 0);
+    AppendUid(out, a.UID);
     out.append(" />\n");
 }
 

@@ -13,6 +13,12 @@ constexpr RecordField<R> Text(std::string_view name, std::string R::*member)
 }
 
 template <class R>
+constexpr RecordField<R> Uid(std::string R::*member)
+{
+    return {"UID", FieldKind::Uid, member, nullptr, nullptr, nullptr};
+}
+
+template <class R>
 constexpr RecordField<R> Number(std::string_view name, int32_t R::*member,
                                 FieldKind kind = FieldKind::Integer)
 {
@@ -54,6 +60,7 @@ const RecordField<Person> kPersonFields[] = {
     Text("Pager", &Person::Pager),
     Text("EMail", &Person::EMail),
     Text("WebPage", &Person::WebPage),
+    Uid(&Person::UID),
 };
 
 const RecordField<Task> kTaskFields[] = {
@@ -62,6 +69,7 @@ const RecordField<Task> kTaskFields[] = {
     Number("Priority", &Task::Priority),
     Date("DueDate", &Task::DueDate),
     Date("DoneDate", &Task::DoneDate),
+    Uid(&Task::UID),
 };
 
 const RecordField<Appointment> kAppointmentFields[] = {
@@ -73,6 +81,7 @@ const RecordField<Appointment> kAppointmentFields[] = {
     Flag("Alarm", &Appointment::Alarm),
     Date("AlarmTime", &Appointment::AlarmTime),
     Flag("Done", &Appointment::Done),
+    Uid(&Appointment::UID),
 };
 
 const RecordField<User> kUserFields[] = {
@@ -112,6 +121,7 @@ void ApplyField(R& record, const RecordField<R>& field, std::string_view value)
 {
     switch (field.kind) {
         case FieldKind::Text:
+        case FieldKind::Uid:
             record.*field.text = value;
             break;
         case FieldKind::Integer:

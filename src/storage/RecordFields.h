@@ -20,6 +20,7 @@ enum class FieldKind {
     NumberFlag,  // WhitePages, YellowPages: 1 only for exactly "1"
     BoolFlag,    // Alarm, Done: set only for exactly "1"
     Date,        // a time value, negative ones invalid
+    Uid,         // text that belongs to one record: never passed on to the next element
 };
 
 // One attribute of a record element: its name in the file and the member it fills.
@@ -71,6 +72,7 @@ void CopyField(R& target, const R& source, const RecordField<R>& field)
 {
     switch (field.kind) {
         case FieldKind::Text:
+        case FieldKind::Uid:
             target.*field.text = source.*field.text;
             break;
         case FieldKind::Integer:

@@ -40,7 +40,7 @@ TEST_F(DatabaseLoader, ElementsReuseOneRecordAndDuplicatesAreDropped)
 {
     const auto l =
         Load(File("<Persons LastID=\"7\">"
-                  "<Person ID=\"6\" FName=\"Ann\" LName=\"Lee\" WhitePages=\"1\"/>"
+                  "<Person ID=\"6\" FName=\"Ann\" LName=\"Lee\" WhitePages=\"1\" UID=\"u6\"/>"
                   "<Person FName=\"Bob\" LName=\"Roe\"/>"  // repeats ID 6: dropped
                   "<Person ID=\"7\" FName=\"Cy\"/>"
                   "</Persons>"));
@@ -50,6 +50,8 @@ TEST_F(DatabaseLoader, ElementsReuseOneRecordAndDuplicatesAreDropped)
     const Person& cy = *l->db.Persons().Find(7);
     EXPECT_EQ(cy.FName + " " + cy.LName, "Cy Roe");
     EXPECT_EQ(cy.WhitePages, 1);
+    EXPECT_EQ(l->db.Persons().Find(6)->UID, "u6");
+    EXPECT_EQ(cy.UID, "") << "an item's UID belongs to its own record";
     EXPECT_EQ(l->db.Persons().LastID(), 7);
 }
 

@@ -81,6 +81,7 @@ private:
         }
         p.WhitePages = Below(2);
         p.YellowPages = Below(2);
+        p.UID = Below(3) == 0 ? Text() : "";
         return p;
     }
 
@@ -92,6 +93,7 @@ private:
         t.Priority = Below(4);
         t.DueDate = Date();
         t.DoneDate = Date();
+        t.UID = Below(3) == 0 ? Text() : "";
         return t;
     }
 
@@ -106,6 +108,7 @@ private:
         a.Alarm = Below(2);
         a.AlarmTime = Date();
         a.Done = Below(2);
+        a.UID = Below(3) == 0 ? Text() : "";
         return a;
     }
 
