@@ -1,5 +1,6 @@
 // Load and save figures for generated databases: file size, times (median of several
-// runs), throughput, and the peak memory of a first load in a fresh process.
+// runs), throughput, the peak memory of a first load in a fresh process, and the load and
+// the resave side by side with pugixml reading the same file into the same records.
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -13,6 +14,7 @@
 #include <vector>
 
 #include "DatabaseGenerator.h"
+#include "PugiReference.h"
 #include "data/PimDatabase.h"
 #include "platform/ScriptedPrompter.h"
 #include "storage/DatabaseWriter.h"
@@ -70,6 +72,105 @@ int LoadOnce(const std::string& path)
 void Report(int n, const char* figure, double value, const char* unit)
 {
     std::printf("bench_database N=%-6d %-34s %10.3f %s\n", n, figure, value, unit);
+}
+
+bool SameRecords(const PimDatabase& a, const PimDatabase& b)
+{
+    return a.Persons().Records() == b.Persons().Records() &&
+           a.Tasks().Records() == b.Tasks().Records() &&
+           a.Appointments().Records() == b.Appointments().Records() && a.GetUser() == b.GetUser() &&
+           a.Persons().LastID() == b.Persons().LastID() &&
+           a.Tasks().LastID() == b.Tasks().LastID() &&
+           a.Appointments().LastID() == b.Appointments().LastID();
+}
+
+bool WritePlainly(const std::string& path, const std::string& text)
+{
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (!file) {
+        return false;
+    }
+    const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
+    return std::fclose(file) == 0 && written;
+}
+
+// The child side of the side-by-side figures: one load or one resave, by pugixml or by the
+// program; prints the seconds it took inside the process.
+int RunChild(const std::string& mode, const std::string& path, const std::string& out)
+{
+    const auto start = Clock::now();
+    PimDatabase db;
+    const bool pugi = mode.starts_with("pugi");
+    if (!(pugi ? bench::PugiReference::Load(path, db) : LoadFile(path, db))) {
+        return 1;
+    }
+    if (mode == "pugi-resave" && !WritePlainly(out, DatabaseWriter::BuildText(db))) {
+        return 1;
+    }
+    if (mode == "resave" && !db.Save(out)) {
+        return 1;
+    }
+    std::printf("%.6f\n", Seconds(start));
+    std::fflush(stdout);
+    if (mode == "resave") {
+        fs::remove(SafeSave::LastTemporaryFile());
+    }
+    return 0;
+}
+
+// A fresh process in the given mode: its whole time seen from outside (start, work, exit).
+double TimeProcess(const std::string& mode, const std::string& path, const std::string& out)
+{
+    const std::string command = "'" + fs::read_symlink("/proc/self/exe").string() + "' --child " +
+                                mode + " '" + path + "' '" + out + "'";
+    const auto start = Clock::now();
+    FILE* child = ::popen(command.c_str(), "r");
+    double inside = 0;
+    if (!child || std::fscanf(child, "%lf", &inside) != 1 || ::pclose(child) != 0) {
+        std::fprintf(stderr, "bench_database: the %s process failed\n", mode.c_str());
+        std::exit(1);
+    }
+    return Seconds(start);
+}
+
+// pugixml and the program take turns, so that both meet the same state of the machine.
+void CompareWithPugixml(int n, const std::string& path, const fs::path& folder)
+{
+    {
+        PimDatabase ours, theirs;
+        if (!LoadFile(path, ours) || !bench::PugiReference::Load(path, theirs) ||
+            !SameRecords(ours, theirs)) {
+            std::fprintf(stderr, "bench_database: pugixml read other records\n");
+            std::exit(1);
+        }
+    }
+    std::vector<double> pugiLoads, loads, pugiResaves, resaves;
+    for (int run = 0; run < kRuns; ++run) {
+        {
+            PimDatabase db;
+            const auto start = Clock::now();
+            bench::PugiReference::Load(path, db);
+            pugiLoads.push_back(Seconds(start));
+        }
+        {
+            PimDatabase db;
+            const auto start = Clock::now();
+            LoadFile(path, db);
+            loads.push_back(Seconds(start));
+        }
+    }
+    const std::string out = (folder / "resaved.pgr").string();
+    for (int run = 0; run < kRuns; ++run) {
+        pugiResaves.push_back(TimeProcess("pugi-resave", path, out));
+        resaves.push_back(TimeProcess("resave", path, out));
+    }
+    Report(n, "pugixml load into records, median", Median(pugiLoads), "s");
+    Report(n, "load, same run, median", Median(loads), "s");
+    Report(n, "load / pugixml load", Median(loads) / Median(pugiLoads), "x");
+    Report(n, "pugixml load + plain write, process", Median(pugiResaves), "s");
+    Report(n, "load + safe save, process", Median(resaves), "s");
+    Report(n, "resave / reference", Median(resaves) / Median(pugiResaves), "x");
+    fs::remove(out);
 }
 
 void Run(int n, const fs::path& folder)
@@ -146,6 +247,7 @@ void Run(int n, const fs::path& folder)
     Report(n, "first load in a fresh process", Median(freshTimes), "s");
     Report(n, "peak memory of that process", Median(peaks), "MB");
     Report(n, "peak memory / file size", Median(peaks) / megabytes, "x");
+    CompareWithPugixml(n, path, folder);
     fs::remove(path);
 }
 
@@ -155,6 +257,9 @@ int main(int argc, char** argv)
 {
     if (argc == 3 && std::string(argv[1]) == "--load-once") {
         return LoadOnce(argv[2]);
+    }
+    if (argc == 5 && std::string(argv[1]) == "--child") {
+        return RunChild(argv[2], argv[3], argv[4]);
     }
     char pattern[] = "/tmp/orvane-bench-XXXXXX";
     const fs::path folder = ::mkdtemp(pattern);

@@ -6,8 +6,8 @@ set -euo pipefail
 packages=(
   # toolchain
   g++ cmake ninja-build make pkg-config clang clang-format dpkg-dev file tzdata
-  # test and benchmark frameworks
-  libgtest-dev libgmock-dev libbenchmark-dev
+  # test and benchmark frameworks; pugixml is the yardstick of the loading benchmark
+  libgtest-dev libgmock-dev libbenchmark-dev libpugixml-dev
   # Qt 6 widgets, SVG icons, sound, platform plugins (xcb and offscreen)
   qt6-base-dev qt6-svg-dev libqt6svg6 qt6-multimedia-dev qt6-qpa-plugins
   # the runtime of Qt Multimedia with its plugins (the looping alarm sound)

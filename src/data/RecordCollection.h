@@ -26,10 +26,18 @@ public:
 
     // Stores the record under its own ID; the first record with an ID stays.
     bool Insert(const R& record) { return m_records.try_emplace(record.ID, record).second; }
-    bool Insert(R&& record)
+    bool Insert(R&& record) { return Place(std::move(record)) != nullptr; }
+    // As Insert; gives the stored record, or nothing when the ID was taken (the record is
+    // then left as it was).
+    const R* Place(R&& record)
     {
         const int32_t id = record.ID;
-        return m_records.try_emplace(id, std::move(record)).second;
+        // Files hold records in ascending order, so the end is the place to try first.
+        if (m_records.empty() || m_records.rbegin()->first < id) {
+            return &m_records.emplace_hint(m_records.end(), id, std::move(record))->second;
+        }
+        const auto [it, stored] = m_records.try_emplace(id, std::move(record));
+        return stored ? &it->second : nullptr;
     }
 
     const R* Find(int32_t id) const

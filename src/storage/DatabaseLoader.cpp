@@ -123,44 +123,43 @@ public:
     }
 
 private:
-    const R& Previous() const
+    // The fields an element passes on when it leaves them out: all but the UID.
+    static uint32_t PassedOn(std::span<const RecordField<R>> fields)
     {
-        if (m_previousStored) {
-            return *m_records.Find(m_previousId);
+        uint32_t mask = 0;
+        for (size_t i = 0; i < fields.size(); ++i) {
+            if (fields[i].kind != FieldKind::Uid) {
+                mask |= 1u << i;
+            }
         }
-        return m_previousDropped ? m_dropped : m_defaults;
+        return mask;
     }
 
     void Store()
     {
-        const uint32_t all = (1u << m_fields.size()) - 1;
-        if (m_given != all) {
-            const R& previous = Previous();
+        if ((m_given & m_passedOn) != m_passedOn) {
             for (size_t i = 0; i < m_fields.size(); ++i) {
-                if (!(m_given & (1u << i)) && m_fields[i].kind != FieldKind::Uid) {
-                    CopyField(m_record, previous, m_fields[i]);
+                if (!(m_given & (1u << i)) && (m_passedOn & (1u << i))) {
+                    CopyField(m_record, *m_previous, m_fields[i]);
                 }
             }
         }
-        const int32_t id = m_record.ID;
-        m_previousStored = m_records.Insert(std::move(m_record));
-        if (m_previousStored) {
-            m_previousId = id;
-        } else {  // the ID was taken: the first record stays
+        // A stored record stays where it is while the load adds others.
+        m_previous = m_records.Place(std::move(m_record));
+        if (!m_previous) {  // the ID was taken: the first record stays
             m_dropped = std::move(m_record);
-            m_previousDropped = true;
+            m_previous = &m_dropped;
         }
     }
 
     RecordCollection<R>& m_records;
     const Layout m_layout;
     const std::span<const RecordField<R>> m_fields;
+    const uint32_t m_passedOn = PassedOn(m_fields);
     const R m_defaults{};
     R m_record = m_defaults;
     R m_dropped = m_defaults;
-    int32_t m_previousId = 0;
-    bool m_previousStored = false;
-    bool m_previousDropped = false;
+    const R* m_previous = &m_defaults;
     bool m_inRecord = false;
     bool m_hasFieldElement = false;
     uint32_t m_given = 0;

@@ -345,7 +345,13 @@ void Parser::ReadAttributes()
 {
     m_pending.clear();
     m_decoded.clear();
-    while (SkipWhitespace()) {
+    for (;;) {
+        if (ReadPlainAttribute()) {
+            continue;
+        }
+        if (!SkipWhitespace()) {
+            return;
+        }
         std::string_view name;
         if (!ReadName(name)) {
             return;
@@ -359,6 +365,42 @@ void Parser::ReadAttributes()
         }
         m_pending.push_back(attribute);
     }
+}
+
+// The usual form of an attribute, taken in one sweep: whitespace without carriage returns,
+// a name, "=" and a quoted value without references or the other quote. The
+// position and the furthest byte read end up where the general reading leaves them; on
+// anything else nothing moves and the general reading takes over.
+bool Parser::ReadPlainAttribute()
+{
+    const char* p = Pos;
+    while (p < End && (*p == ' ' || *p == '\t' || *p == '\n')) {
+        ++p;
+    }
+    if (p == Pos || p >= End || !IsNameStart(static_cast<unsigned char>(*p))) {
+        return false;
+    }
+    const char* const name = p;
+    while (++p < End && NameCharAt(p)) {
+    }
+    const char* const nameEnd = p;
+    if (End - p < 2 || p[0] != '=' || (p[1] != '"' && p[1] != '\'')) {
+        return false;
+    }
+    const char quote = p[1];
+    p += 2;
+    const char* const value = p;
+    while (p < End && !kValueStops[static_cast<unsigned char>(*p)]) {
+        ++p;
+    }
+    if (p >= End || *p != quote) {
+        return false;
+    }
+    m_pending.push_back({std::string_view(name, static_cast<size_t>(nameEnd - name)), value, 0,
+                         static_cast<size_t>(p - value), false});
+    Pos = p + 1;
+    Touch();
+    return true;
 }
 
 // A value without references stays a range of the input; one with references is decoded
@@ -448,6 +490,12 @@ void Parser::ReadContent(std::string_view name, int depth)
             continue;
         }
         Pos = p;
+        // A start tag cannot be an end tag, a comment or a CDATA section: none of their
+        // look-aheads would move anything.
+        if (End - Pos >= 2 && Pos[0] == '<' && IsNameStart(static_cast<unsigned char>(Pos[1]))) {
+            ReadElement(depth + 1);
+            continue;
+        }
         if (ReadEndTag(name)) {
             return;
         }

@@ -66,6 +66,7 @@ private:
     void ReadMisc();
     void ReadElement(int depth);
     void ReadAttributes();
+    bool ReadPlainAttribute();
     bool ReadAttributeValue(PendingAttribute& attribute);
     void ReadContent(std::string_view name, int depth);
     bool ReadEndTag(std::string_view name);
