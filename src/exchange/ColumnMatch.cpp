@@ -4,6 +4,8 @@
 #include <initializer_list>
 #include <span>
 
+#include "exchange/FieldAssignments.h"
+
 namespace orvane {
 
 namespace {
@@ -127,6 +129,23 @@ std::vector<std::string> ColumnMatch::Match(RecordKind kind,
         fields.push_back(std::move(field));
     }
     return fields;
+}
+
+int ColumnMatch::Assign(RecordKind kind, FieldAssignments& assignments)
+{
+    std::vector<std::string> names;
+    for (int row = 0; row < assignments.RowCount(); ++row) {
+        names.push_back(assignments.ColumnName(row));
+    }
+    const std::vector<std::string> fields = Match(kind, names);
+    int matched = 0;
+    for (size_t row = 0; row < fields.size(); ++row) {
+        if (!fields[row].empty()) {
+            assignments.Assign(static_cast<int>(row), fields[row]);
+            ++matched;
+        }
+    }
+    return matched;
 }
 
 }  // namespace orvane

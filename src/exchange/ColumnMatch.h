@@ -8,6 +8,8 @@
 
 namespace orvane {
 
+class FieldAssignments;
+
 // The import field a column's header names, for the wizard's "Match Columns": headers
 // compare without regard to case, spaces and punctuation, and the usual headers of address
 // books, calendars and spreadsheets ("Given Name", "Surname", "Mobile", "E-mail Address",
@@ -19,6 +21,9 @@ public:
     // One entry per header: its field or "". A field goes to the first column that names
     // it, since a field feeds at most one column.
     static std::vector<std::string> Match(RecordKind kind, const std::vector<std::string>& headers);
+    // Gives each column whose name names a field that field, taken from any column that had
+    // it; the other columns keep what they had. The number of columns matched.
+    static int Assign(RecordKind kind, FieldAssignments& assignments);
     // ASCII letters lowered, spaces and ASCII punctuation dropped; other bytes kept.
     static std::string Key(std::string_view header);
 };

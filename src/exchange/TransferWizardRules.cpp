@@ -119,12 +119,17 @@ const char* TransferWizardRules::HelpPage(bool importing)
 int TransferWizardRules::PopupTopic(int controlId)
 {
     static const std::map<int, int> topics = {
-        {kBackButton, 1008}, {kCancelButton, 1001}, {kNextButton, 1007}, {kFinishButton, 1009},
-        {kHelpButton, 1002}, {1048, 1500},          {1049, 1501},        {1000, 1500},
-        {1144, 1502},        {1149, 1502},          {1135, 1504},        {1001, 1504},
-        {1140, 1506},        {1002, 1506},          {1141, 1508},        {1003, 1508},
-        {1145, 1510},        {1004, 1510},          {1148, 1550},        {1005, 1550},
-        {1147, 1551},
+        {kBackButton, 1008}, {kCancelButton, 1001},
+        {kNextButton, 1007}, {kFinishButton, 1009},
+        {kHelpButton, 1002}, {1048, 1500},
+        {1049, 1501},        {1000, 1500},
+        {1144, 1502},        {1149, 1502},
+        {1135, 1504},        {1001, 1504},
+        {1140, 1506},        {1002, 1506},
+        {1141, 1508},        {1003, 1508},
+        {1145, 1510},        {1004, 1510},
+        {1148, 1550},        {1005, 1550},
+        {1147, 1551},        {kMatchColumnsButton, 1560},
     };
     const auto it = topics.find(controlId);
     return it == topics.end() ? 0 : it->second;

@@ -28,6 +28,8 @@ public:
     static constexpr int kBackButton = 12323;
     static constexpr int kNextButton = 12324;
     static constexpr int kFinishButton = 12325;
+    // The fields page's "Match Columns" button, an addition past the page's own controls.
+    static constexpr int kMatchColumnsButton = 1160;
 
     // "Import Tasks From Text File" and its kin, shown until the first page appears.
     static std::string Title(RecordKind kind, bool importing);

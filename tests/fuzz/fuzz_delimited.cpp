@@ -17,9 +17,9 @@
 #include "exchange/TextFormat.h"
 #include "exchange/TransferSettings.h"
 #include "platform/Clock.h"
-#include "platform/ScriptedPrompter.h"
 #include "platform/SettableClock.h"
 #include "storage/DatabaseWriter.h"
+#include "support/ScriptedPrompter.h"
 
 namespace {
 

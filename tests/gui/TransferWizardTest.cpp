@@ -12,12 +12,12 @@
 #include <memory>
 
 #include "WizardDriver.h"
-#include "app/QtPrompter.h"
+#include "app/adapters/QtPrompter.h"
 #include "exchange/TransferSettings.h"
 #include "exchange/TransferWizardRules.h"
-#include "platform/ScriptedPrompter.h"
-#include "views/DocumentStructurePage.h"
-#include "views/WizardContextHelp.h"
+#include "support/ScriptedPrompter.h"
+#include "widgets/transfer/DocumentStructurePage.h"
+#include "widgets/transfer/WizardContextHelp.h"
 
 namespace orvane::test {
 namespace {
@@ -304,6 +304,30 @@ TEST_F(TransferWizardTest, BackKeepsTheRowsAndTheirFields)
     ASSERT_EQ(m_driver->List()->topLevelItemCount(), 1);
     EXPECT_EQ(m_driver->Cell(0, 1), "Task");
     EXPECT_EQ(m_settings.separator, ";");
+}
+
+// Nothing is assigned until the click; then the named columns get their fields, the
+// others keep theirs, and every assignment can still be changed.
+TEST_F(TransferWizardTest, MatchColumnsAssignsTheColumnsTheHeaderNames)
+{
+    ImportUpToFields(RecordKind::Persons, "Given Name,Memo?,Surname,Birthday,Mobile Phone\n");
+    QPushButton* match = m_wizard->FieldPage()->MatchButton();
+    ASSERT_TRUE(match->isEnabled());
+    ASSERT_TRUE(m_driver->Assign(3, "City"));
+    ASSERT_TRUE(m_driver->Assign(4, "Fax"));
+    QTest::mouseClick(match, Qt::LeftButton);
+    EXPECT_EQ(m_driver->Cell(4, 1), "CelPhone");
+    ASSERT_TRUE(m_driver->Assign(1, "Company"));
+    m_driver->Click(QWizard::FinishButton);
+    EXPECT_EQ(m_settings.mapping,
+              (std::vector<std::string>{"FirstName", "Company", "LastName", "City", "CelPhone"}));
+
+    // A first line of values names nothing: the button is off.
+    ImportUpToFields(RecordKind::Persons, "Given Name,Surname\n");
+    m_driver->Click(QWizard::BackButton);
+    m_wizard->StructurePage()->NamesBox()->setChecked(false);
+    m_driver->Click(QWizard::NextButton);
+    EXPECT_FALSE(m_wizard->FieldPage()->MatchButton()->isEnabled());
 }
 
 TEST_F(TransferWizardTest, HelpButtonAndContextPopups)
