@@ -46,12 +46,16 @@ FieldsPage::FieldsPage(TransferSettings& settings, bool importing, RecordKind ki
     m_list->installEventFilter(this);
 }
 
-void FieldsPage::initializePage()
+void FieldsPage::Activate()
 {
     if (m_match) {
         // Only names in the first line can be matched; without a click nothing is assigned.
         m_match->setEnabled(Settings().firstLineHasNames);
     }
+}
+
+void FieldsPage::initializePage()
+{
     // Coming back to the page keeps the rows and their assignments.
     if (m_filled) {
         return;

@@ -24,6 +24,7 @@ public:
     QPushButton* MatchButton() const { return m_match; }
     const FieldAssignments& Assignments() const { return m_assignments; }
 
+    void Activate() override;
     void initializePage() override;
     bool validatePage() override;
 
