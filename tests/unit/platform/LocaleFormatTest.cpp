@@ -69,6 +69,7 @@ TEST(LocaleFormat, UnitedStatesStylesAndPictures)
         {SystemTime{}, nullptr, true, false, ""},  // impossible components: nothing
         {At(2026, 2, 30), nullptr, true, true, ""},
         {At(2026, 1, 1, 24, 0), nullptr, false, false, ""},
+        {At(2026, 1, 1, 0, 0, 60), nullptr, false, true, ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.expected);
