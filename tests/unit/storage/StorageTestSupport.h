@@ -100,6 +100,7 @@ public:
 
     const std::filesystem::path& Path() const { return m_path; }
     std::filesystem::path operator/(const std::string& name) const { return m_path / name; }
+    std::string File(const std::string& name) const { return (m_path / name).string(); }
     std::filesystem::path TempFolder() const { return m_path / "tmp"; }
 
 private:
