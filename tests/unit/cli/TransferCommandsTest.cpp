@@ -99,40 +99,15 @@ TEST_F(TransferCommands, TheClockOfNowDecidesTodayForUnreadableDueDates)
     EXPECT_EQ(Load(db).Tasks().Find(3)->DueDate, At(2027, 5, 6));
 }
 
-TEST_F(TransferCommands, AnExportedFileImportsBack)
-{
-    const std::string db = SampleDatabase();
-    PimDatabase empty;
-    ASSERT_TRUE(empty.Save(Path("copy.pgr")));
-    const std::string fields = "Appointment,Date,StartTime,EndTime,Alarmed,AlarmTime";
-    ASSERT_EQ(RunCli({"export", "appointments", db, Path("a.csv"), "--fields", fields}).status,
-              kSuccess);
-    const CliResult result =
-        RunCli({"import", "appointments", Path("copy.pgr"), Path("a.csv"), "--columns", fields});
-    EXPECT_EQ(result.out, "1 appointments added to current database.\n");
-    const Appointment original = Load(db).Appointments().begin()->second;
-    const Appointment copy = Load(Path("copy.pgr")).Appointments().begin()->second;
-    EXPECT_EQ(copy, original);
-}
-
+// Which fields each type needs is the rule's test; the command asks before reading the file.
 TEST_F(TransferCommands, MissingRequiredFieldsStopTheImportBeforeAnythingIsRead)
 {
     const std::string db = SampleDatabase();
     const std::string before = test::ReadFileBytes(db);
-    const char* const cases[][3] = {
-        {"persons", "City,Notes",
-         "You must include a first name, last name, or company as a field to import.\n"},
-        {"tasks", "DueDate", "You must include a task as a field to import.\n"},
-        {"appointments", "Appointment,Date,,StartTime",
-         "You must include an appointment, date, start time, and end time as fields to "
-         "import.\n"},
-    };
-    for (const auto& [type, columns, message] : cases) {
-        const CliResult result =
-            RunCli({"import", type, db, Path("nothing-here.csv"), "--columns", columns});
-        EXPECT_EQ(result.status, kMissingFields) << type;
-        EXPECT_EQ(result.err + result.out, message);
-    }
+    const CliResult result =
+        RunCli({"import", "tasks", db, Path("nothing-here.csv"), "--columns", "DueDate"});
+    EXPECT_EQ(result.status, kMissingFields);
+    EXPECT_EQ(result.err + result.out, "You must include a task as a field to import.\n");
     EXPECT_EQ(test::ReadFileBytes(db), before);
 }
 
