@@ -113,50 +113,12 @@ TEST_F(TransferCommands, MissingRequiredFieldsStopTheImportBeforeAnythingIsRead)
 
 TEST_F(TransferCommands, FailuresAndBadArguments)
 {
-    const std::string db = SampleDatabase(), in = Path("in.csv"), out = Path("o.csv");
+    const std::string in = Path("in.csv");
     test::WriteFileBytes(in, "x\n");
-    const std::string exporting = "orvane-cli: export: ", importing = "orvane-cli: import: ";
-    ExpectOutcomes({
-        {kReadFailed,
-         "Unable to open file\n",
-         {"import", "tasks", db, Path("gone.csv"), "--columns", "Task"}},
-        {kReadFailed,
-         "Error loading file.\n",
-         {"import", "tasks", Path("gone.pgr"), in, "--columns", "Task"}},
-        {kWriteFailed,
-         "Unable to write file!\n",
-         {"export", "tasks", db, "/dev/full", "--fields", "Task"}},
-        {kWriteFailed,
-         "Unable to write file!\n",
-         {"export", "tasks", db, Path("no/folder/t.csv"), "--fields", "Task"}},
-        {kUsage, exporting + "--fields is required", {"export", "tasks", db, out}},
-        {kUsage,
-         exporting + "unknown type notes",
-         {"export", "notes", db, out, "--fields", "Task"}},
-        {kUsage,
-         exporting + "unknown field \"Done\"; Tasks fields are Task, DueDate, Priority",
-         {"export", "tasks", db, out, "--fields", "Task,Done"}},
-        {kUsage,
-         exporting + "unknown field \"WhitePages\"",
-         {"export", "persons", db, out, "--fields", "WhitePages"}},
-        {kUsage,
-         exporting + "unknown separator colon",
-         {"export", "tasks", db, out, "--fields", "Task", "--separator", "colon"}},
-        {kUsage,
-         importing + "unknown encloser curly",
-         {"import", "tasks", db, in, "--columns", "Task", "--encloser", "curly"}},
-        {kUsage,
-         importing + "field \"Task\" is given to more than one column",
-         {"import", "tasks", db, in, "--columns", "Task,,Task"}},
-        {kUsage,
-         importing + "unknown option --quiet",
-         {"import", "tasks", db, in, "--columns", "Task", "--quiet"}},
-        {kUsage,
-         importing + "expected TYPE DBFILE FILE",
-         {"import", "tasks", db, in, "extra", "--columns", "Task"}},
-        {kUsage, importing + "--columns needs a value", {"import", "tasks", db, in, "--columns"}},
-        {kUsage, "orvane-cli: import takes TYPE DBFILE INFILE", {"import", "tasks"}},
-    });
+    ExpectOutcomes(OutcomesOf("transfer-outcomes.txt", {{"$DB", SampleDatabase()},
+                                                        {"$IN", in},
+                                                        {"$OUT", Path("o.csv")},
+                                                        {"$DIR", m_folder.Path().string()}}));
 }
 
 TEST_F(TransferCommands, AnImportThatAddsNothingLeavesTheFileAlone)
