@@ -1,6 +1,7 @@
 #include "cli/ResaveCommand.h"
 
 #include "cli/DatabaseFiles.h"
+#include "cli/DatabaseUpdate.h"
 #include "data/PimDatabase.h"
 
 namespace orvane::cli {
@@ -11,7 +12,11 @@ int ResaveCommand::Run(const std::vector<std::string>& arguments, CliContext& co
     if (const int status = DatabaseFiles::Load(arguments[0], db, context); status != kSuccess) {
         return status;
     }
-    return DatabaseFiles::Save(arguments[1], db, context);
+    DatabaseUpdate target(arguments[1]);
+    if (const int status = target.CheckTarget(context); status != kSuccess) {
+        return status;
+    }
+    return target.Save(db, context);
 }
 
 }  // namespace orvane::cli

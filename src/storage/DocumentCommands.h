@@ -25,6 +25,9 @@ public:
     void SaveAs();
     void Compact();
     void OpenRecent(int commandId);
+    // Puts a kept version of the document's file in place of its records, after the close
+    // check; the path stays and the document is modified, so that Save writes it back.
+    void RestoreVersion(const std::string& versionFile);
     // The raw command-line text of a start-up; empty opens nothing.
     void OpenFromCommandLine(const std::string& commandLine);
     // Closing the window: false keeps it open.
