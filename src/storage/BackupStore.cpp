@@ -58,13 +58,16 @@ std::string VersionName(const timespec& when)
     return name;
 }
 
+// The copy is written under a partial name and renamed when complete, so that a version
+// is never a part of a file.
 bool CopyInto(const std::string& source, const std::string& copy)
 {
     const int from = ::open(source.c_str(), O_RDONLY | O_CLOEXEC);
     if (from < 0) {
         return false;
     }
-    const int to = ::open(copy.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    std::string partial = PartialFileTemplate(fs::path(copy).parent_path().string());
+    const int to = ::mkostemp(partial.data(), O_CLOEXEC);
     struct stat info {};
     bool copied = to >= 0 && ::fstat(from, &info) == 0 && CopyAll(from, to);
     if (copied) {
@@ -74,9 +77,9 @@ bool CopyInto(const std::string& source, const std::string& copy)
     }
     ::close(from);
     if (to >= 0) {
-        copied = ::close(to) == 0 && copied;
+        copied = ::close(to) == 0 && copied && ::rename(partial.c_str(), copy.c_str()) == 0;
         if (!copied) {
-            ::unlink(copy.c_str());
+            ::unlink(partial.c_str());
         }
     }
     return copied;
@@ -139,6 +142,7 @@ std::optional<std::string> BackupStore::Keep(const std::string& databasePath, bo
     if (!MakeFolder(folder)) {
         return std::nullopt;
     }
+    RemoveDeadPartials(folder);
     timespec now{};
     ::clock_gettime(CLOCK_REALTIME, &now);
     for (int attempt = 0; attempt < 100; ++attempt, ++now.tv_nsec) {
@@ -152,12 +156,7 @@ std::optional<std::string> BackupStore::Keep(const std::string& databasePath, bo
             }
         }
         // Another file system, or linking not allowed: a copy.
-        if (CopyInto(databasePath, version)) {
-            return version;
-        }
-        if (errno != EEXIST) {
-            return std::nullopt;
-        }
+        return CopyInto(databasePath, version) ? std::optional(version) : std::nullopt;
     }
     return std::nullopt;
 }
@@ -170,6 +169,24 @@ void BackupStore::Seal(const std::string& versionFile)
 void BackupStore::Discard(const std::string& versionFile)
 {
     ::unlink(versionFile.c_str());
+}
+
+bool BackupStore::ForgetLinksTo(const std::string& databasePath) const
+{
+    struct stat present {};
+    if (::stat(databasePath.c_str(), &present) != 0) {
+        return false;
+    }
+    bool forgot = false;
+    for (const BackupVersion& version : Versions(databasePath)) {
+        struct stat info {};
+        if (::lstat(version.file.c_str(), &info) == 0 && info.st_dev == present.st_dev &&
+            info.st_ino == present.st_ino) {
+            Discard(version.file);
+            forgot = true;
+        }
+    }
+    return forgot;
 }
 
 void BackupStore::Prune(const std::string& databasePath) const

@@ -43,6 +43,9 @@ public:
     // A linked version gets its own permissions once the saved file no longer shares it.
     static void Seal(const std::string& versionFile);
     static void Discard(const std::string& versionFile);
+    // Removes the database's versions that are links to its present file (left by a save
+    // that was killed before its rename); true when there were any.
+    bool ForgetLinksTo(const std::string& databasePath) const;
     // Drops the oldest versions beyond Count (none while Count is 0).
     void Prune(const std::string& databasePath) const;
     // Newest first.

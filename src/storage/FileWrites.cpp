@@ -1,8 +1,11 @@
 #include "storage/FileWrites.h"
 
+#include <dirent.h>
+#include <signal.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <vector>
 
 namespace orvane {
@@ -40,6 +43,31 @@ bool CopyAll(int from, int to)
             return false;
         }
     }
+}
+
+std::string PartialFileTemplate(const std::string& folder)
+{
+    return folder + "/" + std::string(kPartialPrefix) + std::to_string(::getpid()) + "-XXXXXX";
+}
+
+void RemoveDeadPartials(const std::string& folder)
+{
+    DIR* dir = ::opendir(folder.c_str());
+    if (!dir) {
+        return;
+    }
+    while (const dirent* entry = ::readdir(dir)) {
+        if (!std::string_view(entry->d_name).starts_with(kPartialPrefix)) {
+            continue;
+        }
+        char* end = nullptr;
+        const long pid = std::strtol(entry->d_name + kPartialPrefix.size(), &end, 10);
+        if (pid > 0 && *end == '-' && pid != ::getpid() &&
+            ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH) {
+            ::unlinkat(::dirfd(dir), entry->d_name, 0);
+        }
+    }
+    ::closedir(dir);
 }
 
 }  // namespace orvane

@@ -1,8 +1,6 @@
 #include "storage/SafeSave.h"
 
-#include <dirent.h>
 #include <fcntl.h>
-#include <signal.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -133,28 +131,6 @@ std::optional<Target> Inspect(const std::string& path)
     return target;
 }
 
-// Siblings whose save was killed: their process is gone.
-void RemoveDebris(const fs::path& folder)
-{
-    DIR* dir = ::opendir(folder.c_str());
-    if (!dir) {
-        return;
-    }
-    while (const dirent* entry = ::readdir(dir)) {
-        const std::string_view name(entry->d_name);
-        if (!name.starts_with(SafeSave::kSiblingPrefix)) {
-            continue;
-        }
-        char* end = nullptr;
-        const long pid = std::strtol(entry->d_name + SafeSave::kSiblingPrefix.size(), &end, 10);
-        if (pid > 0 && *end == '-' && pid != ::getpid() &&
-            ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH) {
-            ::unlinkat(::dirfd(dir), entry->d_name, 0);
-        }
-    }
-    ::closedir(dir);
-}
-
 // The new file takes the target's owner, group and mode (a new target stays owner-only).
 bool TakeAttributes(int fd, const Target& target, bool& ownerLost)
 {
@@ -180,9 +156,7 @@ std::optional<std::string> WriteSibling(const Target& target, std::string_view t
     if (Fails(Step::CreateSibling)) {
         return std::nullopt;
     }
-    std::string name = (target.folder / (std::string(SafeSave::kSiblingPrefix) +
-                                         std::to_string(::getpid()) + "-XXXXXX"))
-                           .string();
+    std::string name = PartialFileTemplate(target.folder.string());
     FileHandle file(::mkostemp(name.data(), O_CLOEXEC));
     if (file.Get() < 0) {
         return std::nullopt;
@@ -303,11 +277,17 @@ Outcome ReplaceByRename(const Target& target, std::string_view text,
 
 Outcome SafeSave::Write(const std::string& path, std::string_view text, const Options& options)
 {
-    const std::optional<Target> target = path.empty() ? std::nullopt : Inspect(path);
+    std::optional<Target> target = path.empty() ? std::nullopt : Inspect(path);
+    // A version linked by a save that was killed before its rename is no other link of the
+    // user's: it goes (it holds the present content, which is kept again below).
+    if (target && target->info.st_nlink > 1 && options.backups &&
+        options.backups->ForgetLinksTo(target->path.string())) {
+        target = Inspect(path);
+    }
     if (!target) {
         return {};
     }
-    RemoveDebris(target->folder);
+    RemoveDeadPartials(target->folder.string());
     return target->inPlace ? ReplaceInPlace(*target, text, options)
                            : ReplaceByRename(*target, text, options);
 }

@@ -65,8 +65,6 @@ public:
     static void SetFaultInjector(FaultInjector injector);
     // The file a link chain ends at; the path itself when it is no link.
     static std::string ResolveTarget(const std::string& path);
-    // The start of every sibling's name.
-    static constexpr std::string_view kSiblingPrefix = ".orvane-";
 };
 
 }  // namespace orvane

@@ -14,6 +14,7 @@
 #include "platform/ScriptedPrompter.h"
 #include "storage/BackupStore.h"
 #include "storage/DatabaseWriter.h"
+#include "storage/FileWrites.h"
 #include "storage/SafeSave.h"
 #include "storage/StorageTestSupport.h"
 #include "support/TestEnvironment.h"
@@ -61,9 +62,8 @@ Names NamesIn(const fs::path& folder)
 size_t DebrisIn(const fs::path& folder)
 {
     const Names names = NamesIn(folder);
-    return std::count_if(names.begin(), names.end(), [](const std::string& name) {
-        return name.starts_with(orvane::SafeSave::kSiblingPrefix);
-    });
+    return std::count_if(names.begin(), names.end(),
+                         [](const std::string& name) { return name.starts_with(kPartialPrefix); });
 }
 
 mode_t ModeOf(const fs::path& path)
@@ -418,6 +418,8 @@ TEST_F(SafeSave, KilledInTheMiddleOfSavesTheTargetIsAlwaysComplete)
     EXPECT_GT(debris, 0u) << "no save was killed before its rename";
     ASSERT_TRUE(Version(1).Save(target));
     EXPECT_EQ(DebrisIn(m_folder.Path()), 0u);
+    EXPECT_EQ(DebrisIn(BackupStore::ForUser().FolderOf(target)), 0u);
+    EXPECT_EQ(fs::hard_link_count(target), 1u);
 }
 
 }  // namespace
