@@ -101,6 +101,20 @@ void DocumentCommands::Compact()
     m_document.SetModified(false, true);
 }
 
+std::vector<ListedVersion> DocumentCommands::Versions() const
+{
+    if (!CanRestoreVersion()) {
+        return {};
+    }
+    return BackupListing::Of(BackupStore::ForUser(), m_document.Path());
+}
+
+bool DocumentCommands::CanRestoreVersion() const
+{
+    const std::string& path = m_document.Path();
+    return !path.empty() && path != "Untitled" && !BackupStore::ForUser().Versions(path).empty();
+}
+
 void DocumentCommands::RestoreVersion(const std::string& versionFile)
 {
     if (!m_document.SaveModified(m_prompter, kCaption)) {

@@ -386,15 +386,18 @@ TEST_F(DocumentCommandsTest, AFailedOpenThenSaveIsUndoneFromTheBackup)
     m_prompter.QueuePath(broken);
     m_commands.Open();
     m_commands.Open();
+    EXPECT_FALSE(m_commands.CanRestoreVersion());  // nothing kept yet
     ChangeSomething();
     m_commands.Save();
     EXPECT_EQ(m_document.Path(), path);
-    const std::vector<BackupVersion> versions = BackupStore::ForUser().Versions(path);
+    ASSERT_TRUE(m_commands.CanRestoreVersion());
+    const std::vector<ListedVersion> versions = m_commands.Versions();
     ASSERT_EQ(versions.size(), 1u);
+    EXPECT_EQ(versions[0].tasks, 1u);
 
     m_prompter.QueueAnswer(MessageAnswer::No);  // not the unsaved change
     ChangeSomething();
-    m_commands.RestoreVersion(versions[0].file);
+    m_commands.RestoreVersion(versions[0].version.file);
     EXPECT_EQ(FirstTask(), "from file");
     EXPECT_EQ(m_document.Database().Tasks().Count(), 1u);
     EXPECT_TRUE(m_document.Modified());
@@ -409,6 +412,8 @@ TEST_F(DocumentCommandsTest, AFailedOpenThenSaveIsUndoneFromTheBackup)
     m_commands.RestoreVersion(broken);  // a version that does not load changes nothing
     EXPECT_EQ(TakeMessages().back(), Msg("Error loading file.", "Orvane!"));
     EXPECT_EQ(FirstTask(), "from file");
+    m_commands.New();
+    EXPECT_FALSE(m_commands.CanRestoreVersion());  // no file
 }
 
 TEST_F(DocumentCommandsTest, CanClose)
