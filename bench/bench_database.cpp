@@ -14,10 +14,10 @@
 
 #include "DatabaseGenerator.h"
 #include "data/PimDatabase.h"
-#include "platform/ScriptedPrompter.h"
 #include "storage/DatabaseWriter.h"
 #include "storage/ReadWholeFile.h"
 #include "storage/SimpleXMLParser.h"
+#include "support/ScriptedPrompter.h"
 
 namespace {
 

@@ -9,9 +9,9 @@
 #include "cli/CliRunner.h"
 #include "cli/DatabaseUpdate.h"
 #include "data/PimDatabase.h"
-#include "platform/ScriptedPrompter.h"
 #include "storage/BackupStore.h"
 #include "storage/StorageTestSupport.h"
+#include "support/ScriptedPrompter.h"
 
 extern char** environ;
 

@@ -11,12 +11,12 @@
 #include <random>
 
 #include "data/PimDatabase.h"
-#include "platform/ScriptedPrompter.h"
 #include "storage/BackupStore.h"
 #include "storage/DatabaseWriter.h"
 #include "storage/FileWrites.h"
 #include "storage/SafeSave.h"
 #include "storage/StorageTestSupport.h"
+#include "support/ScriptedPrompter.h"
 #include "support/TestEnvironment.h"
 
 namespace orvane {
