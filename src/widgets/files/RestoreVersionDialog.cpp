@@ -70,6 +70,7 @@ void RestoreVersionDialog::FillList()
         }
     }
     m_list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_list->header()->setStretchLastSection(false);
     m_list->setCurrentItem(m_list->topLevelItem(0));
     m_restore->setEnabled(Selected() != nullptr);
 }
