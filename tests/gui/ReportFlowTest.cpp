@@ -188,17 +188,6 @@ TEST_F(ReportFlow, PageSetupInThePreviewMakesTheReportAgain)
     EXPECT_EQ(Frame().StatusText(), QString("Page 1 of %1").arg(after));
 }
 
-TEST_F(ReportFlow, PreviewOfAnEmptyDayShowsNoPage)
-{
-    LoadSample();
-    Frame().Form()->Model().SelectDay(2026, 3, 20);
-    Run(kCmdReportDailyAppointments);
-    Run(kCmdPrintPreview);
-    ASSERT_TRUE(Frame().IsPreviewing());
-    EXPECT_FALSE(Printing().Preview()->HasPage());
-    EXPECT_FALSE(Enabled(kCmdPreviewNext));
-}
-
 TEST_F(ReportFlow, PrintWritesThePagesOfThePreviewToPdf)
 {
     if (!Printing().PrintsToFile()) {
