@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "../../gui/SampleData.h"
 #include "rules/editors/AppointmentEditorModel.h"
 #include "rules/editors/EditorRules.h"
 #include "rules/editors/TaskEditorModel.h"
+#include "support/SampleData.h"
 
 namespace orvane::test {
 namespace {
