@@ -77,8 +77,10 @@ bool TaskTodo::Read(icalcomponent* todo, Task& task, PropertyTally* unmapped)
     if (IsCompleted(todo)) {
         task.Priority = kPriorityDone;
         const icaltimetype done = IcalProperties::Time(todo, ICAL_COMPLETED_PROPERTY);
+        // Without a date of completion the task counts as done today, as when it is
+        // completed here.
         task.DoneDate =
-            icaltime_is_null_time(done) ? PimDateTime() : IcalTime::ToLocal(done).DateOnly();
+            icaltime_is_null_time(done) ? PimDateTime::Today() : IcalTime::ToLocal(done).DateOnly();
     }
     if (const char* uid = icalcomponent_get_uid(todo)) {
         task.UID = uid;

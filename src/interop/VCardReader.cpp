@@ -241,50 +241,53 @@ bool VCardReader::ReadLine(VCardProperty& line, bool& usable)
     m_buffer.clear();
     bool headerDone = false, tooLong = false, quotedPrintable = false, quoted = false;
     usable = false;
-    size_t scanned = 0;
     const auto take = [&](std::string_view piece) {
-        if (headerDone) {
-            if (line.binary || tooLong) {
+        if (!headerDone) {
+            size_t colon = 0;
+            for (; colon < piece.size(); ++colon) {
+                if (piece[colon] == '"') {
+                    quoted = !quoted;
+                } else if (piece[colon] == ':' && !quoted) {
+                    break;
+                }
+            }
+            if (m_buffer.size() + colon > kMaxHeaderBytes) {
+                headerDone = tooLong = true;
                 return;
             }
-            if (m_buffer.size() + piece.size() > kMaxValueBytes) {
-                tooLong = true;
-                std::string().swap(m_buffer);
+            m_buffer.append(piece.substr(0, colon));
+            if (colon == piece.size()) {
                 return;
             }
-            m_buffer.append(piece);
-            return;
-        }
-        m_buffer.append(piece);
-        for (; scanned < m_buffer.size(); ++scanned) {
-            if (m_buffer[scanned] == '"') {
-                quoted = !quoted;
-            } else if (m_buffer[scanned] == ':' && !quoted) {
-                break;
-            }
-        }
-        if (scanned < m_buffer.size()) {
             headerDone = true;
-            usable = ParseHeader(std::string_view(m_buffer).substr(0, scanned), line);
-            m_buffer.erase(0, scanned + 1);
+            usable = ParseHeader(m_buffer, line);
+            m_buffer.clear();
+            piece.remove_prefix(colon + 1);
             const std::string_view encoding = line.Parameter("ENCODING");
             quotedPrintable = SameLetters(encoding, "QUOTED-PRINTABLE");
             line.binary = SameLetters(encoding, "B") || SameLetters(encoding, "BASE64") ||
-                          StartsWithLetters(m_buffer, "data:");
-        } else if (m_buffer.size() > kMaxHeaderBytes) {
-            headerDone = tooLong = true;
+                          StartsWithLetters(piece, "data:");
         }
+        if (line.binary || tooLong) {
+            return;
+        }
+        if (m_buffer.size() + piece.size() > kMaxValueBytes) {
+            tooLong = true;
+            std::string().swap(m_buffer);
+            return;
+        }
+        m_buffer.append(piece);
     };
     size_t next = 0;
     take(PhysicalLine(m_pos, next));
     m_pos = next;
     while (m_pos < m_text.size()) {
         const std::string_view following = PhysicalLine(m_pos, next);
-        if (!following.empty() && IsFoldSpace(following.front())) {
-            take(following.substr(1));
-        } else if (quotedPrintable && !tooLong && m_buffer.ends_with('=')) {
+        if (quotedPrintable && !tooLong && m_buffer.ends_with('=')) {
             m_buffer += '\n';  // a soft line break, decoded with the value
             take(following);
+        } else if (!following.empty() && IsFoldSpace(following.front())) {
+            take(following.substr(1));
         } else {
             break;
         }
