@@ -55,14 +55,8 @@ std::vector<std::string> VCardProperty::Components() const
     return components;
 }
 
-int VCard::Find(std::string_view name) const
-{
-    for (size_t i = 0; i < properties.size(); ++i) {
-        if (properties[i].name == name) {
-            return static_cast<int>(i);
-        }
-    }
-    return -1;
+}
+return -1;
 }
 
 }  // namespace orvane::interop
