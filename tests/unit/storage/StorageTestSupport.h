@@ -101,6 +101,7 @@ public:
 
     const std::filesystem::path& Path() const { return m_path; }
     std::filesystem::path operator/(const std::string& name) const { return m_path / name; }
+    std::string File(const std::string& name) const { return (m_path / name).string(); }
     std::filesystem::path DataHome() const { return m_path / "data"; }
 
 private:
