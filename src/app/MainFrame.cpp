@@ -11,11 +11,16 @@
 #include <QToolBar>
 #include <set>
 
+#include "platform/HelpAddress.h"
+#include "platform/HelpViewer.h"
+#include "platform/ProgramDirectory.h"
 #include "platform/Prompter.h"
 #include "platform/SettingsStore.h"
 #include "rules/commands/CommandIds.h"
 #include "rules/frame/WindowPlacement.h"
+#include "rules/help/HelpTopics.h"
 #include "widgets/AboutDialog.h"
+#include "widgets/files/RestoreVersionDialog.h"
 #include "widgets/panes/DisplayText.h"
 #include "widgets/panes/IconLibrary.h"
 #include "widgets/panes/MainForm.h"
@@ -247,9 +252,9 @@ void MainFrame::SetCommandHandler(int commandId, std::function<void()> handler)
 
 MainFrame::Route MainFrame::RouteOf(int commandId) const
 {
-    static const std::set<int> own = {kCmdNew,         kCmdOpen,          kCmdSave,
-                                      kCmdSaveAs,      kCmdCompact,       kCmdExit,
-                                      kCmdViewToolbar, kCmdViewStatusBar, kCmdAbout};
+    static const std::set<int> own = {
+        kCmdNew,  kCmdOpen,        kCmdSave,          kCmdSaveAs, kCmdCompact, kCmdRestoreVersion,
+        kCmdExit, kCmdViewToolbar, kCmdViewStatusBar, kCmdAbout};
     if (own.count(commandId) || (commandId >= kCmdRecentFirst && commandId <= kCmdRecentLast)) {
         return Route::Frame;
     }
@@ -294,8 +299,28 @@ bool MainFrame::RunFileCommand(int commandId)
         case kCmdCompact:
             m_commands.Compact();
             return true;
+        case kCmdRestoreVersion:
+            ChooseVersion();
+            return true;
         default:
             return false;
+    }
+}
+
+void MainFrame::ChooseVersion()
+{
+    const auto showHelp = [this] {
+        if (m_help != nullptr) {
+            m_help->ShowHelp(
+                HelpAddress::Topic(ProgramDirectory::Current(), HelpTopics::kRestoreVersion),
+                HelpCommand::DisplayTopic, 0);
+        }
+    };
+    RestoreVersionDialog dialog(m_document.Path(), m_commands.Versions(), showHelp, this);
+    if (dialog.exec() == QDialog::Accepted) {
+        if (const std::optional<std::string> version = dialog.Chosen()) {
+            m_commands.RestoreVersion(*version);
+        }
     }
 }
 
@@ -334,6 +359,7 @@ CommandStates::Input MainFrame::CurrentState() const
     CommandStates::Input input;
     const PimDatabase& database = m_document.Database();
     input.modified = m_document.Modified();
+    input.hasVersions = m_commands.CanRestoreVersion();
     input.persons = database.Persons().Count();
     input.tasks = database.Tasks().Count();
     input.appointments = database.Appointments().Count();

@@ -91,6 +91,8 @@ private:
     void ShowTitle(const std::string& title);
     bool RunFrameCommand(int commandId);
     bool RunFileCommand(int commandId);
+    // Restore Previous Version: the dialog, then the chosen version in place of the records.
+    void ChooseVersion();
     void ToggleBar(QWidget* bar);
     void RememberPlacement() const;
 

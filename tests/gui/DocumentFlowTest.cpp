@@ -1,8 +1,13 @@
 #include <QMenu>
+#include <QPushButton>
 #include <QTemporaryDir>
+#include <QTreeWidget>
+#include <filesystem>
 
 #include "FrameFixture.h"
 #include "rules/commands/CommandIds.h"
+#include "storage/BackupStore.h"
+#include "widgets/files/RestoreVersionDialog.h"
 
 namespace orvane {
 namespace {
@@ -143,6 +148,48 @@ TEST_F(DocumentFlowTest, CommandLineOpensAPathWithSpaces)
     const std::string missing = m_dir.filePath("new one.pgr").toStdString();
     Frame().OpenFromCommandLine(missing);
     EXPECT_EQ(Frame().windowTitle().toStdString(), "Orvane! [" + missing + "]");
+}
+
+// A version kept at a save comes back through the dialog, in place of the records and under
+// the same path, modified, so that Save writes it back.
+TEST_F(DocumentFlowTest, RestorePreviousVersionOpensTheChosenVersionUnderTheSamePath)
+{
+    Idle();
+    EXPECT_FALSE(Enabled(kCmdRestoreVersion));  // no file
+    EXPECT_EQ(Frame().Action(kCmdRestoreVersion)->statusTip(),
+              "Open a version of this file kept at an earlier save");
+    EXPECT_EQ(Frame().Action(kCmdRestoreVersion)->toolTip(), "Restore Previous Version");
+    const std::string path = WriteSample("home.pgr");
+    m_prompter.QueuePath(path);
+    Frame().RunCommand(kCmdOpen);
+    EXPECT_FALSE(Enabled(kCmdRestoreVersion));  // nothing kept yet
+    Db().Tasks().Add(test::MakeTask("third", test::Day(2026, 3, 10)));
+    Frame().Document().SetModified(true, true);
+    Frame().RunCommand(kCmdSave);
+    ASSERT_TRUE(Enabled(kCmdRestoreVersion));
+
+    QStringList shown;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<RestoreVersionDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        ASSERT_EQ(dialog->List()->topLevelItemCount(), 1);
+        for (int column = 2; column < 5; ++column) {
+            shown << dialog->List()->topLevelItem(0)->text(column);
+        }
+        dialog->RestoreButton()->click();
+    });
+    Frame().RunCommand(kCmdRestoreVersion);
+    EXPECT_EQ(shown, (QStringList{"2", "1", "1"}));  // tasks, persons, appointments
+    EXPECT_EQ(Rows(PaneList::Tasks), 2);
+    EXPECT_TRUE(Frame().Document().Modified());
+    EXPECT_EQ(Frame().windowTitle().toStdString(), "Orvane! [" + path + "]");
+    EXPECT_TRUE(m_prompter.Messages().empty());
+
+    Frame().RunCommand(kCmdSave);
+    PimDocument reread;
+    ASSERT_TRUE(reread.OpenDocument(path, m_prompter));
+    EXPECT_EQ(reread.Database().Tasks().Count(), 2u);
+    std::filesystem::remove_all(BackupStore::ForUser().FolderOf(path));
 }
 
 TEST_F(DocumentFlowTest, ClosingAModifiedDatabaseAsksAndCancelKeepsTheWindow)

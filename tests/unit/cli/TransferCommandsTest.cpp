@@ -184,6 +184,60 @@ TEST_F(TransferCommands, FailuresAndBadArguments)
     });
 }
 
+// A zero byte ends the text it stands in, wherever it comes from, so that what was saved
+// opens again with the same records.
+TEST_F(TransferCommands, AZeroByteEndsTheTextFromEverySource)
+{
+    struct Case {
+        const char* name;
+        std::string bytes;
+        std::vector<std::string> import;  // empty: the bytes are a database file, resaved
+        const char* first;
+        const char* last;
+    };
+    const std::vector<std::string> tab = {"--columns", "FirstName,LastName", "--separator", "tab"};
+    const std::vector<std::string> quoted = {"--columns", "FirstName,LastName", "--encloser",
+                                             "single", "--no-header"};
+    const std::string utf16 = {'\xFF', '\xFE', 'F',  0, 'N',  0, '\t', 0, 'L',  0,
+                               'N',    0,      '\r', 0, '\n', 0, 'A',  0, 'n',  0,
+                               'n',    0,      '\t', 0, 'S',  0, '\r', 0, '\n', 0};
+    const Case cases[] = {
+        {"&#0;",
+         R"(<Pim Version="1"><Persons><Person ID="1" FName="Ann&#0;x" LName="S&#256;m"/>)"
+         "</Persons></Pim>",
+         {},
+         "Ann",
+         "S"},
+        {"&#x110000;",
+         R"(<Pim Version="13"><Persons><Person ID="1"><FName>A&#x110000;x</FName>)"
+         "<LName>S</LName></Person></Persons></Pim>",
+         {},
+         "A",
+         "S"},
+        {"raw zero byte", std::string("First\tLast\nAnn\0x\tS\n", 19), tab, "Ann", "S"},
+        {"\\000 escape", "'Ann\\000x','S'\n", quoted, "Ann", "S"},
+        {"UTF-16", utf16, tab, "Ann", "S"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string db = Path("db.pgr"), in = Path("in.txt");
+        ASSERT_TRUE(PimDatabase().Save(db));
+        test::WriteFileBytes(in, c.bytes);
+        std::vector<std::string> command = {"resave", in, db};
+        if (!c.import.empty()) {
+            command = {"import", "persons", db, in};
+            command.insert(command.end(), c.import.begin(), c.import.end());
+        }
+        ASSERT_EQ(RunCli(command).status, kSuccess);
+        const PimDatabase saved = Load(db);
+        ASSERT_EQ(saved.Persons().Count(), 1u);
+        const Person& person = saved.Persons().begin()->second;
+        EXPECT_EQ(person.FName + "|" + person.LName, c.first + std::string("|") + c.last);
+        ASSERT_EQ(RunCli({"resave", db, Path("again.pgr")}).status, kSuccess);
+        EXPECT_EQ(Load(Path("again.pgr")).Persons().Records(), saved.Persons().Records());
+    }
+}
+
 TEST_F(TransferCommands, AnImportThatAddsNothingLeavesTheFileAlone)
 {
     const std::string db = SampleDatabase();
