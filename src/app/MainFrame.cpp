@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QToolBar>
@@ -14,7 +15,9 @@
 #include "platform/HelpViewer.h"
 #include "platform/ProgramDirectory.h"
 #include "platform/Prompter.h"
+#include "platform/SettingsStore.h"
 #include "rules/commands/CommandIds.h"
+#include "rules/frame/WindowPlacement.h"
 #include "rules/help/HelpTopics.h"
 #include "widgets/AboutDialog.h"
 #include "widgets/files/RestoreVersionDialog.h"
@@ -162,7 +165,8 @@ void MainFrame::BuildToolBars()
     m_mainToolBar = addToolBar(tr("Toolbar"));
     m_mainToolBar->setObjectName(QStringLiteral("mainToolBar"));
     m_mainToolBar->setMovable(false);
-    m_mainToolBar->setIconSize(QSize(20, 20));
+    // Qt scales the pictures on high-density screens.
+    m_mainToolBar->setIconSize(QSize(16, 15));
     const int buttons[] = {kCmdNew, kCmdOpen,  kCmdSave,       0, kCmdPrintPreview, kCmdPrint,
                            0,       kCmdAbout, kCmdContextHelp};
     for (int id : buttons) {
@@ -194,6 +198,10 @@ void MainFrame::BuildToolBars()
         } else {
             m_previewToolBar->addAction(text ? MakeAction(id, tr(text)) : Action(id));
         }
+    }
+    // The toolbar's actions answer their keys only while the toolbar shows.
+    for (const CommandTable::KeyBinding& key : CommandTable::PreviewKeys()) {
+        Action(key.id)->setShortcut(QKeySequence(QString::fromStdString(key.shortcut)));
     }
     m_previewToolBar->hide();
 }
@@ -419,6 +427,40 @@ void MainFrame::OpenFromCommandLine(const std::string& argument)
     m_commands.OpenFromCommandLine(argument);
 }
 
+void MainFrame::ShowAsLastClosed()
+{
+    if (const std::optional<WindowPlacement> placement = WindowPlacement::Read(m_settings)) {
+        std::vector<WindowPlacement::Rect> screens;
+        for (const QScreen* screen : QGuiApplication::screens()) {
+            const QRect area = screen->availableGeometry();
+            const WindowPlacement::Rect rect{area.x(), area.y(), area.width(), area.height()};
+            // The primary screen first: a window off every screen goes there.
+            screens.insert(
+                screen == QGuiApplication::primaryScreen() ? screens.begin() : screens.end(), rect);
+        }
+        const WindowPlacement::Rect fitted =
+            WindowPlacement::Fit(placement->normal, screens, minimumWidth(), minimumHeight());
+        setGeometry(fitted.x, fitted.y, fitted.width, fitted.height);
+        if (placement->maximised) {
+            showMaximized();
+            return;
+        }
+    }
+    show();
+}
+
+void MainFrame::RememberPlacement() const
+{
+    const QRect normal = isMaximized() || isFullScreen() ? normalGeometry() : geometry();
+    if (!m_settings.IsAvailable() || normal.isEmpty()) {
+        return;
+    }
+    WindowPlacement placement;
+    placement.normal = {normal.x(), normal.y(), normal.width(), normal.height()};
+    placement.maximised = isMaximized();
+    placement.Write(m_settings);
+}
+
 void MainFrame::closeEvent(QCloseEvent* event)
 {
     // The preview goes first; the form is what the close check leaves behind.
@@ -426,6 +468,7 @@ void MainFrame::closeEvent(QCloseEvent* event)
         RunCommand(kCmdPreviewClose);
     }
     if (m_commands.CanClose()) {
+        RememberPlacement();
         event->accept();
     } else {
         event->ignore();

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "cli/DatabaseUpdate.h"
+#include "cli/InteropCommands.h"
 #include "cli/TransferOptions.h"
 #include "data/PimDocument.h"
 #include "exchange/FieldTables.h"
@@ -46,11 +47,19 @@ std::string ImportCommand::Summary() const
     const std::string indent = "\n" + std::string(24, ' ');
     return indent + "Add the TYPE records of a delimited text file to DBFILE and save it;" +
            indent + "one --columns entry per file column, empty for one not imported." + indent +
-           TransferOptions::FormatHelp();
+           TransferOptions::FormatHelp() + indent +
+           "import vcard DBFILE FILE: the cards of a vCard file as persons;" + indent +
+           "import ical DBFILE FILE [--from YYYY-MM-DD] [--to YYYY-MM-DD]: the tasks and" + indent +
+           "events of an iCalendar file, series expanded between the two days" + indent +
+           "(a year before today to two years after). A record with the item's UID is" + indent +
+           "updated instead of added.";
 }
 
 int ImportCommand::Run(const std::vector<std::string>& arguments, CliContext& context)
 {
+    if (InteropCommands::Handles(arguments)) {
+        return InteropCommands::Import(arguments, context);
+    }
     std::string problem;
     const auto options = TransferOptions::Parse(arguments, "--columns", problem);
     if (options) {

@@ -166,6 +166,26 @@ TEST_F(ReportFlow, PreviewNavigatesZoomsAndGivesTheFormBack)
     EXPECT_EQ(Printing().CurrentReport(), nullptr);
 }
 
+TEST_F(ReportFlow, PreviewKeysTurnThePagesAndLeave)
+{
+    AddManyTasks(150);
+    Frame().show();
+    Frame().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&Frame()));
+    Run(kCmdReportDailyTasks);
+    Run(kCmdPrintPreview);
+    QWidget* preview = Printing().Preview();
+    const std::pair<Qt::Key, int> keys[] = {
+        {Qt::Key_PageDown, 1}, {Qt::Key_PageDown, 2}, {Qt::Key_PageUp, 1}};
+    for (const auto& [key, page] : keys) {
+        QTest::keyClick(preview, key);
+        Idle();
+        EXPECT_EQ(Printing().Navigator().CurrentPage(), page);
+    }
+    QTest::keyClick(preview, Qt::Key_Escape);
+    EXPECT_FALSE(Frame().IsPreviewing());
+}
+
 TEST_F(ReportFlow, PageSetupInThePreviewMakesTheReportAgain)
 {
     AddManyTasks(150);

@@ -147,6 +147,16 @@ const std::vector<CommandTable::KeyBinding>& CommandTable::ExtraKeys()
     return keys;
 }
 
+const std::vector<CommandTable::KeyBinding>& CommandTable::PreviewKeys()
+{
+    static const std::vector<KeyBinding> keys = {
+        {kCmdPreviewClose, "Esc"},
+        {kCmdPreviewPrevious, "PgUp"},
+        {kCmdPreviewNext, "PgDown"},
+    };
+    return keys;
+}
+
 std::string CommandTable::String(int id)
 {
     if (id >= kCmdRecentFirst && id <= kCmdRecentLast) {
