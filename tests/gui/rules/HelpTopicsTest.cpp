@@ -25,6 +25,7 @@ TEST(HelpTopicsTest, EachControlOpensThePageOfItsPane)
         {1044, 1045, "phonebook.htm"},
         {1057, 1063, "phonebook.htm"},
         {1079, 1079, "phonebook.htm"},
+        {1114, 1114, "phonebook.htm"},
         // No topic: the radio buttons' frame, neighbours of the ranges, nothing at all.
         {1113, 1113, ""},
         {1012, 1012, ""},
