@@ -65,7 +65,7 @@ TEST(HelpPopupTextsTest, EveryEditorControlWithHelpHasAText)
         {HelpDialog::Appointment,
          {1, 2, 1000, 1033, 1037, 1043, 1069, 1075},
          {1036, 1044, 1068, 1076, 1100}},
-        {HelpDialog::Person, {1, 2, 1013, 1029, 1044, 1045}, {1012, 1030}},
+        {HelpDialog::Person, {1, 2, 1013, 1030, 1044, 1045}, {1012, 1031}},
         {HelpDialog::User, {1013, 1021}, {1022, 1044}},
     };
     for (const Case& c : cases) {
