@@ -17,7 +17,12 @@ std::optional<std::string> FirstLinePreview::Read(const std::string& path)
     // One more than the limit so that a carriage return before the line feed can go.
     char buffer[kMaxLength + 2];
     const size_t n = std::fread(buffer, 1, sizeof buffer, file);
+    // A folder opens like a file here but cannot be read.
+    const bool unreadable = std::ferror(file) != 0;
     std::fclose(file);
+    if (unreadable) {
+        return std::nullopt;
+    }
     std::string_view text(buffer, n);
     text = text.substr(0, text.find('\n'));
     if (!text.empty() && text.back() == '\r') {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "cli/CliRunner.h"
 #include "data/PimDatabase.h"
 #include "storage/ReadWholeFile.h"
@@ -140,11 +142,15 @@ TEST_F(TransferCommands, FailuresAndBadArguments)
 {
     const std::string db = SampleDatabase(), in = Path("in.csv"), out = Path("o.csv");
     test::WriteFileBytes(in, "x\n");
+    std::filesystem::create_directory(Path("folder.csv"));
     const std::string exporting = "orvane-cli: export: ", importing = "orvane-cli: import: ";
     ExpectOutcomes({
         {kReadFailed,
          "Unable to open file\n",
          {"import", "tasks", db, Path("gone.csv"), "--columns", "Task"}},
+        {kReadFailed,
+         "Unable to open file\n",
+         {"import", "tasks", db, Path("folder.csv"), "--columns", "Task"}},
         {kReadFailed,
          "Error loading file.\n",
          {"import", "tasks", Path("gone.pgr"), in, "--columns", "Task"}},
