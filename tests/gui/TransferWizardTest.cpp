@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <QComboBox>
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QHelpEvent>
+#include <QListView>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QWhatsThis>
 #include <filesystem>
@@ -121,19 +124,34 @@ TEST_F(TransferWizardTest, BrowseAsksForAFileInTheModesDialog)
     }
 }
 
-TEST(TransferBrowseDialogTest, TheFileDialogFiltersByEachEntrysPattern)
+// The labels are shown exactly; "All files (*.)" lists every file, with or without a dot.
+TEST(TransferBrowseDialogTest, ShowsItsLabelsAndListsEveryFileUnderAllFiles)
 {
-    QStringList filters;
-    QTimer::singleShot(0, [&] {
-        if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
-            filters = dialog->nameFilters();
-            dialog->reject();
-        }
-    });
+    QTemporaryDir folder;
+    for (const char* name : {"people.csv", "notes.txt", "README", "data.dat"}) {
+        QFile file(folder.filePath(QString::fromLatin1(name)));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
     QtPrompter prompter;
-    EXPECT_FALSE(prompter.AskOpenPath(TransferWizardRules::BrowseRequest("")));
-    EXPECT_EQ(filters.join(";;").toStdString(),
-              "Comma Separated files (*.csv);;Text Files (*.txt);;All files (*.) (*.*)");
+    QTimer::singleShot(0, [&folder] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_TRUE(dialog);
+        EXPECT_EQ(dialog->nameFilters(), (QStringList{"Comma Separated files (*.csv)",
+                                                      "Text Files (*.txt)", "All files (*.)"}));
+        dialog->setDirectory(folder.path());
+        auto* files = dialog->findChild<QListView*>(QStringLiteral("listView"));
+        auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+        ASSERT_TRUE(files && types);
+        const auto listed = [files] { return files->model()->rowCount(files->rootIndex()); };
+        EXPECT_TRUE(QTest::qWaitFor([&] { return listed() == 1; })) << listed();
+        types->setFocus();
+        QTest::keyClick(types, Qt::Key_Down);
+        QTest::keyClick(types, Qt::Key_Down);
+        EXPECT_EQ(types->currentText(), "All files (*.)");
+        EXPECT_TRUE(QTest::qWaitFor([&] { return listed() == 4; })) << listed();
+        dialog->reject();
+    });
+    EXPECT_EQ(prompter.AskOpenPath(TransferWizardRules::BrowseRequest("")), std::nullopt);
 }
 
 TEST_F(TransferWizardTest, AnEmptyFileGivesNoRowsAndFailsTheRequiredFields)
