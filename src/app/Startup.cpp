@@ -71,7 +71,7 @@ int Startup::Run(int argc, char** argv)
             SplashWindow().ShowFor(3000);
         }
         frame.OpenFromCommandLine(options.path);
-        frame.show();
+        frame.ShowAsLastClosed();
         result = QApplication::exec();
     }
     LocaleFormat::SetUserDefault(nullptr);

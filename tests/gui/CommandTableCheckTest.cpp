@@ -151,7 +151,7 @@ TEST_F(CommandTableCheckTest, EnablingOfEveryCommandByDatabaseContent)
     const std::set<int> selectionBound = {
         kCmdTaskDelete, kCmdTaskEdit,          kCmdTaskComplete,    kCmdPersonDelete,
         kCmdPersonEdit, kCmdAppointmentDelete, kCmdAppointmentEdit, kCmdSave,
-        kCmdPrint,      kCmdPrintPreview,      kCmdRecentFirst};
+        kCmdPrint,      kCmdPrintPreview,      kCmdRecentFirst,     kCmdRestoreVersion};
     auto with = [&](std::initializer_list<int> more) {
         std::set<int> ids = selectionBound;
         ids.insert(more);
@@ -173,7 +173,7 @@ TEST_F(CommandTableCheckTest, EnablingOfEveryCommandByDatabaseContent)
                kCmdReportEnvelopes, kCmdReportAddressBook})},
     };
     const std::map<int, QAction*> actions = MenuActions();
-    ASSERT_EQ(actions.size(), 38u);
+    ASSERT_EQ(actions.size(), 39u);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         Db().Clear();
@@ -204,7 +204,7 @@ TEST_F(CommandTableCheckTest, EveryCommandIsRoutedToItsPart)
     const std::map<Route, std::vector<int>> expected = {
         {Route::Frame,
          {kCmdNew, kCmdOpen, kCmdSave, kCmdSaveAs, kCmdCompact, kCmdRecentFirst, kCmdRecentLast,
-          kCmdExit, kCmdViewToolbar, kCmdViewStatusBar, kCmdAbout}},
+          kCmdRestoreVersion, kCmdExit, kCmdViewToolbar, kCmdViewStatusBar, kCmdAbout}},
         {Route::Installed, {kCmdImportTasks,     kCmdImportPersons,     kCmdImportAppointments,
                             kCmdExportTasks,     kCmdExportPersons,     kCmdExportAppointments,
                             kCmdPrint,           kCmdPageSetup,         kCmdPrintPreview,

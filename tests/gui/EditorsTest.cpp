@@ -244,6 +244,9 @@ TEST_F(EditorsTest, AddAppointmentWithArrowsAndAlarm)
         EXPECT_EQ(FindControl<QLineEdit>(dialog, 1038)->text(), "60");
         QTest::mouseClick(lead->UpButton(), Qt::LeftButton);
         auto* leadEdit = FindControl<QLineEdit>(dialog, 1038);
+        // The arrow keys are shortcuts, which only an active window receives.
+        dialog->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
         leadEdit->setFocus();
         for (int i = 0; i < 3; ++i) {
             QTest::keyClick(leadEdit, Qt::Key_Up);

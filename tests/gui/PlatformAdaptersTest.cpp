@@ -1,12 +1,15 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QListView>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 
 #include "app/adapters/QtDesktop.h"
@@ -14,6 +17,7 @@
 #include "app/adapters/QtLocaleNames.h"
 #include "app/adapters/QtPrompter.h"
 #include "app/adapters/QtSettingsStore.h"
+#include "exchange/TransferWizardRules.h"
 #include "platform/PictureLocale.h"
 #include "widgets/panes/DisplayText.h"
 
@@ -167,6 +171,34 @@ TEST(QtPrompter, SaveDialogHasTheFiltersSuffixAndOverwriteCheck)
         dialog->reject();
     });
     EXPECT_EQ(prompter.AskOpenPath(request), std::nullopt);
+}
+
+// The labels are shown exactly; "All files (*.)" lists every file, with or without a dot.
+TEST(QtPrompter, TransferFileDialogShowsItsLabelsAndListsEveryFileUnderAllFiles)
+{
+    QTemporaryDir folder;
+    for (const char* name : {"people.csv", "notes.txt", "README", "data.dat"}) {
+        QFile file(folder.filePath(QString::fromLatin1(name)));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    QtPrompter prompter;
+    WhenOpen<QFileDialog>([&folder](QFileDialog* dialog) {
+        EXPECT_EQ(dialog->nameFilters(), (QStringList{"Comma Separated files (*.csv)",
+                                                      "Text Files (*.txt)", "All files (*.)"}));
+        dialog->setDirectory(folder.path());
+        auto* files = dialog->findChild<QListView*>(QStringLiteral("listView"));
+        auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+        ASSERT_TRUE(files && types);
+        const auto listed = [files] { return files->model()->rowCount(files->rootIndex()); };
+        EXPECT_TRUE(QTest::qWaitFor([&] { return listed() == 1; })) << listed();
+        types->setFocus();
+        QTest::keyClick(types, Qt::Key_Down);
+        QTest::keyClick(types, Qt::Key_Down);
+        EXPECT_EQ(types->currentText(), "All files (*.)");
+        EXPECT_TRUE(QTest::qWaitFor([&] { return listed() == 4; })) << listed();
+        dialog->reject();
+    });
+    EXPECT_EQ(prompter.AskOpenPath(TransferWizardRules::BrowseRequest("")), std::nullopt);
 }
 
 // Addresses reach xdg-open exactly as formed; no handler for the scheme (xdg-mime), or an

@@ -34,6 +34,8 @@ QMessageBox::StandardButtons ToQt(MessageButtons buttons)
             return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
         case MessageButtons::RetryCancel:
             return QMessageBox::Retry | QMessageBox::Cancel;
+        case MessageButtons::YesNo:
+            return QMessageBox::Yes | QMessageBox::No;
         default:
             return QMessageBox::Ok;
     }
@@ -120,7 +122,16 @@ MessageAnswer QtPrompter::ShowMessage(const std::string& text, const std::string
 {
     QMessageBox box(ToQt(icon), DisplayText::ToDisplay(caption), DisplayText::ToDisplay(text),
                     ToQt(buttons), Owner());
-    return FromQt(box.exec());
+    // A question in the middle of a save is answered with the ordinary pointer.
+    const bool waiting = QApplication::overrideCursor() != nullptr;
+    if (waiting) {
+        QApplication::setOverrideCursor(Qt::ArrowCursor);
+    }
+    const MessageAnswer answer = FromQt(box.exec());
+    if (waiting) {
+        QApplication::restoreOverrideCursor();
+    }
+    return answer;
 }
 
 std::optional<std::string> QtPrompter::AskPath(const FileDialogRequest& request, bool save)

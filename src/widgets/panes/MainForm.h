@@ -40,6 +40,10 @@ public:
     // The designed size of the form.
     QSize sizeHint() const override;
 
+protected:
+    // A new palette (the desktop's theme changed) recolours the calendar.
+    void changeEvent(QEvent* event) override;
+
 signals:
     // A detail button (1004-1010) was clicked.
     void contactRequested(int controlId);
@@ -50,6 +54,7 @@ signals:
 private:
     int DuX(int units) const;
     int DuY(int units) const;
+    void ColourCalendar();
     QWidget* BuildPhoneBook();
     QWidget* BuildListingButtons();
     QWidget* BuildDetails();
