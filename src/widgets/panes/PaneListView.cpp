@@ -3,6 +3,7 @@
 #include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QHelpEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QToolTip>
 
@@ -65,6 +66,31 @@ int PaneListView::SelectedRow() const
     }
     const QModelIndexList rows = selectionModel()->selectedRows();
     return rows.isEmpty() ? -1 : rows.first().row();
+}
+
+void PaneListView::HighlightRow(int row)
+{
+    if (!model() || !selectionModel()) {
+        return;
+    }
+    const QModelIndex index = model()->index(row, 0);
+    if (!index.isValid()) {
+        selectionModel()->clearSelection();
+        return;
+    }
+    selectionModel()->setCurrentIndex(
+        index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    scrollTo(index);
+}
+
+void PaneListView::keyPressEvent(QKeyEvent* event)
+{
+    const int before = SelectedRow();
+    QTreeView::keyPressEvent(event);
+    // What the keyboard highlights is picked, as a click on that row would pick it.
+    if (SelectedRow() != before) {
+        emit rowKeyed(SelectedRow());
+    }
 }
 
 void PaneListView::mousePressEvent(QMouseEvent* event)
