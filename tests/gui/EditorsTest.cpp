@@ -201,7 +201,9 @@ TEST_F(EditorsTest, PersonOkFollowsTheGeneralPageAndLongFieldsAreKept)
     Person ann = *Db().Persons().Find(1);  // Lee, Ann of Lee Co
     ann.Addr1 = std::string(40000, 'a');
     // A no-break space, a lone CR and a CR LF, which the notes edit would give back changed.
-    ann.Notes = "Met\xC2\xA0" "at the fair\rcall\r\nback";
+    ann.Notes =
+        "Met\xC2\xA0"
+        "at the fair\rcall\r\nback";
     Db().Persons().Update(ann);
     Frame().Document().SetModified(false, true);
     ClickRow(PaneList::PhoneBook, 0);
