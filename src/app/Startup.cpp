@@ -27,8 +27,10 @@ Startup::Options Startup::ParseArguments(const std::vector<std::string>& argumen
     for (const std::string& argument : arguments) {
         if (argument == "--no-splash") {
             options.splash = false;
-        } else if (options.path.empty()) {
-            options.path = argument;
+        } else {
+            // A path with blanks given without quotes arrives in pieces: the whole command
+            // line names the file.
+            options.path += (options.path.empty() ? "" : " ") + argument;
         }
     }
     return options;

@@ -209,6 +209,28 @@ TEST_F(ReportFlow, PageSetupInThePreviewMakesTheReportAgain)
     EXPECT_EQ(Frame().StatusText(), QString("Page 1 of %1").arg(after));
 }
 
+// A report without rows has no pages: none in the preview, no blank sheet from the printer,
+// and no file when printing goes to PDF.
+TEST_F(ReportFlow, AnEmptyDayHasNoPageToShowOrPrint)
+{
+    LoadSample();
+    Frame().Form()->Model().SelectDay(2026, 3, 20);
+    Run(kCmdReportDailyAppointments);
+    Run(kCmdPrintPreview);
+    ASSERT_TRUE(Frame().IsPreviewing());
+    EXPECT_FALSE(Printing().Preview()->HasPage());
+    EXPECT_FALSE(Enabled(kCmdPreviewNext));
+    if (!Printing().PrintsToFile()) {
+        return;
+    }
+    const std::string pdf = Pdf("empty.pdf");
+    m_prompter.QueuePath(pdf);
+    Run(kCmdPrint);
+    EXPECT_FALSE(std::filesystem::exists(pdf));
+    ASSERT_EQ(m_prompter.Messages().size(), 1u);
+    EXPECT_EQ(m_prompter.Messages()[0].text, "0 pages: the report is empty, no file written.");
+}
+
 TEST_F(ReportFlow, PrintWritesThePagesOfThePreviewToPdf)
 {
     if (!Printing().PrintsToFile()) {
