@@ -92,6 +92,29 @@ TEST_F(PhoneBookFindTest, FindNarrowsEitherListingAndStaysThroughRefills)
     EXPECT_EQ(Form().RevealedRow(), -1);
 }
 
+// Each keystroke looks only among the persons found before; none may be lost that way.
+TEST_F(PhoneBookFindTest, TypingOnFindsWhatTheWholeTextFinds)
+{
+    Person dashed = MakePerson("Eve", "Ng", "", true, false);
+    dashed.HmPhone = "555-2000";
+    Db().Persons().Add(dashed);
+    Person bracketed = MakePerson("Flo", "Ode", "", true, false);
+    bracketed.CelPhone = "(555) 3000";
+    Db().Persons().Add(bracketed);
+    m_document.SetModified(false, true);
+    for (const std::string query : {"(555", "lee a", "5552", "o e"}) {
+        Form().FindPersons("");
+        Form().FindPersons(query);
+        const std::vector<std::string> atOnce = PhoneRows();
+        Form().FindPersons("");
+        for (size_t length = 1; length <= query.size(); ++length) {
+            Form().FindPersons(query.substr(0, length));
+        }
+        EXPECT_EQ(PhoneRows(), atOnce) << query;
+        EXPECT_FALSE(atOnce.empty()) << query;
+    }
+}
+
 // The pick follows the row of the selected person while Find still lists them, as a click
 // would have picked it there; once Find hides them nobody is picked.
 TEST_F(PhoneBookFindTest, SelectionFollowsThePersonOrIsDropped)
