@@ -15,6 +15,8 @@ packages=(
   libqt6multimedia6
   # JSON output of orvane-cli dump
   nlohmann-json3-dev
+  # iCalendar: parsing, writing, time zones and recurrence for calendar import and export
+  libical-dev
   # case and accent folding for Find in the phone book
   libicu-dev
   # fonts for reports and the window; a display server for screenshots

@@ -1,8 +1,12 @@
 // Saves a picture of the main window with the demonstration records (or the database file
 // named after the picture's path) and the first person clicked: for looking at it by eye.
+// "--dark" or "--light" first: in the Fusion style with a dark or its own light palette.
 // A third argument is typed into the phone book's Find field first.
 #include <QApplication>
+#include <QStyleFactory>
 #include <QTest>
+
+#include "Palettes.h"
 
 #include "app/MainFrame.h"
 #include "cli/DemoDatabase.h"
@@ -17,6 +21,14 @@ using namespace orvane;
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    const QString look = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
+    if (look == "--dark" || look == "--light") {
+        QApplication::setStyle(QStyleFactory::create("Fusion"));
+        QApplication::setPalette(look == "--dark" ? test::DarkPalette()
+                                                  : QApplication::style()->standardPalette());
+        --argc;
+        ++argv;
+    }
     if (argc < 2) {
         return 2;
     }

@@ -1,6 +1,7 @@
 #include "widgets/panes/MainForm.h"
 
 #include <QCalendarWidget>
+#include <QEvent>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -16,6 +17,7 @@
 
 #include "data/PimDocument.h"
 #include "rules/commands/CommandIds.h"
+#include "rules/panes/WeekendColour.h"
 #include "widgets/panes/DisplayText.h"
 #include "widgets/panes/FindField.h"
 #include "widgets/panes/IconLibrary.h"
@@ -56,6 +58,12 @@ MainForm::MainForm(PimDocument& document, QWidget* parent) : QWidget(parent), m_
     m_calendar = Tag(new QCalendarWidget(this), 1000);
     m_calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     m_calendar->setGridVisible(false);
+    // The days the records can hold: 1 January 100 to 31 December 9999.
+    const PimDateTime first = PimDateTime::FromValue(PimDateTime::kMinValue);
+    const PimDateTime last = PimDateTime::FromValue(PimDateTime::kMaxValue);
+    m_calendar->setDateRange(QDate(first.GetYear(), first.GetMonth(), first.GetDay()),
+                             QDate(last.GetYear(), last.GetMonth(), last.GetDay()));
+    ColourCalendar();
     const PimDateTime day = m_model.SelectedDay();
     m_calendar->setSelectedDate(QDate(day.GetYear(), day.GetMonth(), day.GetDay()));
     m_calendar->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
@@ -105,6 +113,43 @@ int MainForm::DuX(int units) const
 int MainForm::DuY(int units) const
 {
     return units * fontMetrics().height() / 8;
+}
+
+void MainForm::ColourCalendar()
+{
+    // The month lies on the button face, light or dark, with every text from the same
+    // palette: a desktop's dark theme never leaves light text on a white header.
+    QPalette colours = palette();
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        const QColor face = colours.color(group, QPalette::Button);
+        const QColor text = colours.color(group, QPalette::ButtonText);
+        colours.setColor(group, QPalette::Base, face);
+        colours.setColor(group, QPalette::AlternateBase, face);
+        colours.setColor(group, QPalette::Window, face);
+        colours.setColor(group, QPalette::Text, text);
+    }
+    // Days of the months before and after: dimmed between the text and the face.
+    const QColor face = colours.color(QPalette::Active, QPalette::Button);
+    const QColor text = colours.color(QPalette::Active, QPalette::ButtonText);
+    colours.setColor(QPalette::Disabled, QPalette::Text,
+                     QColor((face.red() + text.red()) / 2, (face.green() + text.green()) / 2,
+                            (face.blue() + text.blue()) / 2));
+    colours.setColor(QPalette::Disabled, QPalette::Base, face);
+    colours.setColor(QPalette::Disabled, QPalette::AlternateBase, face);
+    m_calendar->setPalette(colours);
+
+    QTextCharFormat weekend;
+    weekend.setForeground(QColor::fromRgb(WeekendColour::On(face.rgb() & 0xFFFFFF)));
+    m_calendar->setWeekdayTextFormat(Qt::Saturday, weekend);
+    m_calendar->setWeekdayTextFormat(Qt::Sunday, weekend);
+}
+
+void MainForm::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange && m_calendar != nullptr) {
+        ColourCalendar();
+    }
 }
 
 QSize MainForm::sizeHint() const
@@ -241,10 +286,10 @@ void MainForm::BuildModels()
         },
         this);
     m_appointmentList->setModel(m_appointmentModel);
-    // The sample range plus room for the alarm icon and the cell's own margins.
-    const QFontMetrics metrics = m_appointmentList->fontMetrics();
-    const int timeWidth = metrics.horizontalAdvance(QStringLiteral("00:00 AM-00:00 AM  ")) + 16 +
-                          m_appointmentList->iconSize().width() + metrics.averageCharWidth() * 2;
+    // The sample range and two spaces, plus the alarm icon.
+    const int timeWidth =
+        m_appointmentList->fontMetrics().horizontalAdvance(QStringLiteral("00:00 AM-00:00 AM  ")) +
+        16;
     m_appointmentList->SetColumnFit([timeWidth](int width) {
         return QVector<int>{timeWidth, width - timeWidth};
     });

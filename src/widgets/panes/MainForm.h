@@ -49,6 +49,10 @@ public:
     // The designed size of the form.
     QSize sizeHint() const override;
 
+protected:
+    // A new palette (the desktop's theme changed) recolours the calendar.
+    void changeEvent(QEvent* event) override;
+
 signals:
     // A detail button (1004-1010) was clicked.
     void contactRequested(int controlId);
@@ -59,6 +63,7 @@ signals:
 private:
     int DuX(int units) const;
     int DuY(int units) const;
+    void ColourCalendar();
     QWidget* BuildPhoneBook();
     QWidget* BuildListingButtons();
     QWidget* BuildDetails();

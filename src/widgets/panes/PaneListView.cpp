@@ -7,6 +7,8 @@
 #include <QMouseEvent>
 #include <QToolTip>
 
+#include "widgets/panes/PaneItemDelegate.h"
+
 namespace orvane {
 
 PaneListView::PaneListView(QWidget* parent) : QTreeView(parent)
@@ -21,6 +23,7 @@ PaneListView::PaneListView(QWidget* parent) : QTreeView(parent)
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setTextElideMode(Qt::ElideRight);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setItemDelegate(new PaneItemDelegate(this));
     header()->setSectionsClickable(false);
     header()->setSectionsMovable(false);
     header()->setStretchLastSection(false);
@@ -133,8 +136,9 @@ bool PaneListView::viewportEvent(QEvent* event)
     if (index.isValid()) {
         const QString text = index.data(Qt::DisplayRole).toString();
         const QRect rect = visualRect(index);
-        const int iconRoom = index.data(Qt::DecorationRole).isNull() ? 0 : iconSize().width() + 8;
-        if (fontMetrics().horizontalAdvance(text) + iconRoom + 8 > rect.width()) {
+        const bool hasIcon = !index.data(Qt::DecorationRole).isNull();
+        if (fontMetrics().horizontalAdvance(text) >
+            PaneItemDelegate::TextRoom(rect.width(), hasIcon)) {
             QToolTip::showText(help->globalPos(), text, viewport(), rect);
             return true;
         }
