@@ -8,12 +8,17 @@ packages=(
   g++ cmake ninja-build make pkg-config clang clang-format dpkg-dev file tzdata
   # test and benchmark frameworks; pugixml is the yardstick of the loading benchmark
   libgtest-dev libgmock-dev libbenchmark-dev libpugixml-dev
-  # Qt 6 widgets, SVG icons, sound, platform plugins (xcb and offscreen)
+  # Qt 6 widgets, D-Bus (desktop notifications; part of qt6-base-dev), SVG icons, sound,
+  # platform plugins (xcb and offscreen)
   qt6-base-dev qt6-svg-dev libqt6svg6 qt6-multimedia-dev qt6-qpa-plugins
   # the runtime of Qt Multimedia with its plugins (the looping alarm sound)
   libqt6multimedia6
   # JSON output of orvane-cli dump
   nlohmann-json3-dev
+  # iCalendar: parsing, writing, time zones and recurrence for calendar import and export
+  libical-dev
+  # case and accent folding for Find in the phone book
+  libicu-dev
   # fonts for reports and the window; a display server for screenshots
   fonts-liberation xvfb xauth
   # PDF text checks in the printing tests

@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "cli/DatabaseFiles.h"
+#include "cli/InteropCommands.h"
 #include "cli/TransferOptions.h"
 #include "data/PimDocument.h"
 #include "exchange/FieldTables.h"
@@ -56,11 +57,17 @@ std::string ExportCommand::Summary() const
     const std::string indent = "\n" + std::string(24, ' ');
     return indent + "Write the TYPE records (tasks, persons or appointments) of DBFILE to a" +
            indent + "delimited text file, the fields in table order." + indent +
-           TransferOptions::FormatHelp();
+           TransferOptions::FormatHelp() + indent +
+           "export vcard DBFILE OUTFILE [--persons all|ID,...] [--version 3.0|4.0]" + indent +
+           "export ical DBFILE OUTFILE [--tasks] [--appointments] (both by default)" + indent +
+           "Records without a UID get one, and DBFILE is saved with them.";
 }
 
 int ExportCommand::Run(const std::vector<std::string>& arguments, CliContext& context)
 {
+    if (InteropCommands::Handles(arguments)) {
+        return InteropCommands::Export(arguments, context);
+    }
     std::string problem;
     const auto options = TransferOptions::Parse(arguments, "--fields", problem);
     if (options) {

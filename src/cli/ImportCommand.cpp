@@ -2,7 +2,8 @@
 
 #include <algorithm>
 
-#include "cli/DatabaseFiles.h"
+#include "cli/DatabaseUpdate.h"
+#include "cli/InteropCommands.h"
 #include "cli/TransferOptions.h"
 #include "data/PimDocument.h"
 #include "exchange/FieldTables.h"
@@ -46,11 +47,19 @@ std::string ImportCommand::Summary() const
     const std::string indent = "\n" + std::string(24, ' ');
     return indent + "Add the TYPE records of a delimited text file to DBFILE and save it;" +
            indent + "one --columns entry per file column, empty for one not imported." + indent +
-           TransferOptions::FormatHelp();
+           TransferOptions::FormatHelp() + indent +
+           "import vcard DBFILE FILE: the cards of a vCard file as persons;" + indent +
+           "import ical DBFILE FILE [--from YYYY-MM-DD] [--to YYYY-MM-DD]: the tasks and" + indent +
+           "events of an iCalendar file, series expanded between the two days" + indent +
+           "(a year before today to two years after). A record with the item's UID is" + indent +
+           "updated instead of added.";
 }
 
 int ImportCommand::Run(const std::vector<std::string>& arguments, CliContext& context)
 {
+    if (InteropCommands::Handles(arguments)) {
+        return InteropCommands::Import(arguments, context);
+    }
     std::string problem;
     const auto options = TransferOptions::Parse(arguments, "--columns", problem);
     if (options) {
@@ -70,8 +79,8 @@ int ImportCommand::Run(const std::vector<std::string>& arguments, CliContext& co
         return kReadFailed;
     }
     PimDocument document;
-    if (const int status = DatabaseFiles::Load(options->database, document.Database(), context);
-        status != kSuccess) {
+    DatabaseUpdate database(options->database);
+    if (const int status = database.Load(document.Database(), context); status != kSuccess) {
         return status;
     }
     TransferSettings settings = TransferSettings::ForImport(options->kind);
@@ -82,8 +91,7 @@ int ImportCommand::Run(const std::vector<std::string>& arguments, CliContext& co
     const int added = Transfer::Import(document, options->kind, settings);
     // A database that gained nothing is left as it was.
     if (added > 0) {
-        if (const int status = DatabaseFiles::Save(options->database, document.Database(), context);
-            status != kSuccess) {
+        if (const int status = database.Save(document.Database(), context); status != kSuccess) {
             return status;
         }
     }

@@ -1,3 +1,4 @@
+#include "cli/BackupsCommand.h"
 #include "cli/CliApplication.h"
 #include "cli/CompactCommand.h"
 #include "cli/DemoCommand.h"
@@ -8,6 +9,7 @@
 #include "cli/PrintCommand.h"
 #endif
 #include "cli/ResaveCommand.h"
+#include "cli/RestoreCommand.h"
 
 namespace orvane::cli {
 
@@ -23,6 +25,8 @@ std::vector<std::unique_ptr<CliCommand>> StandardCommands()
 #ifdef ORVANE_CLI_PRINT
     commands.push_back(std::make_unique<PrintCommand>());
 #endif
+    commands.push_back(std::make_unique<BackupsCommand>());
+    commands.push_back(std::make_unique<RestoreCommand>());
     return commands;
 }
 

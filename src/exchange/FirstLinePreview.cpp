@@ -17,6 +17,10 @@ std::optional<std::string> FirstLinePreview::Read(const std::string& path)
     }
     // One more than the limit so that a carriage return before the line feed can go.
     const std::string start = reader.Take(kMaxLength + 2);
+    // A folder opens like a file here but cannot be read.
+    if (reader.Failed()) {
+        return std::nullopt;
+    }
     std::string_view text(start);
     text = text.substr(0, text.find('\n'));
     if (!text.empty() && text.back() == '\r') {

@@ -35,6 +35,8 @@ public:
     // Up to count characters from where reading stands, line feeds included (fewer at the
     // end of the file); reading goes on after them.
     std::string Take(size_t count);
+    // Reading met an error (a folder opens like a file but cannot be read).
+    bool Failed() const { return m_failed; }
 
 private:
     bool Fill();

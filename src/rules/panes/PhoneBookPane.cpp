@@ -13,45 +13,99 @@ PhoneBookPane::PhoneBookPane(PimDocument& document, FormState& state)
 
 void PhoneBookPane::Fill()
 {
-    // Collation keys are the costly part: made once per read, not per listing switch.
+    // Collation keys and search texts are the costly part: made once per read, not per
+    // listing switch or keystroke.
     struct Keyed {
         std::wstring key;
-        Entry entry;
+        Row row;
+        std::string search;
+        bool white;
+        bool yellow;
     };
     std::vector<Keyed> keyed;
     for (const auto& [id, person] : m_document.Database().Persons()) {
         if (person.WhitePages != 0 || person.YellowPages != 0) {
             keyed.push_back({NameCollation::Key(person.RName),
-                             {{id, person.RName, person.Company},
-                              person.WhitePages != 0,
-                              person.YellowPages != 0}});
+                             {id, person.RName, person.Company},
+                             PersonFinder::SearchText(person, m_folding),
+                             person.WhitePages != 0,
+                             person.YellowPages != 0});
         }
     }
     // Persons of equal name stay in ID order.
     std::stable_sort(keyed.begin(), keyed.end(),
                      [](const Keyed& a, const Keyed& b) { return a.key < b.key; });
-    m_byName.clear();
-    m_byName.reserve(keyed.size());
+    m_entries.clear();
+    m_white.clear();
+    m_yellow.clear();
+    m_searchTexts.clear();
+    m_searchStarts.assign(1, 0);
+    m_entries.reserve(keyed.size());
     for (Keyed& k : keyed) {
-        m_byName.push_back(std::move(k.entry));
+        if (k.white) {
+            m_white.push_back(m_entries.size());
+        }
+        if (k.yellow) {
+            m_yellow.push_back(m_entries.size());
+        }
+        m_entries.push_back(std::move(k.row));
+        // One block in list order: a search reads memory front to back.
+        m_searchTexts += k.search;
+        m_searchStarts.push_back(m_searchTexts.size());
     }
+    // std::string compares as unsigned bytes, a prefix first.
+    std::stable_sort(m_yellow.begin(), m_yellow.end(), [this](size_t a, size_t b) {
+        return m_entries[a].company < m_entries[b].company;
+    });
+    Find(false);
     Relist();
+}
+
+void PhoneBookPane::ListFound()
+{
+    const std::vector<size_t>& listing =
+        m_state.listing == Listing::WhitePages ? m_white : m_yellow;
+    m_rows.clear();
+    if (m_finder.Empty()) {
+        m_rows = listing;
+        return;
+    }
+    for (size_t index : listing) {
+        if (m_found[index]) {
+            m_rows.push_back(index);
+        }
+    }
+}
+
+void PhoneBookPane::Find(bool narrow)
+{
+    if (m_finder.Empty()) {
+        return;
+    }
+    std::vector<size_t> candidates;
+    if (narrow) {
+        candidates.swap(m_foundEntries);
+    } else {
+        candidates.resize(m_entries.size());
+        for (size_t i = 0; i < candidates.size(); ++i) {
+            candidates[i] = i;
+        }
+    }
+    m_found.assign(m_entries.size(), 0);
+    m_foundEntries.clear();
+    for (size_t index : candidates) {
+        const std::string_view text(m_searchTexts.data() + m_searchStarts[index],
+                                    m_searchStarts[index + 1] - m_searchStarts[index]);
+        if (m_finder.Matches(text)) {
+            m_found[index] = 1;
+            m_foundEntries.push_back(index);
+        }
+    }
 }
 
 void PhoneBookPane::Relist()
 {
-    const bool white = m_state.listing == Listing::WhitePages;
-    m_rows.clear();
-    for (const Entry& entry : m_byName) {
-        if (white ? entry.white : entry.yellow) {
-            m_rows.push_back(entry.row);
-        }
-    }
-    if (!white) {
-        // std::string compares as unsigned bytes, a prefix first.
-        std::stable_sort(m_rows.begin(), m_rows.end(),
-                         [](const Row& a, const Row& b) { return a.company < b.company; });
-    }
+    ListFound();
     m_state.person.id = -1;
     ShowDetails(-1);
 }
@@ -66,12 +120,44 @@ bool PhoneBookPane::SetListing(Listing listing)
     return true;
 }
 
+bool PhoneBookPane::SetFindText(std::string_view text)
+{
+    if (text == m_findText) {
+        return false;
+    }
+    m_findText = text;
+    PersonFinder finder(text, m_folding);
+    const bool narrow = finder.Narrows(m_finder);
+    m_finder = std::move(finder);
+    Find(narrow);
+    ListFound();
+    m_state.person.row = RowOf(m_state.person.id);
+    if (m_state.person.row == -1 && m_state.person.id != -1) {
+        m_state.person.id = -1;
+        ShowDetails(-1);
+    }
+    return true;
+}
+
+int PhoneBookPane::RowOf(int32_t id) const
+{
+    if (id == -1) {
+        return -1;
+    }
+    for (size_t row = 0; row < m_rows.size(); ++row) {
+        if (m_entries[m_rows[row]].id == id) {
+            return static_cast<int>(row);
+        }
+    }
+    return -1;
+}
+
 int32_t PhoneBookPane::IdAt(int row) const
 {
     if (row < 0 || static_cast<size_t>(row) >= m_rows.size()) {
         return -1;
     }
-    return m_rows[static_cast<size_t>(row)].id;
+    return m_entries[m_rows[static_cast<size_t>(row)]].id;
 }
 
 void PhoneBookPane::ShowDetails(int32_t id)

@@ -50,7 +50,7 @@ void FieldsPage::Activate()
 {
     if (m_match) {
         // Only names in the first line can be matched; without a click nothing is assigned.
-        m_match->setEnabled(Settings().firstLineHasNames);
+        m_match->setVisible(Settings().firstLineHasNames);
     }
 }
 

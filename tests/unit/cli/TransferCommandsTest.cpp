@@ -99,89 +99,26 @@ TEST_F(TransferCommands, TheClockOfNowDecidesTodayForUnreadableDueDates)
     EXPECT_EQ(Load(db).Tasks().Find(3)->DueDate, At(2027, 5, 6));
 }
 
-TEST_F(TransferCommands, AnExportedFileImportsBack)
-{
-    const std::string db = SampleDatabase();
-    PimDatabase empty;
-    ASSERT_TRUE(empty.Save(Path("copy.pgr")));
-    const std::string fields = "Appointment,Date,StartTime,EndTime,Alarmed,AlarmTime";
-    ASSERT_EQ(RunCli({"export", "appointments", db, Path("a.csv"), "--fields", fields}).status,
-              kSuccess);
-    const CliResult result =
-        RunCli({"import", "appointments", Path("copy.pgr"), Path("a.csv"), "--columns", fields});
-    EXPECT_EQ(result.out, "1 appointments added to current database.\n");
-    const Appointment original = Load(db).Appointments().begin()->second;
-    const Appointment copy = Load(Path("copy.pgr")).Appointments().begin()->second;
-    EXPECT_EQ(copy, original);
-}
-
+// Which fields each type needs is the rule's test; the command asks before reading the file.
 TEST_F(TransferCommands, MissingRequiredFieldsStopTheImportBeforeAnythingIsRead)
 {
     const std::string db = SampleDatabase();
     const std::string before = test::ReadFileBytes(db);
-    const char* const cases[][3] = {
-        {"persons", "City,Notes",
-         "You must include a first name, last name, or company as a field to import.\n"},
-        {"tasks", "DueDate", "You must include a task as a field to import.\n"},
-        {"appointments", "Appointment,Date,,StartTime",
-         "You must include an appointment, date, start time, and end time as fields to "
-         "import.\n"},
-    };
-    for (const auto& [type, columns, message] : cases) {
-        const CliResult result =
-            RunCli({"import", type, db, Path("nothing-here.csv"), "--columns", columns});
-        EXPECT_EQ(result.status, kMissingFields) << type;
-        EXPECT_EQ(result.err + result.out, message);
-    }
+    const CliResult result =
+        RunCli({"import", "tasks", db, Path("nothing-here.csv"), "--columns", "DueDate"});
+    EXPECT_EQ(result.status, kMissingFields);
+    EXPECT_EQ(result.err + result.out, "You must include a task as a field to import.\n");
     EXPECT_EQ(test::ReadFileBytes(db), before);
 }
 
 TEST_F(TransferCommands, FailuresAndBadArguments)
 {
-    const std::string db = SampleDatabase(), in = Path("in.csv"), out = Path("o.csv");
+    const std::string in = Path("in.csv");
     test::WriteFileBytes(in, "x\n");
-    const std::string exporting = "orvane-cli: export: ", importing = "orvane-cli: import: ";
-    ExpectOutcomes({
-        {kReadFailed,
-         "Unable to open file\n",
-         {"import", "tasks", db, Path("gone.csv"), "--columns", "Task"}},
-        {kReadFailed,
-         "Error loading file.\n",
-         {"import", "tasks", Path("gone.pgr"), in, "--columns", "Task"}},
-        {kWriteFailed,
-         "Unable to write file!\n",
-         {"export", "tasks", db, "/dev/full", "--fields", "Task"}},
-        {kWriteFailed,
-         "Unable to write file!\n",
-         {"export", "tasks", db, Path("no/folder/t.csv"), "--fields", "Task"}},
-        {kUsage, exporting + "--fields is required", {"export", "tasks", db, out}},
-        {kUsage,
-         exporting + "unknown type notes",
-         {"export", "notes", db, out, "--fields", "Task"}},
-        {kUsage,
-         exporting + "unknown field \"Done\"; Tasks fields are Task, DueDate, Priority",
-         {"export", "tasks", db, out, "--fields", "Task,Done"}},
-        {kUsage,
-         exporting + "unknown field \"WhitePages\"",
-         {"export", "persons", db, out, "--fields", "WhitePages"}},
-        {kUsage,
-         exporting + "unknown separator colon",
-         {"export", "tasks", db, out, "--fields", "Task", "--separator", "colon"}},
-        {kUsage,
-         importing + "unknown encloser curly",
-         {"import", "tasks", db, in, "--columns", "Task", "--encloser", "curly"}},
-        {kUsage,
-         importing + "field \"Task\" is given to more than one column",
-         {"import", "tasks", db, in, "--columns", "Task,,Task"}},
-        {kUsage,
-         importing + "unknown option --quiet",
-         {"import", "tasks", db, in, "--columns", "Task", "--quiet"}},
-        {kUsage,
-         importing + "expected TYPE DBFILE FILE",
-         {"import", "tasks", db, in, "extra", "--columns", "Task"}},
-        {kUsage, importing + "--columns needs a value", {"import", "tasks", db, in, "--columns"}},
-        {kUsage, "orvane-cli: import takes TYPE DBFILE INFILE", {"import", "tasks"}},
-    });
+    ExpectOutcomes(OutcomesOf("transfer-outcomes.txt", {{"$DB", SampleDatabase()},
+                                                        {"$IN", in},
+                                                        {"$OUT", Path("o.csv")},
+                                                        {"$DIR", m_folder.Path().string()}}));
 }
 
 // A zero byte ends the text it stands in, wherever it comes from, so that what was saved

@@ -5,6 +5,7 @@
 #include "exchange/FieldAssignments.h"
 #include "exchange/TransferCommand.h"
 #include "exchange/TransferWizardRules.h"
+#include "support/Golden.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TestEnvironment.h"
 
@@ -33,6 +34,7 @@ TEST(TransferWizardRulesTest, FilePageNeedsANameAndImportNeedsAReadableFile)
     TempDir dir;
     WriteBytes(dir.File("people.csv"), "  \"First\",\"Last\"  \r\nAnn,Lee\n");
     WriteBytes(dir.File("empty.csv"), "");
+    std::filesystem::create_directory(dir.File("folder.csv"));
     struct Case {
         std::string path;
         bool importing;
@@ -43,6 +45,7 @@ TEST(TransferWizardRulesTest, FilePageNeedsANameAndImportNeedsAReadableFile)
         {"", true, "You must enter a file name", "Enter File Name", ""},
         {"", false, "You must enter a file name", "Enter File Name", ""},
         {dir.File("missing.csv"), true, "Unable to open file", "File Error", ""},
+        {dir.File("folder.csv"), true, "Unable to open file", "File Error", ""},
         // Exporting never reads the file, so a new name is fine.
         {dir.File("missing.csv"), false, nullptr, nullptr, ""},
         {dir.File("people.csv"), true, nullptr, nullptr, "\"First\",\"Last\""},
@@ -94,6 +97,18 @@ TEST(TransferWizardRulesTest, StructurePageTakesTheSelectedEntries)
         EXPECT_EQ(settings.encloser, c.encloser);
         EXPECT_EQ(settings.firstLineHasNames, !c.passes);
     }
+}
+
+// The popup number of each control the wizard numbers, its buttons included.
+TEST(TransferWizardRulesTest, PopupTopicsMatchTheGoldenFile)
+{
+    std::string out;
+    for (int id = 0; id <= 13000; ++id) {
+        if (const int topic = Rules::PopupTopic(id)) {
+            out += std::to_string(id) + " " + std::to_string(topic) + "\n";
+        }
+    }
+    ExpectGolden(out, "help/wizard-topics.txt");
 }
 
 class TransferCommandTest : public ::testing::Test {

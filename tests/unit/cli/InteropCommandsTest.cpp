@@ -1,0 +1,133 @@
+#include <gtest/gtest.h>
+
+#include "cli/CliRunner.h"
+#include "data/PimDatabase.h"
+#include "storage/ReadWholeFile.h"
+#include "storage/StorageTestSupport.h"
+#include "support/ScriptedPrompter.h"
+#include "support/TestEnvironment.h"
+
+namespace orvane::cli {
+namespace {
+
+class InteropCommands : public testing::Test {
+protected:
+    std::string Path(const std::string& name) const { return m_folder / name; }
+    static std::string Fixture(const char* name) { return test::DataPath("interop/") / name; }
+
+    std::string EmptyDatabase()
+    {
+        const std::string path = Path("db.pgr");
+        EXPECT_TRUE(PimDatabase().Save(path));
+        return path;
+    }
+
+    test::ScratchFolder m_folder;
+};
+
+TEST_F(InteropCommands, ExitStatuses)
+{
+    const std::string db = EmptyDatabase(), vcf = Fixture("webmail.vcf");
+    const std::string before = test::ReadFileBytes(db);
+    ExpectOutcomes({
+        {kReadFailed, "Unable to open file\n", {"import", "vcard", db, Path("missing.vcf")}},
+        {kReadFailed, "Error loading file.\n", {"import", "ical", Path("no.pgr"), vcf}},
+        {kParseFailed, "", {"import", "vcard", db, Fixture("calendar.ics")}},
+        {kParseFailed, "", {"import", "ical", db, vcf}},
+        {kParseFailed, "", {"import", "ical", db, db}},
+        {kWriteFailed, "Unable to write file!\n", {"export", "vcard", db, Path("no/dir/x.vcf")}},
+        {kUsage,
+         "orvane-cli: import: unknown option --persons",
+         {"import", "vcard", db, vcf, "--persons", "1"}},
+        {kUsage,
+         "orvane-cli: import: bad date",
+         {"import", "ical", db, vcf, "--from", "2024-02-30"}},
+        {kUsage,
+         "orvane-cli: import: --to is before --from",
+         {"import", "ical", db, vcf, "--from", "2024-02-03", "--to", "2024-02-02"}},
+        {kUsage,
+         "orvane-cli: export: bad version",
+         {"export", "vcard", db, "x", "--version", "2.1"}},
+        {kUsage,
+         "orvane-cli: export: no person has the ID 4",
+         {"export", "vcard", db, "x", "--persons", "4"}},
+        {kUsage,
+         "orvane-cli: export: unknown option --tasks",
+         {"export", "vcard", db, "x", "--tasks"}},
+        {kUsage, "orvane-cli: export takes", {"export", "ical", db}},
+        {kUsage, "orvane-cli: import: expected DBFILE FILE", {"import", "ical", db, "a", "b"}},
+    });
+    // Nothing was imported or written by the failures.
+    EXPECT_EQ(test::ReadFileBytes(db), before);
+}
+
+TEST_F(InteropCommands, ImportAndExportSaveTheDatabase)
+{
+    const std::string db = EmptyDatabase();
+    const std::vector<std::pair<std::vector<std::string>, std::string>> runs = {
+        {{"import", "vcard", db, Fixture("phone-3.0.vcf")},
+         "2 persons added, 0 updated; 9 properties had no place in Orvane! (ADR parts 1, BDAY 1, "
+         "EMAIL 1, N parts 1, ORG parts 1, PHOTO 1, …)\n"},
+        {{"import", "ical", db, Fixture("calendar.ics"), "--from", "2024-03-01", "--to",
+          "2024-03-31"},
+         "0 tasks added, 0 updated; 9 appointments added, 0 updated (2 series gave 3 "
+         "appointments); 1 item left out (empty, cancelled or dated outside 1970-2037); 7 "
+         "properties had no place in Orvane! (ATTENDEE 2, DESCRIPTION 1, LOCATION 1, ORGANIZER "
+         "1, TRANSP 1, VALARM 1)\n"},
+        {{"export", "vcard", db, Path("out.vcf"), "--persons", "2", "--version", "4.0"},
+         "1 person written\n"},
+        {{"export", "ical", db, Path("out.ics"), "--tasks"},
+         "0 tasks and 0 appointments written\n"},
+        {{"import", "ical", db, Fixture("tasks.ics")},
+         "8 tasks added, 0 updated; 0 appointments added, 0 updated; 3 properties had no place "
+         "in Orvane! (CATEGORIES 1, RELATED-TO 1, VALARM 1)\n"},
+        {{"export", "ical", db, Path("out.ics")}, "8 tasks and 9 appointments written\n"},
+    };
+    for (const auto& [arguments, out] : runs) {
+        const CliResult result = RunCli(arguments);
+        EXPECT_EQ(result.status, kSuccess) << result.err;
+        EXPECT_EQ(result.out, out);
+    }
+    EXPECT_NE(test::ReadFileBytes(Path("out.vcf")).find("VERSION:4.0\r\nN:;;;;\r\nFN:Springfield"),
+              std::string::npos);
+    EXPECT_EQ(
+        RunCli({"import", "ical", db, Path("out.ics")}).out,
+        "0 tasks added, 0 updated, 8 unchanged; 0 appointments added, 0 updated, 9 unchanged\n");
+}
+
+TEST_F(InteropCommands, ReadsFilesWrittenAsUtf16)
+{
+    std::string utf16 = "\xFF\xFE";
+    for (char c : test::ReadFileBytes(Fixture("webmail.vcf"))) {
+        utf16 += c;
+        utf16 += '\0';
+    }
+    test::WriteFileBytes(Path("utf16.vcf"), utf16);
+    EXPECT_EQ(RunCli({"import", "vcard", EmptyDatabase(), Path("utf16.vcf")}).out.substr(0, 26),
+              "3 persons added, 0 updated");
+}
+
+TEST_F(InteropCommands, ExportGivesUidsAndSavesThem)
+{
+    PimDatabase db;
+    db.Persons().Add(test::MakePerson("Anna", "Smith"));
+    db.Tasks().Add(test::MakeTask("Call Bob", test::At(2026, 3, 9)));
+    ASSERT_TRUE(db.Save(Path("db.pgr")));
+    const CliResult result = RunCli({"export", "vcard", Path("db.pgr"), Path("a.vcf")});
+    EXPECT_EQ(result.out, "1 person written; 1 record got a UID, database saved\n");
+    EXPECT_EQ(RunCli({"export", "ical", Path("db.pgr"), Path("a.ics")}).out,
+              "1 task and 0 appointments written; 1 record got a UID, database saved\n");
+    EXPECT_EQ(RunCli({"export", "vcard", Path("db.pgr"), Path("a.vcf")}).out, "1 person written\n");
+
+    PimDatabase saved;
+    ScriptedPrompter prompter;
+    ASSERT_TRUE(saved.Load(ReadWholeFile(Path("db.pgr"))->c_str(), prompter));
+    const std::string uid = saved.Persons().begin()->second.UID;
+    EXPECT_EQ(uid.size(), 36u);
+    EXPECT_NE(test::ReadFileBytes(Path("a.vcf")).find("UID:" + uid), std::string::npos);
+    EXPECT_NE(test::ReadFileBytes(Path("a.ics")).find("UID:" + saved.Tasks().begin()->second.UID),
+              std::string::npos);
+}
+
+}  // namespace
+}  // namespace orvane::cli

@@ -1,0 +1,191 @@
+#include <gtest/gtest.h>
+
+#include "data/PimDocument.h"
+#include "platform/Desktop.h"
+#include "platform/Dialer.h"
+#include "platform/HelpAddress.h"
+#include "rules/editors/ContactActions.h"
+#include "rules/help/ContextHelp.h"
+#include "rules/panes/FormModel.h"
+#include "support/FakeHelpViewer.h"
+#include "support/SampleData.h"
+#include "support/ScriptedPrompter.h"
+#include "support/TestEnvironment.h"
+
+namespace orvane::test {
+namespace {
+
+class FakeDialer : public Dialer {
+public:
+    bool bindResult = true;
+    int32_t callResult = kAccepted;
+    int binds = 0;
+    std::vector<std::string> numbers;
+
+    bool Bind() override
+    {
+        ++binds;
+        return bindResult;
+    }
+    int32_t RequestMakeCall(const std::string& number) override
+    {
+        numbers.push_back(number);
+        return callResult;
+    }
+};
+
+class FakeDesktop : public Desktop {
+public:
+    bool result = true;
+    std::vector<std::string> addresses;
+
+    bool OpenAddress(const std::string& address) override
+    {
+        addresses.push_back(address);
+        return result;
+    }
+};
+
+class ContactActionsTest : public ::testing::Test {
+protected:
+    ContactActionsTest() : m_clock(2026, 3, 10, 9, 0), m_form(m_document)
+    {
+        Person full = MakePerson("Ann", "Lee", "", true, false);
+        full.HmPhone = "555 HOME";
+        full.WkPhone = "(555) 123-4567";
+        full.WkExt = "89";
+        full.CelPhone = "+1 555 0100";
+        full.Fax = "555-9999";
+        full.EMail = "ann@example.org";
+        full.WebPage = "http://x";
+        m_document.Database().Persons().Add(full);
+        m_document.Database().Persons().Add(MakePerson("Bo", "Moe", "", true, false));
+        m_document.SetModified(false, true);
+    }
+
+    void Select(int row) { m_form.ClickPhoneBook(row); }
+
+    ScopedClock m_clock;
+    PimDocument m_document;
+    FormModel m_form;
+    FakeDialer m_dialer;
+    FakeDesktop m_desktop;
+    ScriptedPrompter m_prompter;
+    ContactActions m_actions{m_form, m_dialer, m_desktop, m_prompter};
+};
+
+TEST_F(ContactActionsTest, DialsTheStoredNumberUnchanged)
+{
+    for (int id : {1004, 1005, 1008, 1010}) {
+        m_actions.Run(id);  // nobody selected: nothing happens
+    }
+    EXPECT_EQ(m_dialer.binds, 0);
+    EXPECT_TRUE(m_desktop.addresses.empty());
+    Select(0);
+    m_actions.Run(1004);
+    m_actions.Run(1005);
+    m_actions.Run(1009);
+    m_actions.Run(1006);  // no pager: nothing to dial
+    m_actions.Run(1007);  // the fax is not a button
+    EXPECT_EQ(m_dialer.numbers,
+              (std::vector<std::string>{"555 HOME", "(555) 123-4567", "+1 555 0100"}));
+    EXPECT_EQ(m_dialer.binds, 1);
+    EXPECT_TRUE(m_prompter.Messages().empty());
+}
+
+TEST_F(ContactActionsTest, ResultCodesShowTheirMessages)
+{
+    struct Case {
+        int32_t result;
+        const char* message;  // nullptr: no message
+    };
+    const Case cases[] = {
+        {0, nullptr},
+        {-2,
+         "There is no phone dialer active on your computer. Ifyou have not done so, please "
+         "install the phone dialer applet from Windows Setup"},
+        {-3, "Your calling queue is full. Please try again later"},
+        {-4, "The number you have tried to dial is not valid. Please correct it and try again."},
+        {-1, "Unknown error. The call could not be placed."},
+        {5, "Unknown error. The call could not be placed."},
+    };
+    Select(0);
+    for (const Case& c : cases) {
+        m_prompter.ClearRecord();
+        m_dialer.callResult = c.result;
+        m_actions.Run(1004);
+        if (!c.message) {
+            EXPECT_TRUE(m_prompter.Messages().empty()) << c.result;
+            continue;
+        }
+        ASSERT_EQ(m_prompter.Messages().size(), 1u) << c.result;
+        const ScriptedPrompter::Message& shown = m_prompter.Messages()[0];
+        EXPECT_EQ(shown.text, c.message);
+        EXPECT_EQ(shown.caption, "Calling Error");
+        EXPECT_EQ(shown.buttons, MessageButtons::Ok);
+        EXPECT_EQ(shown.icon, MessageIcon::Error);
+    }
+}
+
+TEST_F(ContactActionsTest, FailedBindingIsRememberedForTheRun)
+{
+    m_dialer.bindResult = false;
+    Select(0);
+    m_actions.Run(1004);
+    m_dialer.bindResult = true;  // a later attempt would succeed, but none is made
+    m_actions.Run(1005);
+    EXPECT_EQ(m_dialer.binds, 1);
+    EXPECT_TRUE(m_dialer.numbers.empty());
+    ASSERT_EQ(m_prompter.Messages().size(), 2u);
+    for (const ScriptedPrompter::Message& shown : m_prompter.Messages()) {
+        EXPECT_EQ(shown.text, "Unknown error. The call could not be placed.");
+        EXPECT_EQ(shown.caption, "Calling Error");
+    }
+}
+
+TEST_F(ContactActionsTest, MailAndBrowsePrefixTheStoredTextAndReportRefusals)
+{
+    Select(0);
+    m_actions.Run(1008);
+    m_actions.Run(1010);
+    EXPECT_EQ(m_desktop.addresses,
+              (std::vector<std::string>{"mailto:ann@example.org", "http://http://x"}));
+    EXPECT_TRUE(m_prompter.Messages().empty());
+
+    m_desktop.result = false;
+    m_actions.Run(1008);
+    m_actions.Run(1010);
+    ASSERT_EQ(m_prompter.Messages().size(), 2u);
+    EXPECT_EQ(m_prompter.Messages()[0].text, "Error opening E-mail client");
+    EXPECT_EQ(m_prompter.Messages()[0].caption, "E-Mail Error");
+    EXPECT_EQ(m_prompter.Messages()[1].text, "Error opening web browser");
+    EXPECT_EQ(m_prompter.Messages()[1].caption, "Web Browser Error");
+
+    Select(1);  // Bo has neither: the buttons show "Not Available" and do nothing
+    m_actions.Run(1008);
+    m_actions.Run(1010);
+    EXPECT_EQ(m_desktop.addresses.size(), 4u);
+}
+
+TEST(ContextHelpTest, AsksTheViewerOfTheMomentForTheControlsPopup)
+{
+    FakeHelpViewer viewer;
+    HelpViewer* current = nullptr;
+    const ContextHelp help([&current] { return current; }, "/opt/my apps/orvane");
+    EXPECT_FALSE(help.Request(ContextHelp::Editor::Task, 1038));  // no viewer yet: silent
+
+    current = &viewer;
+    EXPECT_TRUE(help.Request(ContextHelp::Editor::Task, 1038));
+    EXPECT_FALSE(help.Request(ContextHelp::Editor::Task, 1030));  // a control without a number
+    EXPECT_TRUE(help.Request(ContextHelp::Editor::Appointment, 1038));
+    ASSERT_EQ(viewer.m_calls.size(), 2u);
+    EXPECT_EQ(viewer.m_calls[0].address, HelpAddress::File("/opt/my apps/orvane"));
+    EXPECT_EQ(viewer.m_calls[0].command, HelpCommand::ContextPopup);
+    // The same control has its own number in each editor.
+    EXPECT_EQ(viewer.m_calls[0].data, HelpPopupTexts::EditorHelpId(HelpDialog::Task, 1038));
+    EXPECT_NE(viewer.m_calls[1].data, viewer.m_calls[0].data);
+    EXPECT_FALSE(HelpPopupTexts::Text(viewer.m_calls[0].data).empty());
+}
+
+}  // namespace
+}  // namespace orvane::test
