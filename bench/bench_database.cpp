@@ -253,6 +253,12 @@ int main(int argc, char** argv)
     if (argc == 3 && std::string(argv[1]) == "--load-once") {
         return LoadOnce(argv[2]);
     }
+    // The generated file alone, for profiling the child modes on it.
+    if (argc == 4 && std::string(argv[1]) == "--write") {
+        PimDatabase db;
+        bench::DatabaseGenerator::Fill(db, std::atoi(argv[2]));
+        return WritePlainly(argv[3], DatabaseWriter::BuildText(db)) ? 0 : 1;
+    }
     if (argc == 5 && std::string(argv[1]) == "--child") {
         return RunChild(argv[2], argv[3], argv[4]);
     }

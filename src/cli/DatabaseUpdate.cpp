@@ -66,10 +66,17 @@ int DatabaseUpdate::Refuse(const std::string& problem, CliContext& context) cons
 
 int DatabaseUpdate::Save(const PimDatabase& database, CliContext& context)
 {
-    return SaveText(DatabaseWriter::BuildText(database), context);
+    return SaveFrom(
+        [&](const SafeSave::TextSink& sink) { return DatabaseWriter::WriteText(database, sink); },
+        context);
 }
 
 int DatabaseUpdate::SaveText(std::string_view text, CliContext& context)
+{
+    return SaveFrom([text](const SafeSave::TextSink& sink) { return sink(text); }, context);
+}
+
+int DatabaseUpdate::SaveFrom(const SafeSave::TextSource& text, CliContext& context)
 {
     SafeSave::Options options;
     options.expected = m_identity;

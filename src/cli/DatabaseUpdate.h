@@ -6,6 +6,7 @@
 
 #include "cli/CliCommand.h"
 #include "platform/FileIdentity.h"
+#include "storage/SafeSave.h"
 
 namespace orvane {
 class PimDatabase;
@@ -34,6 +35,7 @@ public:
     int SaveText(std::string_view text, CliContext& context);
 
 private:
+    int SaveFrom(const SafeSave::TextSource& text, CliContext& context);
     int Refuse(const std::string& problem, CliContext& context) const;
 
     std::string m_path;

@@ -160,10 +160,37 @@ void AppendAppointment(std::string& out, const Appointment& a)
     out.append(" />\n");
 }
 
+// Where the text goes: a string that takes all of it, or a buffer handed on to a sink
+// whenever it holds a piece.
+class Output {
+public:
+    Output(std::string& text, const DatabaseWriter::Sink* sink) : m_text(text), m_sink(sink) {}
+    std::string& Text() { return m_text; }
+    // After each record: a full piece goes to the sink.
+    bool Pass()
+    {
+        if (!m_sink || m_text.size() < DatabaseWriter::kPiece) {
+            return true;
+        }
+        return Flush();
+    }
+    bool Flush()
+    {
+        const bool taken = (*m_sink)(m_text);
+        m_text.clear();
+        return taken;
+    }
+
+private:
+    std::string& m_text;
+    const DatabaseWriter::Sink* m_sink;
+};
+
 template <class R, class AppendRecord>
-void AppendCollection(std::string& out, std::string_view name, const RecordCollection<R>& records,
+bool AppendCollection(Output& output, std::string_view name, const RecordCollection<R>& records,
                       AppendRecord appendRecord)
 {
+    std::string& out = output.Text();
     out.append("\t<");
     out.append(name);
     out.append(" LastID=\"");
@@ -171,10 +198,14 @@ void AppendCollection(std::string& out, std::string_view name, const RecordColle
     out.append("\">\n");
     for (const auto& entry : records) {
         appendRecord(out, entry.second);
+        if (!output.Pass()) {
+            return false;
+        }
     }
     out.append("\t</");
     out.append(name);
     out.append(">\n");
+    return true;
 }
 
 void AppendUser(std::string& out, const User& u)
@@ -200,6 +231,21 @@ size_t EstimateSize(const PimDatabase& db)
            db.Appointments().Count() * 200;
 }
 
+bool WriteDatabase(Output& output, const PimDatabase& database)
+{
+    std::string& out = output.Text();
+    out.append("<?xml version=\"1.0\"?>\n");
+    out.append("<Pim Version=\"1\">\n");
+    if (!AppendCollection(output, "Tasks", database.Tasks(), AppendTask) ||
+        !AppendCollection(output, "Persons", database.Persons(), AppendPerson) ||
+        !AppendCollection(output, "Appointments", database.Appointments(), AppendAppointment)) {
+        return false;
+    }
+    AppendUser(out, database.GetUser());
+    out.append("</Pim>\n");
+    return true;
+}
+
 }  // namespace
 
 std::string DatabaseWriter::BuildText(const PimDatabase& database)
@@ -212,13 +258,17 @@ std::string DatabaseWriter::BuildText(const PimDatabase& database)
 void DatabaseWriter::AppendText(std::string& out, const PimDatabase& database)
 {
     out.reserve(out.size() + EstimateSize(database));
-    out.append("<?xml version=\"1.0\"?>\n");
-    out.append("<Pim Version=\"1\">\n");
-    AppendCollection(out, "Tasks", database.Tasks(), AppendTask);
-    AppendCollection(out, "Persons", database.Persons(), AppendPerson);
-    AppendCollection(out, "Appointments", database.Appointments(), AppendAppointment);
-    AppendUser(out, database.GetUser());
-    out.append("</Pim>\n");
+    Output output(out, nullptr);
+    WriteDatabase(output, database);
+}
+
+bool DatabaseWriter::WriteText(const PimDatabase& database, const Sink& sink)
+{
+    // Room for a piece and the record that completes it.
+    std::string buffer;
+    buffer.reserve(kPiece + 4096);
+    Output output(buffer, &sink);
+    return WriteDatabase(output, database) && output.Flush();
 }
 
 }  // namespace orvane

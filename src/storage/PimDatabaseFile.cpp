@@ -13,7 +13,9 @@ namespace orvane {
 
 bool PimDatabase::Save(const std::string& path) const
 {
-    return SafeSave::Write(path, DatabaseWriter::BuildText(*this));
+    return SafeSave::Write(path, [this](const SafeSave::TextSink& sink) {
+        return DatabaseWriter::WriteText(*this, sink);
+    });
 }
 
 // The records go into a copy that replaces the database only once the whole text has

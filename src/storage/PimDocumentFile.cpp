@@ -68,8 +68,12 @@ bool PimDocument::SaveDocument(const std::string& path, Prompter& prompter, bool
                                         MessageIcon::Warning) == MessageAnswer::Yes;
         };
     }
-    const SafeSave::Outcome outcome =
-        SafeSave::Write(path, DatabaseWriter::BuildText(m_database), options);
+    const SafeSave::Outcome outcome = SafeSave::Write(
+        path,
+        [this](const SafeSave::TextSink& sink) {
+            return DatabaseWriter::WriteText(m_database, sink);
+        },
+        options);
     if (outcome.result != SafeSave::Result::Saved) {
         failed = outcome.result == SafeSave::Result::Failed;
         return false;

@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <exception>
 #include <filesystem>
 #include <vector>
 
@@ -149,8 +150,24 @@ bool TakeAttributes(int fd, const Target& target, bool& ownerLost)
     return ::fchmod(fd, target.info.st_mode & 07777) == 0;
 }
 
+// Writes the whole text to the file from where it stands; the bytes written, or nothing. A
+// text that cannot be made (out of memory) fails the write like a full disk.
+std::optional<size_t> WriteText(int fd, const SafeSave::TextSource& text)
+{
+    size_t size = 0;
+    try {
+        const bool written = text([&](std::string_view piece) {
+            size += piece.size();
+            return WriteAll(fd, piece);
+        });
+        return written ? std::optional(size) : std::nullopt;
+    } catch (const std::exception&) {
+        return std::nullopt;
+    }
+}
+
 // The text in a new, synced file beside the target; its path, or nothing.
-std::optional<std::string> WriteSibling(const Target& target, std::string_view text,
+std::optional<std::string> WriteSibling(const Target& target, const SafeSave::TextSource& text,
                                         bool& ownerLost)
 {
     if (Fails(Step::CreateSibling)) {
@@ -162,7 +179,7 @@ std::optional<std::string> WriteSibling(const Target& target, std::string_view t
         return std::nullopt;
     }
     bool written = TakeAttributes(file.Get(), target, ownerLost) && !Fails(Step::WriteSibling) &&
-                   WriteAll(file.Get(), text) && !Fails(Step::SyncSibling) &&
+                   WriteText(file.Get(), text) && !Fails(Step::SyncSibling) &&
                    ::fsync(file.Get()) == 0;
     written = file.Close() && written;
     if (!written) {
@@ -188,10 +205,10 @@ bool MayReplace(const Target& target, const SafeSave::Options& options, FolderLo
 }
 
 // Writes the text into the open file from its start and cuts what is left of the old text.
-bool Overwrite(int fd, std::string_view text)
+bool Overwrite(int fd, const SafeSave::TextSource& text)
 {
-    return WriteAll(fd, text) && ::ftruncate(fd, static_cast<off_t>(text.size())) == 0 &&
-           ::fsync(fd) == 0;
+    const std::optional<size_t> size = WriteText(fd, text);
+    return size && ::ftruncate(fd, static_cast<off_t>(*size)) == 0 && ::fsync(fd) == 0;
 }
 
 // After a failed write in place: the kept copy goes back into the file.
@@ -205,7 +222,7 @@ bool PutBack(const std::string& version, const fs::path& target)
            ::fsync(to.Get()) == 0 && to.Close();
 }
 
-Outcome ReplaceInPlace(const Target& target, std::string_view text,
+Outcome ReplaceInPlace(const Target& target, const SafeSave::TextSource& text,
                        const SafeSave::Options& options)
 {
     FolderLock lock(target.folder);
@@ -237,7 +254,7 @@ Outcome ReplaceInPlace(const Target& target, std::string_view text,
     return {Result::Saved, identity};
 }
 
-Outcome ReplaceByRename(const Target& target, std::string_view text,
+Outcome ReplaceByRename(const Target& target, const SafeSave::TextSource& text,
                         const SafeSave::Options& options)
 {
     bool ownerLost = false;
@@ -275,7 +292,7 @@ Outcome ReplaceByRename(const Target& target, std::string_view text,
 
 }  // namespace
 
-Outcome SafeSave::Write(const std::string& path, std::string_view text, const Options& options)
+Outcome SafeSave::Write(const std::string& path, const TextSource& text, const Options& options)
 {
     std::optional<Target> target = path.empty() ? std::nullopt : Inspect(path);
     // A version linked by a save that was killed before its rename is no other link of the
@@ -292,11 +309,22 @@ Outcome SafeSave::Write(const std::string& path, std::string_view text, const Op
                            : ReplaceByRename(*target, text, options);
 }
 
-bool SafeSave::Write(const std::string& path, std::string_view text)
+Outcome SafeSave::Write(const std::string& path, std::string_view text, const Options& options)
+{
+    return Write(
+        path, [text](const TextSink& sink) { return sink(text); }, options);
+}
+
+bool SafeSave::Write(const std::string& path, const TextSource& text)
 {
     Options options;
     options.backups = BackupStore::ForUser();
     return Write(path, text, options).result == Result::Saved;
+}
+
+bool SafeSave::Write(const std::string& path, std::string_view text)
+{
+    return Write(path, [text](const TextSink& sink) { return sink(text); });
 }
 
 void SafeSave::SetFaultInjector(FaultInjector injector)

@@ -11,9 +11,9 @@
 namespace orvane {
 
 // Writes a whole file so that the target holds either its old or its new content, never a
-// mix: the text is written once into a new file beside the target (".orvane-PID-XXXXXX",
-// owner-only until it takes the target's permissions), synced and renamed over the target;
-// the folder is synced last. The old content is kept in the backups first.
+// mix: the text is written once, as it is made, into a new file beside the target
+// (".orvane-PID-XXXXXX", owner-only until it takes the target's permissions), synced and renamed
+// over the target; the folder is synced last. The old content is kept in the backups first.
 //
 // The target must be a regular file (a symlinked one is followed) or not exist yet, and be
 // writable by its owner and by the saving user. Where a rename would lose what the file has
@@ -57,8 +57,16 @@ public:
         std::optional<FileIdentity> written;
     };
 
+    // Hands the text to the sink piece by piece, in order; false when a piece was refused
+    // or the text could not be made. May be asked twice (a write in place after a failed
+    // sibling) and must give the same text each time.
+    using TextSink = std::function<bool(std::string_view)>;
+    using TextSource = std::function<bool(const TextSink&)>;
+
+    static Outcome Write(const std::string& path, const TextSource& text, const Options& options);
     static Outcome Write(const std::string& path, std::string_view text, const Options& options);
     // Into the user's backups, without a comparison.
+    static bool Write(const std::string& path, const TextSource& text);
     static bool Write(const std::string& path, std::string_view text);
 
     // Test seam; an empty function removes it.

@@ -40,6 +40,33 @@ TEST(DatabaseWriter, EscapesOnlyTheFiveMarkupCharacters)
     EXPECT_EQ(DatabaseWriter::BuildText(db), Golden("escaping.pgr"));
 }
 
+// A save takes the text in pieces: together they are the whole text, and a refused piece
+// stops the writing.
+TEST(DatabaseWriter, PiecesMakeTheWholeTextAndARefusalStops)
+{
+    PimDatabase db;
+    Person p;
+    p.Notes = std::string(1000, 'n');
+    for (int i = 0; i < 1000; ++i) {
+        db.Persons().Add(p);
+    }
+    for (const size_t refused : {size_t{0}, size_t{2}}) {
+        std::string joined;
+        size_t pieces = 0;
+        const bool written = DatabaseWriter::WriteText(db, [&](std::string_view piece) {
+            joined.append(piece);
+            return ++pieces != refused;
+        });
+        EXPECT_EQ(written, refused == 0);
+        if (refused == 0) {
+            EXPECT_EQ(joined, DatabaseWriter::BuildText(db));
+            EXPECT_EQ(pieces, joined.size() / DatabaseWriter::kPiece + 1);
+        } else {
+            EXPECT_EQ(pieces, refused);
+        }
+    }
+}
+
 TEST(DatabaseWriter, TaskDatesFallBackToTodayAndDoneDateNeedsCompletion)
 {
     test::ScopedClock clock(2024, 3, 10, 15, 30);

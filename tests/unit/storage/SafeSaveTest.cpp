@@ -289,7 +289,8 @@ TEST_F(SafeSave, WritesInPlaceWhereTheRenameWouldLoseWhatTheFileHas)
 TEST_F(SafeSave, AFullDiskFailsCleanly)
 {
     const PimDatabase small = Version(1, 1);
-    const PimDatabase big = Version(2, 200);
+    // Big enough to be written in several pieces, the limit falls after the first.
+    const PimDatabase big = Version(2, 4000);
     for (const bool hardLinked : {false, true}) {
         SCOPED_TRACE(hardLinked ? "in place" : "by rename");
         const fs::path folder = m_folder / (hardLinked ? "linked" : "single");
@@ -311,7 +312,7 @@ TEST_F(SafeSave, AFullDiskFailsCleanly)
                 return big.Save(target) ? 0 : 1;
             });
         };
-        EXPECT_EQ(saveWithLimit(before.size() + 10), 1);
+        EXPECT_EQ(saveWithLimit(DatabaseWriter::kPiece + before.size()), 1);
         EXPECT_EQ(ReadFileBytes(target), before);
         EXPECT_EQ(DebrisIn(folder), 0u);
         EXPECT_EQ(saveWithLimit(RLIM_INFINITY), 0);
