@@ -10,9 +10,9 @@
 #include <random>
 
 #include "app/MainFrame.h"
-#include "platform/MemorySettingsStore.h"
-#include "platform/ScriptedPrompter.h"
-#include "views/MainForm.h"
+#include "support/MemorySettingsStore.h"
+#include "support/ScriptedPrompter.h"
+#include "widgets/panes/MainForm.h"
 
 using namespace orvane;
 

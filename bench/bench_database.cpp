@@ -14,11 +14,11 @@
 
 #include "DatabaseGenerator.h"
 #include "data/PimDatabase.h"
-#include "platform/ScriptedPrompter.h"
 #include "storage/DatabaseWriter.h"
 #include "storage/ReadWholeFile.h"
 #include "storage/SafeSave.h"
 #include "storage/SimpleXMLParser.h"
+#include "support/ScriptedPrompter.h"
 
 namespace {
 

@@ -3,12 +3,12 @@
 #include <QTimer>
 
 #include "app/FormHelp.h"
-#include "app/HelpWindow.h"
 #include "app/MainFrame.h"
 #include "platform/DataFileLocator.h"
 #include "platform/ProgramDirectory.h"
-#include "views/CommandIds.h"
-#include "views/MainForm.h"
+#include "rules/commands/CommandIds.h"
+#include "widgets/help/HelpWindow.h"
+#include "widgets/panes/MainForm.h"
 
 namespace orvane {
 

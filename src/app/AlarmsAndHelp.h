@@ -3,9 +3,9 @@
 #include <QObject>
 #include <string>
 
-#include "app/DialogReminder.h"
-#include "app/QtSoundPlayer.h"
-#include "views/AlarmScheduler.h"
+#include "app/adapters/DialogReminder.h"
+#include "app/adapters/QtSoundPlayer.h"
+#include "rules/alarms/AlarmScheduler.h"
 
 class QTimer;
 

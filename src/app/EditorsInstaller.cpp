@@ -1,14 +1,14 @@
 #include "app/EditorsInstaller.h"
 
 #include "app/MainFrame.h"
-#include "app/QtDesktop.h"
-#include "app/QtDialer.h"
+#include "app/adapters/QtDesktop.h"
+#include "app/adapters/QtDialer.h"
 #include "platform/ProgramDirectory.h"
-#include "views/ContactActions.h"
-#include "views/ContextHelp.h"
-#include "views/EditorFlows.h"
-#include "views/MainForm.h"
-#include "views/QtEditorDialogs.h"
+#include "rules/editors/ContactActions.h"
+#include "rules/editors/EditorFlows.h"
+#include "rules/help/ContextHelp.h"
+#include "widgets/editors/QtEditorDialogs.h"
+#include "widgets/panes/MainForm.h"
 
 namespace orvane {
 

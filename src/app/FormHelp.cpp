@@ -8,8 +8,8 @@
 #include "app/MainFrame.h"
 #include "platform/HelpAddress.h"
 #include "platform/HelpViewer.h"
-#include "views/HelpTopics.h"
-#include "views/MainForm.h"
+#include "rules/help/HelpTopics.h"
+#include "widgets/panes/MainForm.h"
 
 namespace orvane {
 

@@ -10,12 +10,12 @@
 #include <QToolBar>
 #include <set>
 
-#include "app/AboutDialog.h"
 #include "platform/Prompter.h"
-#include "views/CommandIds.h"
-#include "views/DisplayText.h"
-#include "views/IconLibrary.h"
-#include "views/MainForm.h"
+#include "rules/commands/CommandIds.h"
+#include "widgets/AboutDialog.h"
+#include "widgets/panes/DisplayText.h"
+#include "widgets/panes/IconLibrary.h"
+#include "widgets/panes/MainForm.h"
 
 namespace orvane {
 

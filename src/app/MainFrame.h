@@ -4,9 +4,9 @@
 #include <functional>
 #include <map>
 
-#include "app/CommandStates.h"
-#include "app/CommandTable.h"
 #include "data/PimDocument.h"
+#include "rules/commands/CommandStates.h"
+#include "rules/commands/CommandTable.h"
 #include "storage/DocumentCommands.h"
 #include "storage/RecentFileList.h"
 

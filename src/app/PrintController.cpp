@@ -7,17 +7,17 @@
 #include <QPrinterInfo>
 #include <cmath>
 
-#include "app/CommandTable.h"
 #include "app/MainFrame.h"
-#include "app/PagedPrintJob.h"
-#include "app/PreviewWindow.h"
-#include "app/ReportChoice.h"
 #include "platform/Prompter.h"
+#include "printing/PagedPrintJob.h"
 #include "reports/ReportFactory.h"
 #include "reports/ReportFontRule.h"
 #include "reports/ReportText.h"
-#include "views/CommandIds.h"
-#include "views/DisplayText.h"
+#include "rules/commands/CommandIds.h"
+#include "rules/commands/CommandTable.h"
+#include "rules/commands/ReportChoice.h"
+#include "widgets/panes/DisplayText.h"
+#include "widgets/reports/PreviewWindow.h"
 
 namespace orvane {
 

@@ -6,11 +6,11 @@
 #include <memory>
 #include <string>
 
-#include "app/CommandStates.h"
-#include "app/QtCanvas.h"
+#include "printing/QtCanvas.h"
 #include "reports/PreviewNavigator.h"
 #include "reports/PrintSettings.h"
 #include "reports/Report.h"
+#include "rules/commands/CommandStates.h"
 
 namespace orvane {
 

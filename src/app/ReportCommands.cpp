@@ -3,13 +3,13 @@
 #include <QApplication>
 
 #include "app/MainFrame.h"
-#include "app/PersonPickerDialog.h"
 #include "app/PrintController.h"
 #include "platform/HelpAddress.h"
 #include "platform/HelpViewer.h"
 #include "platform/ProgramDirectory.h"
-#include "views/CommandIds.h"
-#include "views/MainForm.h"
+#include "rules/commands/CommandIds.h"
+#include "widgets/panes/MainForm.h"
+#include "widgets/reports/PersonPickerDialog.h"
 
 namespace orvane {
 

@@ -5,8 +5,8 @@
 #include <optional>
 #include <vector>
 
-#include "app/ReportChoice.h"
 #include "reports/PersonPickerModel.h"
+#include "rules/commands/ReportChoice.h"
 
 namespace orvane {
 

@@ -7,13 +7,13 @@
 #include "app/AlarmsAndHelp.h"
 #include "app/EditorsInstaller.h"
 #include "app/MainFrame.h"
-#include "app/QtLocaleNames.h"
-#include "app/QtPrompter.h"
-#include "app/QtSettingsStore.h"
 #include "app/ReportCommands.h"
-#include "app/SplashWindow.h"
 #include "app/TransferCommands.h"
+#include "app/adapters/QtLocaleNames.h"
+#include "app/adapters/QtPrompter.h"
+#include "app/adapters/QtSettingsStore.h"
 #include "platform/PictureLocale.h"
+#include "widgets/SplashWindow.h"
 
 namespace orvane {
 

@@ -5,9 +5,9 @@
 #include "app/MainFrame.h"
 #include "exchange/TransferCommand.h"
 #include "platform/ProgramDirectory.h"
-#include "views/CommandIds.h"
-#include "views/DisplayText.h"
-#include "views/TransferWizard.h"
+#include "rules/commands/CommandIds.h"
+#include "widgets/panes/DisplayText.h"
+#include "widgets/transfer/TransferWizard.h"
 
 namespace orvane {
 

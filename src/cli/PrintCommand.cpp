@@ -4,13 +4,13 @@
 #include <QPageSize>
 #include <map>
 
-#include "app/ReportChoice.h"
-#include "app/ReportPdfWriter.h"
 #include "cli/DatabaseFiles.h"
 #include "cli/PrintOptions.h"
 #include "data/PimDocument.h"
+#include "printing/ReportPdfWriter.h"
 #include "reports/PersonPickerModel.h"
-#include "views/FormModel.h"
+#include "rules/commands/ReportChoice.h"
+#include "rules/panes/FormModel.h"
 
 namespace orvane::cli {
 

@@ -9,10 +9,10 @@
 #include "cli/DumpCommand.h"
 #include "data/PimDatabase.h"
 #include "platform/Clock.h"
-#include "platform/ScriptedPrompter.h"
 #include "platform/SettableClock.h"
 #include "storage/DatabaseWriter.h"
 #include "storage/SimpleXMLParser.h"
+#include "support/ScriptedPrompter.h"
 
 namespace {
 

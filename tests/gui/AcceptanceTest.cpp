@@ -10,8 +10,8 @@
 #include "FrameFixture.h"
 #include "WizardDriver.h"
 #include "app/Startup.h"
+#include "rules/commands/CommandIds.h"
 #include "support/PdfTools.h"
-#include "views/CommandIds.h"
 
 namespace orvane::test {
 namespace {

@@ -15,16 +15,16 @@
 #include "WizardDriver.h"
 #include "app/AlarmsAndHelp.h"
 #include "app/FormHelp.h"
-#include "app/HelpWindow.h"
-#include "app/QtSettingsStore.h"
-#include "app/QtSoundPlayer.h"
+#include "app/adapters/QtSettingsStore.h"
+#include "app/adapters/QtSoundPlayer.h"
 #include "platform/AlarmSoundSetting.h"
 #include "platform/HelpAddress.h"
 #include "platform/HelpViewer.h"
 #include "platform/ProgramDirectory.h"
-#include "views/AlarmScheduler.h"
-#include "views/CommandIds.h"
-#include "views/ReminderDialog.h"
+#include "rules/alarms/AlarmScheduler.h"
+#include "rules/commands/CommandIds.h"
+#include "widgets/help/HelpWindow.h"
+#include "widgets/reminder/ReminderDialog.h"
 
 namespace orvane {
 namespace {

@@ -7,7 +7,7 @@
 
 #include "FrameFixture.h"
 #include "app/Startup.h"
-#include "views/CommandIds.h"
+#include "rules/commands/CommandIds.h"
 
 namespace orvane::test {
 namespace {

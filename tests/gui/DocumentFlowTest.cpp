@@ -2,7 +2,7 @@
 #include <QTemporaryDir>
 
 #include "FrameFixture.h"
-#include "views/CommandIds.h"
+#include "rules/commands/CommandIds.h"
 
 namespace orvane {
 namespace {

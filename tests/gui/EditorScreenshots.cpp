@@ -16,10 +16,10 @@
 
 #include "app/EditorsInstaller.h"
 #include "app/MainFrame.h"
-#include "platform/MemorySettingsStore.h"
-#include "platform/ScriptedPrompter.h"
-#include "views/ArrowButtons.h"
-#include "views/CommandIds.h"
+#include "rules/commands/CommandIds.h"
+#include "support/MemorySettingsStore.h"
+#include "support/ScriptedPrompter.h"
+#include "widgets/editors/ArrowButtons.h"
 
 using namespace orvane;
 

@@ -16,9 +16,9 @@
 #include "app/EditorsInstaller.h"
 #include "platform/Desktop.h"
 #include "platform/Dialer.h"
-#include "views/ArrowButtons.h"
-#include "views/CommandIds.h"
-#include "views/EditorFlows.h"
+#include "rules/commands/CommandIds.h"
+#include "rules/editors/EditorFlows.h"
+#include "widgets/editors/ArrowButtons.h"
 
 namespace orvane {
 namespace {

@@ -12,11 +12,11 @@
 
 #include "SampleData.h"
 #include "app/MainFrame.h"
-#include "platform/MemorySettingsStore.h"
-#include "platform/ScriptedPrompter.h"
+#include "support/MemorySettingsStore.h"
+#include "support/ScriptedPrompter.h"
 #include "support/TestEnvironment.h"
-#include "views/MainForm.h"
-#include "views/PaneListView.h"
+#include "widgets/panes/MainForm.h"
+#include "widgets/panes/PaneListView.h"
 
 namespace orvane::test {
 

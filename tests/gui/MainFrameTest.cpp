@@ -4,7 +4,7 @@
 #include <QToolBar>
 
 #include "FrameFixture.h"
-#include "views/CommandIds.h"
+#include "rules/commands/CommandIds.h"
 
 namespace orvane {
 namespace {

@@ -8,11 +8,11 @@
 #include <QSettings>
 #include <QTimer>
 
-#include "app/QtLocaleNames.h"
-#include "app/QtPrompter.h"
-#include "app/QtSettingsStore.h"
+#include "app/adapters/QtLocaleNames.h"
+#include "app/adapters/QtPrompter.h"
+#include "app/adapters/QtSettingsStore.h"
 #include "platform/PictureLocale.h"
-#include "views/DisplayText.h"
+#include "widgets/panes/DisplayText.h"
 
 namespace orvane {
 namespace {

@@ -10,15 +10,15 @@
 
 #include "FrameFixture.h"
 #include "WizardDriver.h"
-#include "app/PersonPickerDialog.h"
-#include "app/PreviewWindow.h"
 #include "app/PrintController.h"
-#include "app/QtCanvas.h"
 #include "app/ReportCommands.h"
 #include "platform/HelpAddress.h"
+#include "printing/QtCanvas.h"
 #include "reports/ReportFactory.h"
+#include "rules/commands/CommandIds.h"
 #include "support/PdfTools.h"
-#include "views/CommandIds.h"
+#include "widgets/reports/PersonPickerDialog.h"
+#include "widgets/reports/PreviewWindow.h"
 
 namespace orvane::test {
 namespace {

@@ -5,10 +5,10 @@
 
 #include "app/MainFrame.h"
 #include "cli/DemoDatabase.h"
-#include "platform/MemorySettingsStore.h"
-#include "platform/ScriptedPrompter.h"
-#include "views/MainForm.h"
-#include "views/PaneListView.h"
+#include "support/MemorySettingsStore.h"
+#include "support/ScriptedPrompter.h"
+#include "widgets/panes/MainForm.h"
+#include "widgets/panes/PaneListView.h"
 
 using namespace orvane;
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "app/SplashWindow.h"
 #include "app/Startup.h"
+#include "widgets/SplashWindow.h"
 
 namespace orvane {
 namespace {

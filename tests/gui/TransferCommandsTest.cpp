@@ -9,7 +9,7 @@
 #include "WizardDriver.h"
 #include "app/TransferCommands.h"
 #include "cli/DemoDatabase.h"
-#include "views/CommandIds.h"
+#include "rules/commands/CommandIds.h"
 
 namespace orvane::test {
 namespace {

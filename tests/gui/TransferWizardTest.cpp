@@ -12,12 +12,12 @@
 #include <memory>
 
 #include "WizardDriver.h"
-#include "app/QtPrompter.h"
+#include "app/adapters/QtPrompter.h"
 #include "exchange/TransferSettings.h"
 #include "exchange/TransferWizardRules.h"
-#include "platform/ScriptedPrompter.h"
-#include "views/DocumentStructurePage.h"
-#include "views/WizardContextHelp.h"
+#include "support/ScriptedPrompter.h"
+#include "widgets/transfer/DocumentStructurePage.h"
+#include "widgets/transfer/WizardContextHelp.h"
 
 namespace orvane::test {
 namespace {

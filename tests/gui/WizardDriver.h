@@ -11,10 +11,10 @@
 #include <functional>
 
 #include "platform/HelpViewer.h"
-#include "views/FieldAssignmentDialog.h"
-#include "views/FieldsPage.h"
-#include "views/FileSelectionPage.h"
-#include "views/TransferWizard.h"
+#include "widgets/transfer/FieldAssignmentDialog.h"
+#include "widgets/transfer/FieldsPage.h"
+#include "widgets/transfer/FileSelectionPage.h"
+#include "widgets/transfer/TransferWizard.h"
 
 namespace orvane::test {
 

@@ -11,11 +11,11 @@
 #include "app/MainFrame.h"
 #include "app/TransferCommands.h"
 #include "exchange/FieldTables.h"
-#include "platform/MemorySettingsStore.h"
-#include "platform/ScriptedPrompter.h"
-#include "views/CommandIds.h"
-#include "views/MainForm.h"
-#include "views/PaneListView.h"
+#include "rules/commands/CommandIds.h"
+#include "support/MemorySettingsStore.h"
+#include "support/ScriptedPrompter.h"
+#include "widgets/panes/MainForm.h"
+#include "widgets/panes/PaneListView.h"
 
 using namespace orvane;
 using namespace orvane::test;

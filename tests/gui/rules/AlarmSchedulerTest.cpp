@@ -2,11 +2,11 @@
 
 #include "FormFixture.h"
 #include "platform/AlarmSoundSetting.h"
-#include "platform/MemorySettingsStore.h"
-#include "platform/ScriptedPrompter.h"
 #include "platform/SoundPlayer.h"
-#include "views/AlarmScheduler.h"
-#include "views/Reminder.h"
+#include "rules/alarms/AlarmScheduler.h"
+#include "rules/alarms/Reminder.h"
+#include "support/MemorySettingsStore.h"
+#include "support/ScriptedPrompter.h"
 
 namespace orvane {
 namespace {

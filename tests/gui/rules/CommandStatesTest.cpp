@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "app/CommandStates.h"
-#include "views/CommandIds.h"
+#include "rules/commands/CommandIds.h"
+#include "rules/commands/CommandStates.h"
 
 namespace orvane {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <set>
 
-#include "app/CommandTable.h"
-#include "views/CommandIds.h"
+#include "rules/commands/CommandIds.h"
+#include "rules/commands/CommandTable.h"
 
 namespace orvane {
 namespace {

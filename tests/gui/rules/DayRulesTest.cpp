@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "../SampleData.h"
-#include "views/DayRules.h"
+#include "rules/panes/DayRules.h"
 
 namespace orvane {
 namespace {

@@ -7,9 +7,9 @@
 
 #include "../SampleData.h"
 #include "data/PimDocument.h"
+#include "rules/editors/RecordEditors.h"
+#include "rules/panes/FormModel.h"
 #include "support/TestEnvironment.h"
-#include "views/FormModel.h"
-#include "views/RecordEditors.h"
 
 namespace orvane::test {
 

@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "views/HelpPopupTexts.h"
-#include "views/HelpTopics.h"
+#include "rules/help/HelpPopupTexts.h"
+#include "rules/help/HelpTopics.h"
 
 namespace orvane {
 namespace {

@@ -1,4 +1,4 @@
-#include "views/NameCollation.h"
+#include "rules/panes/NameCollation.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #include "FormFixture.h"
-#include "views/CommandIds.h"
+#include "rules/commands/CommandIds.h"
 
 namespace orvane {
 namespace {

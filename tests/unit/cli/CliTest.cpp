@@ -2,8 +2,8 @@
 
 #include "cli/CliRunner.h"
 #include "data/PimDatabase.h"
-#include "platform/ScriptedPrompter.h"
 #include "storage/StorageTestSupport.h"
+#include "support/ScriptedPrompter.h"
 #include "support/TestEnvironment.h"
 
 namespace orvane::cli {

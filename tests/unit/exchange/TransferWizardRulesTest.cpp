@@ -5,7 +5,7 @@
 #include "exchange/FieldAssignments.h"
 #include "exchange/TransferCommand.h"
 #include "exchange/TransferWizardRules.h"
-#include "platform/ScriptedPrompter.h"
+#include "support/ScriptedPrompter.h"
 #include "support/TestEnvironment.h"
 
 namespace orvane::test {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/AlarmSoundSetting.h"
-#include "platform/MemorySettingsStore.h"
+#include "support/MemorySettingsStore.h"
 
 namespace orvane {
 namespace {

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "data/PimDatabase.h"
-#include "platform/ScriptedPrompter.h"
 #include "storage/StorageTestSupport.h"
+#include "support/ScriptedPrompter.h"
 #include "support/TestEnvironment.h"
 
 namespace orvane {

@@ -2,11 +2,11 @@
 
 #include "data/DocumentView.h"
 #include "data/PimDocument.h"
-#include "platform/MemorySettingsStore.h"
-#include "platform/ScriptedPrompter.h"
 #include "storage/DocumentCommands.h"
 #include "storage/RecentFileList.h"
 #include "storage/StorageTestSupport.h"
+#include "support/MemorySettingsStore.h"
+#include "support/ScriptedPrompter.h"
 #include "support/TestEnvironment.h"
 
 namespace orvane {

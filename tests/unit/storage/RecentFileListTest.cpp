@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "platform/MemorySettingsStore.h"
 #include "storage/RecentFileList.h"
+#include "support/MemorySettingsStore.h"
 
 namespace orvane {
 namespace {

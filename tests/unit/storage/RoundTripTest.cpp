@@ -3,8 +3,8 @@
 #include <random>
 
 #include "data/PimDatabase.h"
-#include "platform/ScriptedPrompter.h"
 #include "storage/DatabaseWriter.h"
+#include "support/ScriptedPrompter.h"
 #include "support/TestEnvironment.h"
 
 namespace orvane {

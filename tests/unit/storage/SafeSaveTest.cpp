@@ -9,10 +9,10 @@
 #include <random>
 
 #include "data/PimDatabase.h"
-#include "platform/ScriptedPrompter.h"
 #include "storage/DatabaseWriter.h"
 #include "storage/SafeSave.h"
 #include "storage/StorageTestSupport.h"
+#include "support/ScriptedPrompter.h"
 #include "support/TestEnvironment.h"
 
 namespace orvane {

@@ -6,11 +6,11 @@
 #include "platform/Dialer.h"
 #include "platform/HelpAddress.h"
 #include "platform/HelpViewer.h"
-#include "platform/ScriptedPrompter.h"
+#include "rules/editors/ContactActions.h"
+#include "rules/help/ContextHelp.h"
+#include "rules/panes/FormModel.h"
+#include "support/ScriptedPrompter.h"
 #include "support/TestEnvironment.h"
-#include "views/ContactActions.h"
-#include "views/ContextHelp.h"
-#include "views/FormModel.h"
 
 namespace orvane::test {
 namespace {

@@ -5,12 +5,12 @@
 
 #include "../../gui/SampleData.h"
 #include "data/PimDocument.h"
+#include "rules/editors/AppointmentEditorModel.h"
+#include "rules/editors/EditorDialogs.h"
+#include "rules/editors/EditorFlows.h"
+#include "rules/editors/TaskEditorModel.h"
+#include "rules/panes/FormModel.h"
 #include "support/TestEnvironment.h"
-#include "views/AppointmentEditorModel.h"
-#include "views/EditorDialogs.h"
-#include "views/EditorFlows.h"
-#include "views/FormModel.h"
-#include "views/TaskEditorModel.h"
 
 namespace orvane::test {
 namespace {

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "../../gui/SampleData.h"
-#include "views/AppointmentEditorModel.h"
-#include "views/EditorRules.h"
-#include "views/TaskEditorModel.h"
+#include "rules/editors/AppointmentEditorModel.h"
+#include "rules/editors/EditorRules.h"
+#include "rules/editors/TaskEditorModel.h"
 
 namespace orvane::test {
 namespace {

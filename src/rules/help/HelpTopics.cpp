@@ -1,0 +1,24 @@
+#include "rules/help/HelpTopics.h"
+
+namespace orvane {
+
+std::string_view HelpTopics::PageForControl(int controlId)
+{
+    if (controlId == 1000) {
+        return kCalendar;
+    }
+    if (controlId == 1001 || controlId == 1011 || controlId == 1078) {
+        return kAppointments;
+    }
+    if (controlId == 1002 || controlId == 1080) {
+        return kTasks;
+    }
+    const bool details = controlId >= 1003 && controlId <= 1010;
+    const bool labels = controlId >= 1057 && controlId <= 1063;
+    if (details || labels || controlId == 1044 || controlId == 1045 || controlId == 1079) {
+        return kPhoneBook;
+    }
+    return {};
+}
+
+}  // namespace orvane

@@ -1,0 +1,50 @@
+#include "support/ScriptedPrompter.h"
+
+#include <cstdio>
+
+namespace orvane {
+
+MessageAnswer ScriptedPrompter::ShowMessage(const std::string& text, const std::string& caption,
+                                            MessageButtons buttons, MessageIcon icon)
+{
+    m_messages.push_back({text, caption, buttons, icon});
+    if (m_echo) {
+        std::fprintf(stderr, "%s\n", text.c_str());
+    }
+    if (!m_answers.empty()) {
+        const MessageAnswer answer = m_answers.front();
+        m_answers.pop_front();
+        return answer;
+    }
+    return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
+}
+
+std::optional<std::string> ScriptedPrompter::AskOpenPath(const FileDialogRequest& request)
+{
+    return NextPath(false, request);
+}
+
+std::optional<std::string> ScriptedPrompter::AskSavePath(const FileDialogRequest& request)
+{
+    return NextPath(true, request);
+}
+
+std::optional<std::string> ScriptedPrompter::NextPath(bool save, const FileDialogRequest& request)
+{
+    m_fileQuestions.push_back({save, request});
+    if (m_paths.empty()) {
+        return std::nullopt;
+    }
+    auto path = m_paths.front();
+    m_paths.pop_front();
+    return path;
+}
+
+void ScriptedPrompter::ClearRecord()
+{
+    m_messages.clear();
+    m_fileQuestions.clear();
+    m_waitCount = 0;
+}
+
+}  // namespace orvane
