@@ -14,6 +14,8 @@ packages=(
   libqt6multimedia6
   # JSON output of orvane-cli dump
   nlohmann-json3-dev
+  # iCalendar: parsing, writing, time zones and recurrence for calendar import and export
+  libical-dev
   # fonts for reports and the window; a display server for screenshots
   fonts-liberation xvfb xauth
   # PDF text checks in the printing tests

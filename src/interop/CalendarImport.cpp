@@ -1,8 +1,7 @@
 #include "interop/CalendarImport.h"
 
-#include <cctype>
-
 #include "data/PimDatabase.h"
+#include "interop/Ascii.h"
 #include "interop/CalendarRecords.h"
 #include "interop/RecordMerge.h"
 
@@ -33,19 +32,7 @@ bool CalendarImport::LooksLikeICalendar(std::string_view text)
     if (text.starts_with("\xEF\xBB\xBF")) {
         text.remove_prefix(3);
     }
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front()))) {
-        text.remove_prefix(1);
-    }
-    constexpr std::string_view kBegin = "BEGIN:VCALENDAR";
-    if (text.size() < kBegin.size()) {
-        return false;
-    }
-    for (size_t i = 0; i < kBegin.size(); ++i) {
-        if (std::toupper(static_cast<unsigned char>(text[i])) != kBegin[i]) {
-            return false;
-        }
-    }
-    return true;
+    return Ascii::StartsWithLetters(Ascii::Trim(text), "BEGIN:VCALENDAR");
 }
 
 IcalComponentPtr CalendarImport::Parse(const std::string& text)

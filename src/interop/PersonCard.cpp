@@ -1,13 +1,13 @@
 #include "interop/PersonCard.h"
 
 #include <algorithm>
-#include <cctype>
+#include <unordered_map>
 #include <vector>
 
+#include "interop/Ascii.h"
 #include "interop/PropertyTally.h"
 #include "interop/VCardReader.h"
 #include "interop/VCardText.h"
-#include "platform/TextDecoding.h"
 
 namespace orvane::interop {
 
@@ -17,32 +17,39 @@ using Slot = PersonCard::Slot;
 
 constexpr const char* kListingName = "X-ORVANE-LISTING";
 
-// Properties that describe the card itself rather than the person.
-bool IsAboutTheCard(const std::string& name)
-{
-    static const char* const kNames[] = {"VERSION",   "PRODID", "REV",
-                                         "X-ABLABEL", "KIND",   "PROFILE"};
-    return std::any_of(std::begin(kNames), std::end(kNames),
-                       [&](const char* known) { return name == known; });
-}
+// What a property is to a person; Card for those that describe the card itself.
+enum class Known { Other, Card, N, FN, ORG, TITLE, NOTE, UID, Listing, TEL, EMAIL, URL, ADR };
 
-std::string Lower(std::string_view text)
+Known KnownAs(const std::string& name)
 {
-    std::string out(text);
-    for (char& c : out) {
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    }
-    return out;
+    static const std::unordered_map<std::string_view, Known> kNames = {
+        {"VERSION", Known::Card},
+        {"PRODID", Known::Card},
+        {"REV", Known::Card},
+        {"X-ABLABEL", Known::Card},
+        {"KIND", Known::Card},
+        {"PROFILE", Known::Card},
+        {"N", Known::N},
+        {"FN", Known::FN},
+        {"ORG", Known::ORG},
+        {"TITLE", Known::TITLE},
+        {"NOTE", Known::NOTE},
+        {"UID", Known::UID},
+        {kListingName, Known::Listing},
+        {"TEL", Known::TEL},
+        {"EMAIL", Known::EMAIL},
+        {"URL", Known::URL},
+        {"ADR", Known::ADR},
+    };
+    const auto it = kNames.find(name);
+    return it == kNames.end() ? Known::Other : it->second;
 }
 
 std::string Trimmed(std::string_view text)
 {
-    const auto space = [](char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; };
-    while (!text.empty() && space(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && (space(text.back()) || text.back() == ',')) {
-        text.remove_suffix(1);
+    text = Ascii::Trim(text);
+    while (!text.empty() && text.back() == ',') {
+        text = Ascii::Trim(text.substr(0, text.size() - 1));
     }
     return std::string(text);
 }
@@ -108,7 +115,7 @@ auto& PhoneField(P& p, Slot slot)
 std::string PhoneValue(const VCardProperty& tel)
 {
     std::string text = Trimmed(tel.Text());
-    if (Lower(text.substr(0, 4)) == "tel:") {
+    if (Ascii::Lower(text.substr(0, 4)) == "tel:") {
         text.erase(0, 4);
     }
     return text;
@@ -224,7 +231,7 @@ std::string DefaultParameters(Slot slot, VCardVersion version)
         std::replace(bare.begin(), bare.end(), ',', ';');
         return bare;
     }
-    return ";TYPE=" + (version == VCardVersion::V40 ? Lower(types) : std::string(types));
+    return ";TYPE=" + (version == VCardVersion::V40 ? Ascii::Lower(types) : std::string(types));
 }
 
 // The parameters of a property being rewritten, without those that described the old value's
@@ -263,7 +270,8 @@ std::string Components(const VCardWriter& writer, const std::vector<const std::s
             value += ';';
         }
         if (i < given.size() && given[i]) {
-            writer.AppendEscaped(value, TextDecoding::ToUtf8(*given[i]), true);
+            std::string scratch;
+            writer.AppendEscaped(value, VCardText::Utf8(*given[i], scratch), true);
         } else if (i < kept.size()) {
             value += kept[i];
         }
@@ -279,9 +287,8 @@ void WriteSlot(VCardWriter& writer, VCardVersion version, Slot slot, const Perso
         old ? KeptParameters(*old, version) : DefaultParameters(slot, version);
     const auto text = [&](const char* name, const std::string& value) {
         if (!value.empty()) {
-            std::string escaped;
-            writer.AppendEscaped(escaped, TextDecoding::ToUtf8(value), false);
-            writer.Raw(group, name, parameters, escaped);
+            std::string scratch;
+            writer.Text(group, name, parameters, VCardText::Utf8(value, scratch));
         }
     };
     const std::string empty;
@@ -290,9 +297,8 @@ void WriteSlot(VCardWriter& writer, VCardVersion version, Slot slot, const Perso
             writer.Raw(group, "N", parameters, Components(writer, {&p.LName, &p.FName}, 5, old));
             return;
         case Slot::kFormattedName: {
-            std::string escaped;
-            writer.AppendEscaped(escaped, TextDecoding::ToUtf8(FormattedName(p)), false);
-            writer.Raw(group, "FN", parameters, escaped);
+            std::string scratch;
+            writer.Text(group, "FN", parameters, VCardText::Utf8(FormattedName(p), scratch));
             return;
         }
         case Slot::kOrganisation:
@@ -386,57 +392,61 @@ private:
     void Take(int index, const VCardProperty& property)
     {
         const std::string& name = property.name;
+        const Known known = KnownAs(name);
+        if (property.binary || known == Known::Other) {
+            Count(name);
+            return;
+        }
+        if (known == Known::Card || property.value.empty()) {
+            return;
+        }
+        switch (known) {
+            case Known::TEL:
+                return m_phones[KindOf(property)].push_back(index);
+            case Known::EMAIL:
+                return m_emails.push_back(index);
+            case Known::URL:
+                return m_urls.push_back(index);
+            case Known::ADR:
+                return m_addresses.push_back(index);
+            default:
+                return TakeSingle(known, index, property);
+        }
+    }
+
+    // Properties of which the first one counts.
+    void TakeSingle(Known known, int index, const VCardProperty& property)
+    {
+        static const std::unordered_map<Known, Slot> kSlots = {
+            {Known::N, Slot::kName},           {Known::FN, Slot::kFormattedName},
+            {Known::ORG, Slot::kOrganisation}, {Known::TITLE, Slot::kTitle},
+            {Known::NOTE, Slot::kNote},        {Known::UID, Slot::kUid},
+            {Known::Listing, Slot::kListing},
+        };
+        if (!Claim(kSlots.at(known), index, property.name)) {
+            return;
+        }
         Person& p = m_reading.person;
-        if (property.binary) {
-            Count(name);
-        } else if (IsAboutTheCard(name) || property.value.empty()) {
-            // nothing to keep
-        } else if (name == "N") {
-            if (Claim(Slot::kName, index, name)) {
-                const auto parts = property.Components();
-                p.LName = Trimmed(parts[0]);
+        if (known == Known::N || known == Known::ORG) {
+            const auto parts = property.Components();
+            (known == Known::N ? p.LName : p.Company) = Trimmed(parts[0]);
+            if (known == Known::N) {
                 p.FName = parts.size() > 1 ? Trimmed(parts[1]) : "";
-                CountParts(parts, 2, "N parts");
             }
-        } else if (name == "FN") {
-            if (Claim(Slot::kFormattedName, index, name)) {
-                m_formattedName = Trimmed(property.Text());
-            }
-        } else if (name == "ORG") {
-            if (Claim(Slot::kOrganisation, index, name)) {
-                const auto parts = property.Components();
-                p.Company = Trimmed(parts[0]);
-                CountParts(parts, 1, "ORG parts");
-            }
-        } else if (name == "TITLE") {
-            if (Claim(Slot::kTitle, index, name)) {
-                p.Position = Trimmed(property.Text());
-            }
-        } else if (name == "NOTE") {
-            if (Claim(Slot::kNote, index, name)) {
-                p.Notes = WithPlainLineBreaks(property.Text());
-            }
-        } else if (name == "UID") {
-            if (Claim(Slot::kUid, index, name)) {
-                p.UID = Trimmed(property.Text());
-            }
-        } else if (name == kListingName) {
-            if (Claim(Slot::kListing, index, name)) {
-                const std::string listing = Lower(property.Text());
-                p.WhitePages = listing.find("white") != std::string::npos ? 1 : 0;
-                p.YellowPages = listing.find("yellow") != std::string::npos ? 1 : 0;
-                m_reading.listingGiven = true;
-            }
-        } else if (name == "TEL") {
-            m_phones[KindOf(property)].push_back(index);
-        } else if (name == "EMAIL") {
-            m_emails.push_back(index);
-        } else if (name == "URL") {
-            m_urls.push_back(index);
-        } else if (name == "ADR") {
-            m_addresses.push_back(index);
+            CountParts(parts, known == Known::N ? 2 : 1,
+                       known == Known::N ? "N parts" : "ORG parts");
+        } else if (known == Known::NOTE) {
+            p.Notes = WithPlainLineBreaks(property.Text());
+        } else if (known == Known::Listing) {
+            const std::string listing = Ascii::Lower(property.Text());
+            p.WhitePages = listing.find("white") != std::string::npos ? 1 : 0;
+            p.YellowPages = listing.find("yellow") != std::string::npos ? 1 : 0;
+            m_reading.listingGiven = true;
         } else {
-            Count(name);
+            std::string text = Trimmed(property.Text());
+            (known == Known::FN      ? m_formattedName
+             : known == Known::TITLE ? p.Position
+                                     : p.UID) = std::move(text);
         }
     }
 
@@ -661,7 +671,7 @@ void PersonCard::KeepStored(const Person& stored, Person& incoming, bool listing
 
 void PersonCard::SplitExtension(std::string_view text, std::string& number, std::string& extension)
 {
-    const std::string lower = Lower(text);
+    const std::string lower = Ascii::Lower(text);
     size_t marker = lower.find(";ext=");
     size_t after = marker + 5;
     if (marker == std::string::npos) {

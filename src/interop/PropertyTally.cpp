@@ -11,12 +11,6 @@ void PropertyTally::Add(const std::string& name, size_t count)
     m_total += count;
 }
 
-size_t PropertyTally::Count(const std::string& name) const
-{
-    const auto it = m_counts.find(name);
-    return it == m_counts.end() ? 0 : it->second;
-}
-
 std::string PropertyTally::Text(size_t shown) const
 {
     std::vector<std::pair<std::string, size_t>> entries(m_counts.begin(), m_counts.end());

@@ -11,7 +11,6 @@ class PropertyTally {
 public:
     void Add(const std::string& name, size_t count = 1);
     size_t Total() const { return m_total; }
-    size_t Count(const std::string& name) const;
     // The names by falling count (then by name), at most `shown` of them, "…" after.
     std::string Text(size_t shown = 6) const;
 

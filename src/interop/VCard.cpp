@@ -1,29 +1,11 @@
 #include "interop/VCard.h"
 
-#include <cctype>
 #include <charconv>
 
+#include "interop/Ascii.h"
 #include "interop/VCardText.h"
 
 namespace orvane::interop {
-
-namespace {
-
-bool SameLetters(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (size_t i = 0; i < a.size(); ++i) {
-        if (std::tolower(static_cast<unsigned char>(a[i])) !=
-            std::tolower(static_cast<unsigned char>(b[i]))) {
-            return false;
-        }
-    }
-    return true;
-}
-
-}  // namespace
 
 std::string_view VCardProperty::Parameter(std::string_view name) const
 {
@@ -38,7 +20,7 @@ std::string_view VCardProperty::Parameter(std::string_view name) const
 bool VCardProperty::HasType(std::string_view type) const
 {
     for (const VCardParameter& parameter : parameters) {
-        if (parameter.name == "TYPE" && SameLetters(parameter.value, type)) {
+        if (parameter.name == "TYPE" && Ascii::SameLetters(parameter.value, type)) {
             return true;
         }
     }
@@ -73,14 +55,8 @@ std::vector<std::string> VCardProperty::Components() const
     return components;
 }
 
-int VCard::Find(std::string_view name) const
-{
-    for (size_t i = 0; i < properties.size(); ++i) {
-        if (properties[i].name == name) {
-            return static_cast<int>(i);
-        }
-    }
-    return -1;
+}
+return -1;
 }
 
 }  // namespace orvane::interop

@@ -47,9 +47,6 @@ struct VCard {
     bool complete = false;  // ended with END:VCARD
     // Content lines left out: longer than the limit, beyond the property limit, nested cards.
     size_t dropped = 0;
-
-    // Index of the first property of that name (upper case), or -1.
-    int Find(std::string_view name) const;
 };
 
 }  // namespace orvane::interop

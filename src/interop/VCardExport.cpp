@@ -20,7 +20,7 @@ ExportResult VCardExport::Run(PimDatabase& database, const std::vector<int32_t>&
     }
     std::sort(chosen.begin(), chosen.end());
     chosen.erase(std::unique(chosen.begin(), chosen.end()), chosen.end());
-    result.text.reserve(chosen.size() * 320);
+    result.text.reserve(chosen.size() * 450);
     for (const int32_t id : chosen) {
         const Person* stored = database.Persons().Find(id);
         if (!stored) {

@@ -4,6 +4,7 @@
 #include <cctype>
 #include <unordered_map>
 
+#include "interop/Ascii.h"
 #include "interop/VCardText.h"
 
 namespace orvane::interop {
@@ -17,45 +18,12 @@ bool IsFoldSpace(char c)
     return c == ' ' || c == '\t';
 }
 
-bool SameLetters(std::string_view a, std::string_view b)
-{
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) ==
-                      std::tolower(static_cast<unsigned char>(y));
-           });
-}
-
-bool StartsWithLetters(std::string_view text, std::string_view prefix)
-{
-    return text.size() >= prefix.size() && SameLetters(text.substr(0, prefix.size()), prefix);
-}
-
-std::string_view Trim(std::string_view text)
-{
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front()))) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back()))) {
-        text.remove_suffix(1);
-    }
-    return text;
-}
-
-std::string Upper(std::string_view text)
-{
-    std::string out(text);
-    for (char& c : out) {
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    }
-    return out;
-}
-
 // The continuation of a version 2.1 base64 value that its writer did not indent.
 bool IsBase64Line(std::string_view line)
 {
     return !line.empty() && std::all_of(line.begin(), line.end(), [](char c) {
-        return std::isalnum(static_cast<unsigned char>(c)) || c == '+' || c == '/' || c == '=' ||
-               IsFoldSpace(c);
+        return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
+               c == '+' || c == '/' || c == '=' || IsFoldSpace(c);
     });
 }
 
@@ -75,7 +43,7 @@ size_t FindUnquoted(std::string_view text, char wanted, size_t from)
 // Surrounding quotes removed; ^n ^^ ^' of version 4.0 parameter values decoded.
 std::string Unquote(std::string_view value)
 {
-    value = Trim(value);
+    value = Ascii::Trim(value);
     if (value.size() >= 2 && value.front() == '"' && value.back() == '"') {
         value = value.substr(1, value.size() - 2);
     }
@@ -97,20 +65,20 @@ std::string Unquote(std::string_view value)
 
 void AddParameter(std::string_view piece, std::vector<VCardParameter>& parameters)
 {
-    piece = Trim(piece);
+    piece = Ascii::Trim(piece);
     if (piece.empty()) {
         return;
     }
     const size_t equals = piece.find('=');
     if (equals == std::string_view::npos) {
-        std::string bare = Upper(piece);
+        std::string bare = Ascii::Upper(piece);
         static const char* const kEncodings[] = {"QUOTED-PRINTABLE", "BASE64", "B", "8BIT", "7BIT"};
         const bool encoding = std::any_of(std::begin(kEncodings), std::end(kEncodings),
                                           [&](const char* name) { return bare == name; });
         parameters.push_back({encoding ? "ENCODING" : "TYPE", std::string(piece)});
         return;
     }
-    std::string name = Upper(Trim(piece.substr(0, equals)));
+    std::string name = Ascii::Upper(Ascii::Trim(piece.substr(0, equals)));
     const std::string_view values = piece.substr(equals + 1);
     size_t start = 0;
     for (;;) {
@@ -118,7 +86,7 @@ void AddParameter(std::string_view piece, std::vector<VCardParameter>& parameter
         std::string value = Unquote(values.substr(start, comma - start));
         if (name == "TYPE" && value.find(',') != std::string::npos) {
             for (std::string_view part : VCardText::Split(value, ',')) {
-                parameters.push_back({name, std::string(Trim(part))});
+                parameters.push_back({name, std::string(Ascii::Trim(part))});
             }
         } else {
             parameters.push_back({name, std::move(value)});
@@ -136,11 +104,7 @@ std::string NormalisedLabel(std::string_view label)
     if (label.starts_with("_$!<") && label.ends_with(">!$_") && label.size() >= 8) {
         label = label.substr(4, label.size() - 8);
     }
-    std::string out(Trim(label));
-    for (char& c : out) {
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    }
-    return out;
+    return Ascii::Lower(Ascii::Trim(label));
 }
 
 void ResolveLabels(VCard& card)
@@ -163,7 +127,7 @@ void ResolveLabels(VCard& card)
 
 bool IsCardMarker(const VCardProperty& line, const char* name)
 {
-    return line.name == name && SameLetters(Trim(line.value), "VCARD");
+    return line.name == name && Ascii::SameLetters(Ascii::Trim(line.value), "VCARD");
 }
 
 }  // namespace
@@ -180,7 +144,7 @@ bool VCardReader::LooksLikeVCard(std::string_view text)
     if (text.starts_with("\xEF\xBB\xBF")) {
         text.remove_prefix(3);
     }
-    return StartsWithLetters(Trim(text), "BEGIN:VCARD");
+    return Ascii::StartsWithLetters(Ascii::Trim(text), "BEGIN:VCARD");
 }
 
 std::string_view VCardReader::PhysicalLine(size_t from, size_t& next) const
@@ -203,10 +167,10 @@ bool VCardReader::ParseHeader(std::string_view header, VCardProperty& line) cons
     size_t semicolon = FindUnquoted(header, ';', 0);
     std::string_view name = header.substr(0, semicolon);
     if (const size_t dot = name.rfind('.'); dot != std::string_view::npos) {
-        line.group = Trim(name.substr(0, dot));
+        line.group = Ascii::Trim(name.substr(0, dot));
         name = name.substr(dot + 1);
     }
-    line.name = Upper(Trim(name));
+    line.name = Ascii::Upper(Ascii::Trim(name));
     while (semicolon != std::string_view::npos) {
         const size_t next = FindUnquoted(header, ';', semicolon + 1);
         AddParameter(header.substr(semicolon + 1, next - semicolon - 1), line.parameters);
@@ -264,9 +228,10 @@ bool VCardReader::ReadLine(VCardProperty& line, bool& usable)
             m_buffer.clear();
             piece.remove_prefix(colon + 1);
             const std::string_view encoding = line.Parameter("ENCODING");
-            quotedPrintable = SameLetters(encoding, "QUOTED-PRINTABLE");
-            line.binary = SameLetters(encoding, "B") || SameLetters(encoding, "BASE64") ||
-                          StartsWithLetters(piece, "data:");
+            quotedPrintable = Ascii::SameLetters(encoding, "QUOTED-PRINTABLE");
+            line.binary = Ascii::SameLetters(encoding, "B") ||
+                          Ascii::SameLetters(encoding, "BASE64") ||
+                          Ascii::StartsWithLetters(piece, "data:");
         }
         if (line.binary || tooLong) {
             return;
@@ -308,6 +273,7 @@ bool VCardReader::ReadLine(VCardProperty& line, bool& usable)
         line.value = quotedPrintable
                          ? VCardText::ToUtf8(VCardText::DecodeQuotedPrintable(m_buffer), charset)
                          : VCardText::ToUtf8(m_buffer, charset);
+        m_buffer.clear();
     }
     return true;
 }
@@ -352,13 +318,13 @@ bool VCardReader::Next(VCard& card)
         if (depth > 1 || line.name == "END") {
             continue;
         }
-        afterAgent = line.name == "AGENT" && Trim(line.value).empty();
+        afterAgent = line.name == "AGENT" && Ascii::Trim(line.value).empty();
         if (line.name == "\n" || card.properties.size() >= kMaxProperties) {
             ++card.dropped;
             continue;
         }
         if (line.name == "VERSION") {
-            card.version = Trim(line.value);
+            card.version = Ascii::Trim(line.value);
         }
         line.begin -= start;
         line.end -= start;

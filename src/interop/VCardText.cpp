@@ -8,6 +8,7 @@
 #include <map>
 #include <memory>
 
+#include "interop/Ascii.h"
 #include "platform/TextDecoding.h"
 
 namespace orvane::interop {
@@ -19,16 +20,8 @@ int HexDigit(char c)
     if (c >= '0' && c <= '9') {
         return c - '0';
     }
-    const char upper = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    const char upper = Ascii::Upper(c);
     return upper >= 'A' && upper <= 'F' ? upper - 'A' + 10 : -1;
-}
-
-std::string Upper(std::string_view text)
-{
-    std::string out(text);
-    std::transform(out.begin(), out.end(), out.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    return out;
 }
 
 void AppendUtf8(std::string& out, char32_t code)
@@ -61,27 +54,49 @@ bool IsWesternCharset(const std::string& name)
                        [&](const char* known) { return name == known; });
 }
 
+// An iconv descriptor, closed with its owner.
+class Converter {
+public:
+    explicit Converter(const std::string& charset) : m_handle(iconv_open("UTF-8", charset.c_str()))
+    {}
+    ~Converter()
+    {
+        if (IsOpen()) {
+            iconv_close(m_handle);
+        }
+    }
+    Converter(const Converter&) = delete;
+    Converter& operator=(const Converter&) = delete;
+
+    bool IsOpen() const { return m_handle != reinterpret_cast<iconv_t>(-1); }
+    iconv_t Handle() const { return m_handle; }
+
+private:
+    iconv_t m_handle;
+};
+
 // One converter per character set for the whole run: opening one costs far more than a
 // short value's conversion.
-iconv_t ConverterFor(const std::string& charset)
+const Converter* ConverterFor(const std::string& charset)
 {
-    thread_local std::map<std::string, iconv_t> converters;
+    thread_local std::map<std::string, std::unique_ptr<Converter>> converters;
     auto it = converters.find(charset);
     if (it == converters.end()) {
         if (converters.size() > 32) {
-            return reinterpret_cast<iconv_t>(-1);  // a hostile file naming a new set per line
+            return nullptr;  // a hostile file naming a new set on every line
         }
-        it = converters.emplace(charset, iconv_open("UTF-8", charset.c_str())).first;
+        it = converters.emplace(charset, std::make_unique<Converter>(charset)).first;
     }
-    return it->second;
+    return it->second->IsOpen() ? it->second.get() : nullptr;
 }
 
 bool ConvertWithIconv(std::string_view bytes, const std::string& charset, std::string& out)
 {
-    iconv_t converter = ConverterFor(charset);
-    if (converter == reinterpret_cast<iconv_t>(-1)) {
+    const Converter* found = ConverterFor(charset);
+    if (!found) {
         return false;
     }
+    iconv_t converter = found->Handle();
     iconv(converter, nullptr, nullptr, nullptr, nullptr);
     std::string input(bytes);
     out.assign(bytes.size() * 4 + 16, '\0');
@@ -142,22 +157,36 @@ std::vector<std::string_view> VCardText::Split(std::string_view value, char sepa
 
 void VCardText::AppendEscaped(std::string& out, std::string_view text, bool component)
 {
+    size_t run = 0;  // start of the characters not yet appended
     for (size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
-        if (c == '\r') {
+        if (c != '\r' && c != '\n' && c != '\\' && c != ',' && (c != ';' || !component)) {
+            continue;
+        }
+        out.append(text, run, i - run);
+        if (c == '\r' || c == '\n') {
             out += "\\n";
-            if (i + 1 < text.size() && text[i + 1] == '\n') {
+            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
                 ++i;
             }
-        } else if (c == '\n') {
-            out += "\\n";
-        } else if (c == '\\' || c == ',' || (component && c == ';')) {
+        } else {
             out += '\\';
             out += c;
-        } else {
-            out += c;
         }
+        run = i + 1;
     }
+    out.append(text, run, text.size() - run);
+}
+
+std::string_view VCardText::Utf8(const std::string& field, std::string& scratch)
+{
+    const bool ascii = std::all_of(field.begin(), field.end(),
+                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    if (ascii || TextDecoding::IsValidUtf8(field)) {
+        return field;
+    }
+    scratch = TextDecoding::ToUtf8(field);
+    return scratch;
 }
 
 std::string VCardText::DecodeQuotedPrintable(std::string_view value)
@@ -210,7 +239,14 @@ std::string VCardText::EncodeQuotedPrintable(std::string_view value)
 
 std::string VCardText::ToUtf8(std::string_view bytes, std::string_view charset)
 {
-    const std::string name = Upper(charset);
+    // Most values are plain ASCII whatever set they name.
+    if (std::all_of(bytes.begin(), bytes.end(), [](char c) {
+            const auto b = static_cast<unsigned char>(c);
+            return b != 0 && b < 0x80;
+        })) {
+        return std::string(bytes);
+    }
+    const std::string name = Ascii::Upper(charset);
     if (!name.empty() && name != "UTF-8" && name != "UTF8") {
         std::string out;
         if (IsWesternCharset(name)) {

@@ -17,6 +17,10 @@ public:
     // text is one component of a structured value.
     static void AppendEscaped(std::string& out, std::string_view text, bool component);
 
+    // The field as UTF-8: itself when it is (the usual case, no copy), else read as
+    // Windows-1252 into scratch.
+    static std::string_view Utf8(const std::string& field, std::string& scratch);
+
     // "=XX" octets and soft line breaks ("=" at the end of a line) of quoted-printable.
     static std::string DecodeQuotedPrintable(std::string_view value);
     // Quoted-printable for a version 2.1 line: everything but printable ASCII as "=XX",

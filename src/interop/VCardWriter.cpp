@@ -65,11 +65,19 @@ void VCardWriter::AppendEscaped(std::string& out, std::string_view text, bool co
     }
 }
 
-void VCardWriter::Text(std::string_view name, std::string_view parameters, std::string_view text)
+void VCardWriter::Text(std::string_view group, std::string_view name, std::string_view parameters,
+                       std::string_view text)
 {
-    std::string value;
-    AppendEscaped(value, text, false);
-    Raw({}, name, parameters, value);
+    if (m_version == VCardVersion::V21) {
+        std::string value;
+        AppendEscaped(value, text, false);
+        Raw(group, name, parameters, value);
+        return;
+    }
+    StartLine(group, name, parameters);
+    m_line += ':';
+    AppendEscaped(m_line, text, false);
+    Fold(m_line);
 }
 
 void VCardWriter::Structured(std::string_view name, std::string_view parameters,
@@ -87,14 +95,20 @@ void VCardWriter::Structured(std::string_view name, std::string_view parameters,
     Raw({}, name, parameters, value);
 }
 
-void VCardWriter::Raw(std::string_view group, std::string_view name, std::string_view parameters,
-                      std::string_view escapedValue)
+void VCardWriter::StartLine(std::string_view group, std::string_view name,
+                            std::string_view parameters)
 {
     m_line.clear();
     if (!group.empty()) {
         m_line.append(group).append(".");
     }
     m_line.append(name).append(parameters);
+}
+
+void VCardWriter::Raw(std::string_view group, std::string_view name, std::string_view parameters,
+                      std::string_view escapedValue)
+{
+    StartLine(group, name, parameters);
     if (m_version == VCardVersion::V21 && NeedsQuotedPrintable(escapedValue)) {
         m_line.append(";ENCODING=QUOTED-PRINTABLE;CHARSET=UTF-8:");
         m_line += VCardText::EncodeQuotedPrintable(escapedValue);

@@ -19,8 +19,13 @@ public:
 
     void Begin();  // BEGIN and VERSION
     void End();
-    // parameters as written, each with its leading ";".
-    void Text(std::string_view name, std::string_view parameters, std::string_view text);
+    // parameters as written, each with its leading ";"; the text is escaped here.
+    void Text(std::string_view name, std::string_view parameters, std::string_view text)
+    {
+        Text({}, name, parameters, text);
+    }
+    void Text(std::string_view group, std::string_view name, std::string_view parameters,
+              std::string_view text);
     void Structured(std::string_view name, std::string_view parameters,
                     std::initializer_list<std::string_view> components);
     // A structured value from parts that keep the escapes they were read with (components
@@ -32,6 +37,7 @@ public:
     void AppendEscaped(std::string& out, std::string_view text, bool component) const;
 
 private:
+    void StartLine(std::string_view group, std::string_view name, std::string_view parameters);
     void Fold(std::string_view line);
     void FoldQuotedPrintable(std::string_view line);
 

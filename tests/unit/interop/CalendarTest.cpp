@@ -3,6 +3,7 @@
 #include "interop/CalendarExport.h"
 #include "interop/CalendarImport.h"
 #include "interop/CalendarItem.h"
+#include "interop/CalendarRecords.h"
 #include "interop/InteropTestSupport.h"
 #include "interop/VCardExport.h"
 #include "interop/VCardImport.h"
@@ -191,6 +192,15 @@ TEST_F(Calendars, ASyncedItemKeepsWhatThisProgramDoesNotMap)
 
     // One occurrence of a series is not the series.
     EXPECT_FALSE(CalendarItem::UpdateAppointment(Fixture("calendar.ics"), lunch));
+    EXPECT_EQ(CalendarRecords::SeriesUid("team@x#20240321T150000Z"), "team@x");
+
+    // New items read back as the records they came from.
+    const auto fresh =
+        CalendarItem::Read(CalendarItem::FromAppointment(lunch) + CalendarItem::FromTask(table),
+                           ExpansionWindow::Default());
+    ASSERT_TRUE(fresh && fresh->appointments.size() == 1 && fresh->tasks.size() == 1);
+    EXPECT_EQ(fresh->appointments[0], lunch);
+    EXPECT_EQ(fresh->tasks[0], table);
 }
 
 }  // namespace
