@@ -55,8 +55,4 @@ std::vector<std::string> VCardProperty::Components() const
     return components;
 }
 
-}
-return -1;
-}
-
 }  // namespace orvane::interop
