@@ -8,6 +8,7 @@
 #include "cli/PrintCommand.h"
 #endif
 #include "cli/ResaveCommand.h"
+#include "cli/SyncCommand.h"
 
 namespace orvane::cli {
 
@@ -23,6 +24,7 @@ std::vector<std::unique_ptr<CliCommand>> StandardCommands()
 #ifdef ORVANE_CLI_PRINT
     commands.push_back(std::make_unique<PrintCommand>());
 #endif
+    commands.push_back(std::make_unique<SyncCommand>());
     return commands;
 }
 

@@ -1,0 +1,97 @@
+#include "sync/FolderScan.h"
+
+#include <dirent.h>
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <cerrno>
+
+#include "storage/ReadWholeFile.h"
+#include "sync/Fingerprint.h"
+
+namespace orvane::sync {
+
+namespace {
+
+bool EndsWith(const std::string& text, const char* suffix)
+{
+    const size_t length = std::char_traits<char>::length(suffix);
+    return text.size() > length && text.compare(text.size() - length, length, suffix) == 0;
+}
+
+}  // namespace
+
+bool FolderScan::Scan(const std::string& folder, FolderKind kind, const SyncStatus& status)
+{
+    DIR* dir = ::opendir(folder.c_str());
+    if (!dir) {
+        m_missing = errno == ENOENT;
+        return m_missing;
+    }
+    if (const std::optional<FileStamp> stamp = FileStamp::Of(folder)) {
+        m_folderTimeNs = stamp->modifiedNs;
+    }
+    std::vector<std::string> names;
+    while (const dirent* entry = ::readdir(dir)) {
+        std::string name = entry->d_name;
+        if (name[0] != '.') {
+            m_names.insert(name);
+            if (EndsWith(name, ItemFormat::Extension(kind))) {
+                names.push_back(std::move(name));
+            }
+        }
+    }
+    ::closedir(dir);
+    // Sorted, so that of two files with one UID the same is taken every time.
+    std::sort(names.begin(), names.end());
+    std::unordered_map<std::string, const std::string*> uidByName;
+    uidByName.reserve(status.Entries().size());
+    for (const auto& [uid, entry] : status.Entries()) {
+        uidByName.emplace(entry.file, &uid);
+    }
+    for (const std::string& name : names) {
+        Add(folder, name, kind, uidByName, status);
+    }
+    return true;
+}
+
+void FolderScan::Add(const std::string& folder, const std::string& name, FolderKind kind,
+                     const std::unordered_map<std::string, const std::string*>& uidByName,
+                     const SyncStatus& status)
+{
+    const std::string path = folder + "/" + name;
+    const std::optional<FileStamp> stamp = FileStamp::Of(path);
+    if (!stamp) {
+        return;  // gone since the listing
+    }
+    ++m_fileCount;
+    const auto known = uidByName.find(name);
+    const StatusEntry* last =
+        known == uidByName.end() ? nullptr : &status.Entries().at(*known->second);
+    FolderFile file{name, *stamp, 0, {}, false};
+    std::string uid;
+    if (last && last->stamp == *stamp) {
+        file.hash = last->fileHash;
+        uid = *known->second;
+    } else {
+        std::optional<std::string> text = ReadWholeFile(path);
+        if (!text || !ItemFormat::IsComplete(*text, kind)) {
+            m_notes.push_back(name +
+                              " is not complete (still being written?); left for the next sync");
+            if (last) {
+                m_busy.insert(*known->second);
+            }
+            return;
+        }
+        file.hash = Fingerprint::Of(*text);
+        uid = last && last->fileHash == file.hash ? *known->second : ItemFormat::UidOf(*text);
+        file.text = std::move(*text);
+        file.read = true;
+    }
+    const auto [it, added] = m_files.try_emplace(uid, std::move(file));
+    if (!added) {
+        m_notes.push_back(name + " has the UID of " + it->second.name + "; left alone");
+    }
+}
+
+}  // namespace orvane::sync
