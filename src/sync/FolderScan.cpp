@@ -32,6 +32,7 @@ bool FolderScan::Scan(const std::string& folder, FolderKind kind, const SyncStat
         m_folderTimeNs = stamp->modifiedNs;
     }
     std::vector<std::string> names;
+    names.reserve(status.Entries().size());
     while (const dirent* entry = ::readdir(dir)) {
         std::string name = entry->d_name;
         if (name[0] != '.') {
@@ -41,50 +42,48 @@ bool FolderScan::Scan(const std::string& folder, FolderKind kind, const SyncStat
             }
         }
     }
-    ::closedir(dir);
     // Sorted, so that of two files with one UID the same is taken every time.
     std::sort(names.begin(), names.end());
-    std::unordered_map<std::string, const std::string*> uidByName;
-    uidByName.reserve(status.Entries().size());
-    for (const auto& [uid, entry] : status.Entries()) {
-        uidByName.emplace(entry.file, &uid);
+    ByName byName;
+    byName.reserve(status.Entries().size());
+    for (const auto& known : status.Entries()) {
+        byName.emplace(known.second.file, &known);
     }
     for (const std::string& name : names) {
-        Add(folder, name, kind, uidByName, status);
+        Add(::dirfd(dir), folder, name, kind, byName);
     }
+    ::closedir(dir);
     return true;
 }
 
-void FolderScan::Add(const std::string& folder, const std::string& name, FolderKind kind,
-                     const std::unordered_map<std::string, const std::string*>& uidByName,
-                     const SyncStatus& status)
+void FolderScan::Add(int dirFd, const std::string& folder, const std::string& name, FolderKind kind,
+                     const ByName& byName)
 {
-    const std::string path = folder + "/" + name;
-    const std::optional<FileStamp> stamp = FileStamp::Of(path);
+    const std::optional<FileStamp> stamp = FileStamp::Of(dirFd, name);
     if (!stamp) {
         return;  // gone since the listing
     }
     ++m_fileCount;
-    const auto known = uidByName.find(name);
-    const StatusEntry* last =
-        known == uidByName.end() ? nullptr : &status.Entries().at(*known->second);
+    const auto found = byName.find(name);
+    const std::string* knownUid = found == byName.end() ? nullptr : &found->second->first;
+    const StatusEntry* last = found == byName.end() ? nullptr : &found->second->second;
     FolderFile file{name, *stamp, 0, {}, false};
     std::string uid;
     if (last && last->stamp == *stamp) {
         file.hash = last->fileHash;
-        uid = *known->second;
+        uid = *knownUid;
     } else {
-        std::optional<std::string> text = ReadWholeFile(path);
+        std::optional<std::string> text = ReadWholeFile(folder + "/" + name);
         if (!text || !ItemFormat::IsComplete(*text, kind)) {
             m_notes.push_back(name +
                               " is not complete (still being written?); left for the next sync");
             if (last) {
-                m_busy.insert(*known->second);
+                m_busy.insert(*knownUid);
             }
             return;
         }
         file.hash = Fingerprint::Of(*text);
-        uid = last && last->fileHash == file.hash ? *known->second : ItemFormat::UidOf(*text);
+        uid = last && last->fileHash == file.hash ? *knownUid : ItemFormat::UidOf(*text);
         file.text = std::move(*text);
         file.read = true;
     }

@@ -42,9 +42,10 @@ public:
     int64_t FolderTimeNs() const { return m_folderTimeNs; }
 
 private:
-    void Add(const std::string& folder, const std::string& name, FolderKind kind,
-             const std::unordered_map<std::string, const std::string*>& uidByName,
-             const SyncStatus& status);
+    using ByName =
+        std::unordered_map<std::string, const std::pair<const std::string, StatusEntry>*>;
+    void Add(int dirFd, const std::string& folder, const std::string& name, FolderKind kind,
+             const ByName& byName);
 
     std::unordered_map<std::string, FolderFile> m_files;
     std::unordered_set<std::string> m_busy;

@@ -486,7 +486,8 @@ void FolderSync::ApplyToFolder(const PimDatabase& database, SyncSummary& summary
         summary.notes.push_back(note);
     }
     summary.notes.insert(summary.notes.end(), m_notes.begin(), m_notes.end());
-    if (!m_status.Save(m_statusPath)) {
+    // Nothing decided, nothing to record: a quiet sync writes nothing at all.
+    if (!m_decisions.empty() && !m_status.Save(m_statusPath)) {
         summary.notes.push_back("The sync status " + m_statusPath + " could not be written");
         summary.writeFailed = true;
     }

@@ -1,13 +1,15 @@
 #include "sync/SyncStatus.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <charconv>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <type_traits>
 #include <vector>
 
 #include "storage/ReadWholeFile.h"
@@ -76,18 +78,9 @@ std::vector<std::string_view> Fields(std::string_view line)
 template <class N>
 bool Number(std::string_view text, N& out, int base = 10)
 {
-    if (text.empty()) {
-        return false;
-    }
-    const std::string copy(text);
-    char* end = nullptr;
-    errno = 0;
-    if constexpr (std::is_signed_v<N>) {
-        out = static_cast<N>(std::strtoll(copy.c_str(), &end, base));
-    } else {
-        out = static_cast<N>(std::strtoull(copy.c_str(), &end, base));
-    }
-    return errno == 0 && *end == '\0';
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, out, base);
+    return error == std::errc() && stop == end && !text.empty();
 }
 
 std::string Hex(uint64_t value)
@@ -131,8 +124,13 @@ std::string Readable(const std::string& path)
 
 std::optional<FileStamp> FileStamp::Of(const std::string& path)
 {
+    return Of(AT_FDCWD, path);
+}
+
+std::optional<FileStamp> FileStamp::Of(int dirFd, const std::string& name)
+{
     struct stat info {};
-    if (::stat(path.c_str(), &info) != 0) {
+    if (::fstatat(dirFd, name.c_str(), &info, 0) != 0) {
         return std::nullopt;
     }
     FileStamp stamp;
@@ -165,6 +163,7 @@ std::string SyncStatus::PathFor(const std::string& database, const std::string& 
 bool SyncStatus::Load(const std::string& path)
 {
     m_entries.clear();
+    m_entries.reserve(1024);
     struct stat info {};
     if (::stat(path.c_str(), &info) != 0 && errno == ENOENT) {
         return true;
@@ -199,7 +198,17 @@ bool SyncStatus::Save(const std::string& path) const
     std::string text(kHeader);
     text += '\n';
     text.reserve(m_entries.size() * 120);
-    for (const auto& [uid, e] : m_entries) {
+    // In UID order, so that one status compares with the next.
+    std::vector<const std::pair<const std::string, StatusEntry>*> sorted;
+    sorted.reserve(m_entries.size());
+    for (const auto& entry : m_entries) {
+        sorted.push_back(&entry);
+    }
+    std::sort(sorted.begin(), sorted.end(),
+              [](const auto* a, const auto* b) { return a->first < b->first; });
+    for (const auto* entry : sorted) {
+        const std::string& uid = entry->first;
+        const StatusEntry& e = entry->second;
         text += Escaped(uid) + '\t' + Escaped(e.file) + '\t' + std::to_string(e.stamp.modifiedNs) +
                 '\t' + std::to_string(e.stamp.size) + '\t' + std::to_string(e.stamp.inode) + '\t' +
                 Hex(e.fileHash) + '\t' + Hex(e.recordHash) + '\t' + (e.series ? "series" : "-") +

@@ -1,9 +1,9 @@
 #pragma once
 
 #include <cstdint>
-#include <map>
 #include <optional>
 #include <string>
+#include <unordered_map>
 
 #include "sync/ItemFormat.h"
 
@@ -16,6 +16,8 @@ struct FileStamp {
     uint64_t inode = 0;
 
     static std::optional<FileStamp> Of(const std::string& path);
+    // Of a file in an open folder.
+    static std::optional<FileStamp> Of(int dirFd, const std::string& name);
     bool operator==(const FileStamp&) const = default;
 };
 
@@ -43,11 +45,11 @@ public:
     // Written whole and renamed into place.
     bool Save(const std::string& path) const;
 
-    std::map<std::string, StatusEntry>& Entries() { return m_entries; }
-    const std::map<std::string, StatusEntry>& Entries() const { return m_entries; }
+    std::unordered_map<std::string, StatusEntry>& Entries() { return m_entries; }
+    const std::unordered_map<std::string, StatusEntry>& Entries() const { return m_entries; }
 
 private:
-    std::map<std::string, StatusEntry> m_entries;
+    std::unordered_map<std::string, StatusEntry> m_entries;
 };
 
 }  // namespace orvane::sync
