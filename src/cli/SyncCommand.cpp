@@ -71,6 +71,13 @@ bool RunBefore(const std::string& command, CliContext& context)
     return false;
 }
 
+int Usage(const std::string& problem, const std::string& arguments, CliContext& context)
+{
+    context.err << "orvane-cli: sync: " << problem << "\nUsage: orvane-cli sync " << arguments
+                << "\n";
+    return kUsage;
+}
+
 int Stopped(const std::string& problem, CliContext& context)
 {
     context.err << problem
@@ -91,24 +98,21 @@ int SyncCommand::Run(const std::vector<std::string>& arguments, CliContext& cont
 {
     Request request;
     if (const std::string problem = Parse(arguments, request); !problem.empty()) {
-        context.err << "orvane-cli: sync: " << problem << "\nUsage: orvane-cli sync " << Arguments()
-                    << "\n";
-        return kUsage;
+        return Usage(problem, Arguments(), context);
     }
     sync::SyncSettings settings = sync::SyncSettings::Read(
         ConfigFileSettings(ConfigFileSettings::UserFile()), request.database);
     settings.contacts = request.contacts.value_or(settings.contacts);
     settings.calendar = request.calendar.value_or(settings.calendar);
     if (request.rule && !sync::SyncSummary::ParseRule(*request.rule, settings.rule)) {
-        context.err << "orvane-cli: sync: bad rule \"" << *request.rule
-                    << "\" (newer, database or folder)\n";
-        return kUsage;
+        return Usage("bad rule \"" + *request.rule + "\" (newer, database or folder)", Arguments(),
+                     context);
     }
     if (!settings.IsSet()) {
-        context.err << "orvane-cli: sync: " << request.database
-                    << " has no sync folders; give --contacts DIR or --calendar DIR, or set them "
-                       "in the window (Edit > Synchronization...)\n";
-        return kUsage;
+        return Usage(request.database +
+                         " has no sync folders; give --contacts DIR or --calendar DIR, or set "
+                         "them in the window (Edit > Synchronization...)",
+                     Arguments(), context);
     }
     if (request.command && !RunBefore(*request.command, context)) {
         return kCommandFailed;

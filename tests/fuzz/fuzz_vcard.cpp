@@ -11,7 +11,7 @@
 #include "interop/VCardImport.h"
 #include "interop/VCardReader.h"
 #include "platform/Clock.h"
-#include "platform/ScriptedPrompter.h"
+#include "support/ScriptedPrompter.h"
 #include "platform/SettableClock.h"
 #include "platform/TextDecoding.h"
 #include "storage/DatabaseWriter.h"

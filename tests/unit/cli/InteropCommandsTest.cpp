@@ -2,7 +2,7 @@
 
 #include "cli/CliRunner.h"
 #include "data/PimDatabase.h"
-#include "platform/ScriptedPrompter.h"
+#include "support/ScriptedPrompter.h"
 #include "storage/ReadWholeFile.h"
 #include "storage/StorageTestSupport.h"
 #include "support/TestEnvironment.h"
