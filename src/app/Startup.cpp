@@ -8,6 +8,7 @@
 #include "app/EditorsInstaller.h"
 #include "app/MainFrame.h"
 #include "app/ReportCommands.h"
+#include "app/SyncCommands.h"
 #include "app/TransferCommands.h"
 #include "app/adapters/QtLocaleNames.h"
 #include "app/adapters/QtPrompter.h"
@@ -40,6 +41,7 @@ void Startup::InstallParts(MainFrame& frame, Prompter& prompter, SettingsStore& 
     TransferCommands::Install(frame, prompter);
     ReportCommands::Install(frame);
     AlarmsAndHelp::Install(frame, prompter, settings);
+    SyncCommands::Install(frame, prompter, settings);
 }
 
 int Startup::Run(int argc, char** argv)

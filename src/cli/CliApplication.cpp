@@ -90,7 +90,9 @@ std::string CliApplication::HelpText() const
         "  -h, --help            Show this text.\n"
         "\n"
         "Exit status: 0 success; 1 the file cannot be read; 2 the file does not parse;\n"
-        "3 the file cannot be written; 4 an import lacks required fields; 64 bad arguments.\n";
+        "3 the file cannot be written; 4 an import lacks required fields; 5 another program\n"
+        "changed the database meanwhile; 6 a sync stopped for safety; 7 the command before a\n"
+        "sync failed; 64 bad arguments.\n";
     return text;
 }
 

@@ -21,8 +21,15 @@ bool EndsWith(const std::string& text, const char* suffix)
 
 }  // namespace
 
+bool FolderScan::NameTaken(const std::string& name) const
+{
+    struct stat info {};
+    return m_given.count(name) > 0 || ::lstat((m_folder + "/" + name).c_str(), &info) == 0;
+}
+
 bool FolderScan::Scan(const std::string& folder, FolderKind kind, const SyncStatus& status)
 {
+    m_folder = folder;
     DIR* dir = ::opendir(folder.c_str());
     if (!dir) {
         m_missing = errno == ENOENT;
@@ -35,11 +42,8 @@ bool FolderScan::Scan(const std::string& folder, FolderKind kind, const SyncStat
     names.reserve(status.Entries().size());
     while (const dirent* entry = ::readdir(dir)) {
         std::string name = entry->d_name;
-        if (name[0] != '.') {
-            m_names.insert(name);
-            if (EndsWith(name, ItemFormat::Extension(kind))) {
-                names.push_back(std::move(name));
-            }
+        if (name[0] != '.' && EndsWith(name, ItemFormat::Extension(kind))) {
+            names.push_back(std::move(name));
         }
     }
     // Sorted, so that of two files with one UID the same is taken every time.

@@ -35,9 +35,9 @@ public:
     bool IsBusy(const std::string& uid) const { return m_busy.count(uid) > 0; }
     // Files left alone, and why.
     const std::vector<std::string>& Notes() const { return m_notes; }
-    // Every file name of the folder, items or not: new names must not take one.
-    bool NameTaken(const std::string& name) const { return m_names.count(name) > 0; }
-    void TakeName(const std::string& name) { m_names.insert(name); }
+    // A name a new file must not take: one in the folder, items or not, or one given out.
+    bool NameTaken(const std::string& name) const;
+    void TakeName(const std::string& name) { m_given.insert(name); }
     // The folder's own time: when an item was last added or removed.
     int64_t FolderTimeNs() const { return m_folderTimeNs; }
 
@@ -49,7 +49,8 @@ private:
 
     std::unordered_map<std::string, FolderFile> m_files;
     std::unordered_set<std::string> m_busy;
-    std::unordered_set<std::string> m_names;
+    std::unordered_set<std::string> m_given;
+    std::string m_folder;
     std::vector<std::string> m_notes;
     size_t m_fileCount = 0;
     bool m_missing = false;

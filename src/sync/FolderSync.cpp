@@ -138,24 +138,15 @@ bool FolderSync::Plan(const PimDatabase& database, const SyncOptions& options)
     if (!CheckSafety()) {
         return false;
     }
-    auto& items = m_index.Items();
-    const auto fileOf = [&](const std::string& uid) {
-        const auto it = files.find(uid);
-        return it == files.end() ? nullptr : &it->second;
-    };
-    const auto itemOf = [&](const std::string& uid) {
-        const auto it = items.find(uid);
-        return it == items.end() ? nullptr : &it->second;
-    };
     for (const auto& [uid, last] : entries) {
-        Decide(uid, &last, fileOf(uid), itemOf(uid), database);
+        Decide(uid, &last, FileOf(uid), ItemOf(uid), database);
     }
     for (auto& [uid, file] : files) {
         if (!entries.count(uid)) {
-            Decide(uid, nullptr, &file, itemOf(uid), database);
+            Decide(uid, nullptr, &file, ItemOf(uid), database);
         }
     }
-    for (auto& [uid, item] : items) {
+    for (auto& [uid, item] : m_index.Items()) {
         if (!entries.count(uid) && !files.count(uid)) {
             Decide(uid, nullptr, nullptr, &item, database);
         }

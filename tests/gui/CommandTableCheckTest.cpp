@@ -133,7 +133,7 @@ TEST_F(CommandTableCheckTest, EnablingOfEveryCommandByDatabaseContent)
     const std::set<int> selectionBound = {
         kCmdTaskDelete, kCmdTaskEdit,          kCmdTaskComplete,    kCmdPersonDelete,
         kCmdPersonEdit, kCmdAppointmentDelete, kCmdAppointmentEdit, kCmdSave,
-        kCmdPrint,      kCmdPrintPreview,      kCmdRecentFirst};
+        kCmdPrint,      kCmdPrintPreview,      kCmdRecentFirst,     kCmdSynchronize};
     auto with = [&](std::initializer_list<int> more) {
         std::set<int> ids = selectionBound;
         ids.insert(more);
@@ -155,7 +155,7 @@ TEST_F(CommandTableCheckTest, EnablingOfEveryCommandByDatabaseContent)
                kCmdReportEnvelopes, kCmdReportAddressBook})},
     };
     const std::map<int, QAction*> actions = MenuActions();
-    ASSERT_EQ(actions.size(), 38u);
+    ASSERT_EQ(actions.size(), 40u);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         Db().Clear();
@@ -194,7 +194,7 @@ TEST_F(CommandTableCheckTest, EveryCommandIsRoutedToItsPart)
                             kCmdReportEnvelopes, kCmdReportAddressBook, kCmdReportFont,
                             kCmdHelpTopics,      kCmdAlarmSound,        kCmdPreviewClose,
                             kCmdPreviewNext,     kCmdPreviewPrevious,   kCmdZoomIn,
-                            kCmdZoomOut}},
+                            kCmdZoomOut,         kCmdSynchronize,       kCmdSyncSettings}},
         {Route::Form,
          {kCmdTaskAdd, kCmdTaskDelete, kCmdTaskEdit, kCmdTaskComplete, kCmdPersonAdd,
           kCmdPersonDelete, kCmdPersonEdit, kCmdAppointmentAdd, kCmdAppointmentDelete,
