@@ -62,6 +62,7 @@ void SyncCommands::Synchronize()
         return;
     }
     m_running = Settings();
+    m_runningPath = m_frame.Document().Path();
     if (m_running.command.empty()) {
         SyncFolders();
     } else {
@@ -114,6 +115,10 @@ void SyncCommands::CommandFinished(int exitCode, QProcess::ExitStatus status)
 
 void SyncCommands::SyncFolders()
 {
+    if (m_frame.Document().Path() != m_runningPath) {
+        Finish("Not synchronized: another database was opened meanwhile");
+        return;
+    }
     m_frame.ShowStatus(tr("Synchronizing..."));
     const sync::DocumentSync::Outcome outcome =
         sync::DocumentSync::Run(m_frame.Document(), m_running, m_prompter);

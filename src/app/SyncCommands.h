@@ -57,6 +57,7 @@ private:
     QProcess* m_process = nullptr;
     bool m_before = true;
     sync::SyncSettings m_running;  // the settings of the sync under way
+    std::string m_runningPath;     // and its database
     std::string m_outcome;         // its summary, shown once the command after it is done
 };
 
