@@ -1,6 +1,7 @@
 // Times of the window with 100,000 records in each collection: opening a file to a painted window,
-// changing the selected day, and switching between White and Yellow Pages. One line per
-// figure; nothing is asserted.
+// changing the selected day, switching between White and Yellow Pages, a keystroke in the
+// phone book's Find field, and showing another month with its busy days in bold. One line
+// per figure; nothing is asserted.
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QElapsedTimer>
@@ -12,6 +13,7 @@
 #include "app/MainFrame.h"
 #include "support/MemorySettingsStore.h"
 #include "support/ScriptedPrompter.h"
+#include "widgets/panes/FindField.h"
 #include "widgets/panes/MainForm.h"
 
 using namespace orvane;
@@ -27,8 +29,10 @@ PimDateTime DayFromToday(int offset)
 
 void Generate(PimDatabase& db)
 {
-    static const char* first[] = {"Anna",  "Bruno", "Chloe", "Dmitri", "Elif", "Farah",
-                                  "Goran", "Hana",  "Ivo",   "Jana",   "Kofi", "Lena"};
+    static const char* first[] = {"Anna", "Bruno", "Chlo\xc3\xa9", "Dmitri",
+                                  "Elif", "Farah", "G\xc3\xb6ran", "Hana",
+                                  "Ivo",  "Jana",  "Kofi",         "Lena"};
+    static const char* city[] = {"Portland", "M\xc3\xbcnchen", "Lyon", "Krak\xc3\xb3w", "Oslo"};
     static const char* last[] = {"Berg",  "Castro",  "Dunn",  "Eriksen",  "Fischer", "Garcia",
                                  "Huang", "Ivanova", "Jones", "Kowalski", "Lopez",   "Meyer"};
     static const char* company[] = {"Atlas Freight", "berg & sons", "Meridian Health",
@@ -41,6 +45,12 @@ void Generate(PimDatabase& db)
         p.Company = company[random() % 6];
         p.RName = p.GetDisplayName();
         p.HmPhone = "555-" + std::to_string(1000 + i % 9000);
+        p.EMail = p.LName + "@example.com";
+        p.City = city[random() % 5];
+        p.Addr1 = std::to_string(1 + random() % 200) + " Main Street";
+        if (random() % 4 == 0) {
+            p.Notes = "Met at the trade fair; prefers calls in the morning.";
+        }
         p.WhitePages = random() % 4 != 0;
         p.YellowPages = random() % 2;
         db.Persons().Add(p);
@@ -130,5 +140,36 @@ int main(int argc, char** argv)
     }
     std::printf("gui: switch White/Yellow Pages (mean of %d): %.1f ms\n", switches,
                 total / switches);
+
+    // Typed one character at a time, as a user would: each keystroke filters and repaints.
+    FindField* find = frame.Form()->Find();
+    int keystrokes = 0;
+    total = 0;
+    for (const char* query : {"kowal", "5551234", "m\xc3\xbcnchen", "zenith labs"}) {
+        find->clear();
+        Paint(frame);
+        for (const QChar c : QString::fromUtf8(query)) {
+            timer.restart();
+            find->insert(QString(c));
+            Paint(frame);
+            total += Milliseconds(timer);
+            ++keystrokes;
+        }
+    }
+    std::printf("gui: a keystroke in Find over %d persons (mean of %d): %.1f ms\n", kRecords,
+                keystrokes, total / keystrokes);
+    find->clear();
+
+    total = 0;
+    const int months = 12;
+    for (int i = 0; i < months; ++i) {
+        timer.restart();
+        calendar->showNextMonth();
+        QApplication::processEvents();
+        calendar->repaint();
+        total += Milliseconds(timer);
+    }
+    std::printf("gui: show another month with its busy days in bold (mean of %d): %.2f ms\n",
+                months, total / months);
     return 0;
 }

@@ -16,7 +16,6 @@
 #include "data/PimDatabase.h"
 #include "storage/DatabaseWriter.h"
 #include "storage/ReadWholeFile.h"
-#include "storage/SafeSave.h"
 #include "storage/SimpleXMLParser.h"
 #include "support/ScriptedPrompter.h"
 
@@ -89,7 +88,6 @@ void Run(int n, const fs::path& folder)
             std::exit(1);
         }
         saveTimes.push_back(Seconds(start));
-        fs::remove(SafeSave::LastTemporaryFile());  // each save leaves one behind
     }
     const double megabytes = static_cast<double>(fs::file_size(path)) / 1e6;
     for (int run = 0; run < kRuns; ++run) {
@@ -158,7 +156,7 @@ int main(int argc, char** argv)
     }
     char pattern[] = "/tmp/orvane-bench-XXXXXX";
     const fs::path folder = ::mkdtemp(pattern);
-    ::setenv("TMPDIR", folder.c_str(), 1);
+    ::setenv("XDG_DATA_HOME", folder.c_str(), 1);  // the backups of the saves go with it
     std::vector<int> sizes = {10000, 100000};
     if (argc > 1) {
         sizes.assign(1, std::atoi(argv[1]));

@@ -8,7 +8,8 @@ packages=(
   g++ cmake ninja-build make pkg-config clang clang-format dpkg-dev file tzdata
   # test and benchmark frameworks
   libgtest-dev libgmock-dev libbenchmark-dev
-  # Qt 6 widgets, SVG icons, sound, platform plugins (xcb and offscreen)
+  # Qt 6 widgets, D-Bus (desktop notifications; part of qt6-base-dev), SVG icons, sound,
+  # platform plugins (xcb and offscreen)
   qt6-base-dev qt6-svg-dev libqt6svg6 qt6-multimedia-dev qt6-qpa-plugins
   # the runtime of Qt Multimedia with its plugins (the looping alarm sound)
   libqt6multimedia6
@@ -16,6 +17,8 @@ packages=(
   nlohmann-json3-dev
   # iCalendar: parsing, writing, time zones and recurrence for calendar import and export
   libical-dev
+  # case and accent folding for Find in the phone book
+  libicu-dev
   # sync with CalDAV/CardDAV servers (the program runs without them), and the end-to-end
   # sync test: vdirsyncer, a Radicale server on 127.0.0.1, curl to change items on it
   vdirsyncer radicale curl

@@ -21,7 +21,7 @@ AlarmsAndHelp::AlarmsAndHelp(MainFrame& frame, Prompter& prompter, SettingsStore
                              const std::string& programDirectory)
     : QObject(&frame),
       m_sound(DataFileLocator(programDirectory, DataFileLocator::ConfiguredDataDir()).SearchPath()),
-      m_scheduler(frame.Form()->Model(), m_reminder, m_sound, settings)
+      m_scheduler(frame.Form()->Model(), m_reminder, m_sound, settings, m_notifier)
 {
     m_timer = new QTimer(this);
     m_timer->setInterval(AlarmScheduler::kTickMilliseconds);

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/adapters/DialogReminder.h"
+#include "app/adapters/QtNotifier.h"
 #include "app/adapters/QtSoundPlayer.h"
 #include "rules/alarms/AlarmScheduler.h"
 
@@ -17,9 +18,9 @@ class MainFrame;
 class Prompter;
 class SettingsStore;
 
-// Installs the appointment alarm (its one-minute timer, the reminder and the sound), the
-// "&Alarm Sound..." command, and help: the help window, "&Help Topics", F1 and the
-// context-help mode of the main form. Owned by the frame.
+// Installs the appointment alarm (its one-minute timer, the reminder, the sound and the
+// desktop notification), the "&Alarm Sound..." command, and help: the help window,
+// "&Help Topics", F1 and the context-help mode of the main form. Owned by the frame.
 class AlarmsAndHelp : public QObject {
     Q_OBJECT
 public:
@@ -36,6 +37,7 @@ private:
 
     QtSoundPlayer m_sound;
     DialogReminder m_reminder;
+    QtNotifier m_notifier;
     AlarmScheduler m_scheduler;
     QTimer* m_timer = nullptr;
     HelpWindow* m_help = nullptr;

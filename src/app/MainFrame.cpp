@@ -5,14 +5,22 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QToolBar>
 #include <set>
 
+#include "platform/HelpAddress.h"
+#include "platform/HelpViewer.h"
+#include "platform/ProgramDirectory.h"
 #include "platform/Prompter.h"
+#include "platform/SettingsStore.h"
 #include "rules/commands/CommandIds.h"
+#include "rules/frame/WindowPlacement.h"
+#include "rules/help/HelpTopics.h"
 #include "widgets/AboutDialog.h"
+#include "widgets/files/RestoreVersionDialog.h"
 #include "widgets/panes/DisplayText.h"
 #include "widgets/panes/IconLibrary.h"
 #include "widgets/panes/MainForm.h"
@@ -157,7 +165,8 @@ void MainFrame::BuildToolBars()
     m_mainToolBar = addToolBar(tr("Toolbar"));
     m_mainToolBar->setObjectName(QStringLiteral("mainToolBar"));
     m_mainToolBar->setMovable(false);
-    m_mainToolBar->setIconSize(QSize(20, 20));
+    // Qt scales the pictures on high-density screens.
+    m_mainToolBar->setIconSize(QSize(16, 15));
     const int buttons[] = {kCmdNew, kCmdOpen,  kCmdSave,       0, kCmdPrintPreview, kCmdPrint,
                            0,       kCmdAbout, kCmdContextHelp};
     for (int id : buttons) {
@@ -189,6 +198,10 @@ void MainFrame::BuildToolBars()
         } else {
             m_previewToolBar->addAction(text ? MakeAction(id, tr(text)) : Action(id));
         }
+    }
+    // The toolbar's actions answer their keys only while the toolbar shows.
+    for (const CommandTable::KeyBinding& key : CommandTable::PreviewKeys()) {
+        Action(key.id)->setShortcut(QKeySequence(QString::fromStdString(key.shortcut)));
     }
     m_previewToolBar->hide();
 }
@@ -239,9 +252,9 @@ void MainFrame::SetCommandHandler(int commandId, std::function<void()> handler)
 
 MainFrame::Route MainFrame::RouteOf(int commandId) const
 {
-    static const std::set<int> own = {kCmdNew,         kCmdOpen,          kCmdSave,
-                                      kCmdSaveAs,      kCmdCompact,       kCmdExit,
-                                      kCmdViewToolbar, kCmdViewStatusBar, kCmdAbout};
+    static const std::set<int> own = {
+        kCmdNew,  kCmdOpen,        kCmdSave,          kCmdSaveAs, kCmdCompact, kCmdRestoreVersion,
+        kCmdExit, kCmdViewToolbar, kCmdViewStatusBar, kCmdAbout};
     if (own.count(commandId) || (commandId >= kCmdRecentFirst && commandId <= kCmdRecentLast)) {
         return Route::Frame;
     }
@@ -287,8 +300,28 @@ bool MainFrame::RunFileCommand(int commandId)
         case kCmdCompact:
             m_commands.Compact();
             return true;
+        case kCmdRestoreVersion:
+            ChooseVersion();
+            return true;
         default:
             return false;
+    }
+}
+
+void MainFrame::ChooseVersion()
+{
+    const auto showHelp = [this] {
+        if (m_help != nullptr) {
+            m_help->ShowHelp(
+                HelpAddress::Topic(ProgramDirectory::Current(), HelpTopics::kRestoreVersion),
+                HelpCommand::DisplayTopic, 0);
+        }
+    };
+    RestoreVersionDialog dialog(m_document.Path(), m_commands.Versions(), showHelp, this);
+    if (dialog.exec() == QDialog::Accepted) {
+        if (const std::optional<std::string> version = dialog.Chosen()) {
+            m_commands.RestoreVersion(*version);
+        }
     }
 }
 
@@ -327,6 +360,7 @@ CommandStates::Input MainFrame::CurrentState() const
     CommandStates::Input input;
     const PimDatabase& database = m_document.Database();
     input.modified = m_document.Modified();
+    input.hasVersions = m_commands.CanRestoreVersion();
     input.persons = database.Persons().Count();
     input.tasks = database.Tasks().Count();
     input.appointments = database.Appointments().Count();
@@ -400,6 +434,40 @@ void MainFrame::OpenFromCommandLine(const std::string& argument)
     }
 }
 
+void MainFrame::ShowAsLastClosed()
+{
+    if (const std::optional<WindowPlacement> placement = WindowPlacement::Read(m_settings)) {
+        std::vector<WindowPlacement::Rect> screens;
+        for (const QScreen* screen : QGuiApplication::screens()) {
+            const QRect area = screen->availableGeometry();
+            const WindowPlacement::Rect rect{area.x(), area.y(), area.width(), area.height()};
+            // The primary screen first: a window off every screen goes there.
+            screens.insert(
+                screen == QGuiApplication::primaryScreen() ? screens.begin() : screens.end(), rect);
+        }
+        const WindowPlacement::Rect fitted =
+            WindowPlacement::Fit(placement->normal, screens, minimumWidth(), minimumHeight());
+        setGeometry(fitted.x, fitted.y, fitted.width, fitted.height);
+        if (placement->maximised) {
+            showMaximized();
+            return;
+        }
+    }
+    show();
+}
+
+void MainFrame::RememberPlacement() const
+{
+    const QRect normal = isMaximized() || isFullScreen() ? normalGeometry() : geometry();
+    if (!m_settings.IsAvailable() || normal.isEmpty()) {
+        return;
+    }
+    WindowPlacement placement;
+    placement.normal = {normal.x(), normal.y(), normal.width(), normal.height()};
+    placement.maximised = isMaximized();
+    placement.Write(m_settings);
+}
+
 void MainFrame::closeEvent(QCloseEvent* event)
 {
     // The preview goes first; the form is what the close check leaves behind.
@@ -407,6 +475,7 @@ void MainFrame::closeEvent(QCloseEvent* event)
         RunCommand(kCmdPreviewClose);
     }
     if (m_commands.CanClose()) {
+        RememberPlacement();
         event->accept();
     } else {
         event->ignore();

@@ -77,6 +77,10 @@ public:
     void ShowStatus(const QString& text);
     QString StatusText() const;
 
+    // Shows the window where it was when it last closed (kept within the screens and not
+    // below its smallest size), maximised if it was; where the desktop puts it the first time.
+    void ShowAsLastClosed();
+
     // Opens the file named on the command line (empty: nothing).
     void OpenFromCommandLine(const std::string& argument);
 
@@ -97,7 +101,10 @@ private:
     void ShowTitle(const std::string& title);
     bool RunFrameCommand(int commandId);
     bool RunFileCommand(int commandId);
+    // Restore Previous Version: the dialog, then the chosen version in place of the records.
+    void ChooseVersion();
     void ToggleBar(QWidget* bar);
+    void RememberPlacement() const;
 
     Prompter& m_prompter;
     SettingsStore& m_settings;

@@ -138,6 +138,9 @@ void PrintController::Print()
     if (!printed && m_printsToFile) {
         m_frame.GetPrompter().ShowMessage("Unable to write file!", "Orvane!", MessageButtons::Ok,
                                           MessageIcon::Error);
+    } else if (printed && printed->pagesPrinted == 0 && m_printsToFile) {
+        m_frame.GetPrompter().ShowMessage(PagedPrintJob::kNoPagesText, "Orvane!",
+                                          MessageButtons::Ok, MessageIcon::Information);
     }
     if (previewing) {
         ShowCurrentPage();

@@ -28,8 +28,10 @@ Startup::Options Startup::ParseArguments(const std::vector<std::string>& argumen
     for (const std::string& argument : arguments) {
         if (argument == "--no-splash") {
             options.splash = false;
-        } else if (options.path.empty()) {
-            options.path = argument;
+        } else {
+            // A path with blanks given without quotes arrives in pieces: the whole command
+            // line names the file.
+            options.path += (options.path.empty() ? "" : " ") + argument;
         }
     }
     return options;
@@ -71,7 +73,7 @@ int Startup::Run(int argc, char** argv)
             SplashWindow().ShowFor(3000);
         }
         frame.OpenFromCommandLine(options.path);
-        frame.show();
+        frame.ShowAsLastClosed();
         result = QApplication::exec();
     }
     LocaleFormat::SetUserDefault(nullptr);

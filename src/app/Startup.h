@@ -15,7 +15,7 @@ class Startup {
 public:
     struct Options {
         bool splash = true;
-        std::string path;  // the first non-option argument, empty for none
+        std::string path;  // the non-option arguments joined by blanks, empty for none
     };
 
     // "--no-splash" or ORVANE_NO_SPLASH=1 skip the splash (tests, scripted runs).

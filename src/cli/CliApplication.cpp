@@ -89,10 +89,13 @@ std::string CliApplication::HelpText() const
         "                        command (today's date in saves, compaction and the demo).\n"
         "  -h, --help            Show this text.\n"
         "\n"
-        "Exit status: 0 success; 1 the file cannot be read; 2 the file does not parse;\n"
-        "3 the file cannot be written; 4 an import lacks required fields; 5 another program\n"
-        "changed the database meanwhile; 6 a sync stopped for safety; 7 the command before a\n"
-        "sync failed; 64 bad arguments.\n";
+        "Exit status: 0 success; 1 the file cannot be read; 2 the file does not parse, or\n"
+        "is no Orvane! database to save over; 3 the file cannot be written; 4 an import\n"
+        "lacks required fields; 5 another program changed the file while the command ran;\n"
+        "6 a sync stopped for safety; 7 the command before a sync failed; 64 bad arguments.\n"
+        "\n"
+        "Every save keeps the version it replaces in $XDG_DATA_HOME/Kestrow/Orvane!/backups\n"
+        "(~/.local/share/... when unset): see the backups and restore commands.\n";
     return text;
 }
 

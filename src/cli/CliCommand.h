@@ -10,7 +10,7 @@ namespace orvane::cli {
 enum Status : int {
     kSuccess = 0,
     kReadFailed = 1,     // "Error loading file."
-    kParseFailed = 2,    // "Parsing error at line N"
+    kParseFailed = 2,    // "Parsing error at line N", or no database to save over
     kWriteFailed = 3,    // "Unable to write file!"
     kMissingFields = 4,  // an import without the fields its records need
     kChanged = 5,        // another program changed the file while the command ran

@@ -1,6 +1,6 @@
 #include "cli/CompactCommand.h"
 
-#include "cli/DatabaseFiles.h"
+#include "cli/DatabaseUpdate.h"
 #include "data/PimDatabase.h"
 
 namespace orvane::cli {
@@ -8,11 +8,12 @@ namespace orvane::cli {
 int CompactCommand::Run(const std::vector<std::string>& arguments, CliContext& context)
 {
     PimDatabase db;
-    if (const int status = DatabaseFiles::Load(arguments[0], db, context); status != kSuccess) {
+    DatabaseUpdate file(arguments[0]);
+    if (const int status = file.Load(db, context); status != kSuccess) {
         return status;
     }
     db.Compact();
-    return DatabaseFiles::Save(arguments[0], db, context);
+    return file.Save(db, context);
 }
 
 }  // namespace orvane::cli

@@ -17,13 +17,4 @@ int DatabaseFiles::Load(const std::string& path, PimDatabase& database, CliConte
     return database.Load(text->c_str(), prompter) ? kSuccess : kParseFailed;
 }
 
-int DatabaseFiles::Save(const std::string& path, const PimDatabase& database, CliContext& context)
-{
-    if (!database.Save(path)) {
-        context.err << "Unable to write file!\n";
-        return kWriteFailed;
-    }
-    return kSuccess;
-}
-
 }  // namespace orvane::cli

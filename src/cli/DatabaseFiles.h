@@ -10,13 +10,12 @@ class PimDatabase;
 
 namespace orvane::cli {
 
-// Loading and saving for the commands, with the program's messages on the error stream.
+// Loading for the commands that only read, with the program's messages on the error
+// stream. Commands that save over a file use DatabaseUpdate.
 class DatabaseFiles {
 public:
     // kSuccess, kReadFailed or kParseFailed.
     static int Load(const std::string& path, PimDatabase& database, CliContext& context);
-    // kSuccess or kWriteFailed.
-    static int Save(const std::string& path, const PimDatabase& database, CliContext& context);
 };
 
 }  // namespace orvane::cli

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "cli/DatabaseFiles.h"
+#include "cli/DatabaseUpdate.h"
 #include "cli/InteropCommands.h"
 #include "cli/TransferOptions.h"
 #include "data/PimDocument.h"
@@ -79,8 +79,8 @@ int ImportCommand::Run(const std::vector<std::string>& arguments, CliContext& co
         return kReadFailed;
     }
     PimDocument document;
-    if (const int status = DatabaseFiles::Load(options->database, document.Database(), context);
-        status != kSuccess) {
+    DatabaseUpdate database(options->database);
+    if (const int status = database.Load(document.Database(), context); status != kSuccess) {
         return status;
     }
     TransferSettings settings = TransferSettings::ForImport(options->kind);
@@ -91,8 +91,7 @@ int ImportCommand::Run(const std::vector<std::string>& arguments, CliContext& co
     const int added = Transfer::Import(document, options->kind, settings);
     // A database that gained nothing is left as it was.
     if (added > 0) {
-        if (const int status = DatabaseFiles::Save(options->database, document.Database(), context);
-            status != kSuccess) {
+        if (const int status = database.Save(document.Database(), context); status != kSuccess) {
             return status;
         }
     }

@@ -3,7 +3,7 @@
 #include <charconv>
 #include <optional>
 
-#include "cli/DatabaseFiles.h"
+#include "cli/DatabaseUpdate.h"
 #include "data/PimDatabase.h"
 #include "interop/InteropFiles.h"
 
@@ -167,8 +167,8 @@ int InteropCommands::Import(const std::vector<std::string>& arguments, CliContex
         return Usage("import", problem, ImportUsage(), context);
     }
     PimDatabase database;
-    if (const int status = DatabaseFiles::Load(options->database, database, context);
-        status != kSuccess) {
+    DatabaseUpdate update(options->database);
+    if (const int status = update.Load(database, context); status != kSuccess) {
         return status;
     }
     const InteropFiles::Outcome outcome =
@@ -184,8 +184,7 @@ int InteropCommands::Import(const std::vector<std::string>& arguments, CliContex
         return kParseFailed;
     }
     if (outcome.ChangedDatabase()) {
-        if (const int status = DatabaseFiles::Save(options->database, database, context);
-            status != kSuccess) {
+        if (const int status = update.Save(database, context); status != kSuccess) {
             return status;
         }
     }
@@ -201,8 +200,8 @@ int InteropCommands::Export(const std::vector<std::string>& arguments, CliContex
         return Usage("export", problem, ExportUsage(), context);
     }
     PimDatabase database;
-    if (const int status = DatabaseFiles::Load(options->database, database, context);
-        status != kSuccess) {
+    DatabaseUpdate update(options->database);
+    if (const int status = update.Load(database, context); status != kSuccess) {
         return status;
     }
     for (const int32_t id : options->persons) {
@@ -222,8 +221,7 @@ int InteropCommands::Export(const std::vector<std::string>& arguments, CliContex
     }
     // The UIDs just given are what later imports recognise the records by.
     if (outcome.uidsGiven > 0) {
-        if (const int status = DatabaseFiles::Save(options->database, database, context);
-            status != kSuccess) {
+        if (const int status = update.Save(database, context); status != kSuccess) {
             return status;
         }
     }

@@ -7,6 +7,7 @@
 #include "cli/DatabaseFiles.h"
 #include "cli/PrintOptions.h"
 #include "data/PimDocument.h"
+#include "printing/PagedPrintJob.h"
 #include "printing/ReportPdfWriter.h"
 #include "reports/PersonPickerModel.h"
 #include "rules/commands/ReportChoice.h"
@@ -115,9 +116,13 @@ int PrintCommand::Run(const std::vector<std::string>& arguments, CliContext& con
     const ReportPdfWriter::Result result =
         ReportPdfWriter::Write(options->kind, choice.Records(), options->settings,
                                PaperSize(options->paper), options->pdf, options->landscape);
-    if (!result.written) {
+    if (result.failed) {
         context.err << "Unable to write file!\n";
         return kWriteFailed;
+    }
+    if (result.pages == 0) {
+        context.out << PagedPrintJob::kNoPagesText << "\n";
+        return kSuccess;
     }
     context.out << result.pages << (result.pages == 1 ? " page" : " pages") << " written.\n";
     return kSuccess;

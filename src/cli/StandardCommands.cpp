@@ -1,3 +1,4 @@
+#include "cli/BackupsCommand.h"
 #include "cli/CliApplication.h"
 #include "cli/CompactCommand.h"
 #include "cli/DemoCommand.h"
@@ -8,6 +9,7 @@
 #include "cli/PrintCommand.h"
 #endif
 #include "cli/ResaveCommand.h"
+#include "cli/RestoreCommand.h"
 #include "cli/SyncCommand.h"
 
 namespace orvane::cli {
@@ -24,6 +26,8 @@ std::vector<std::unique_ptr<CliCommand>> StandardCommands()
 #ifdef ORVANE_CLI_PRINT
     commands.push_back(std::make_unique<PrintCommand>());
 #endif
+    commands.push_back(std::make_unique<BackupsCommand>());
+    commands.push_back(std::make_unique<RestoreCommand>());
     commands.push_back(std::make_unique<SyncCommand>());
     return commands;
 }

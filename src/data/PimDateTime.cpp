@@ -1,5 +1,8 @@
 #include "data/PimDateTime.h"
 
+#include <locale.h>
+#include <time.h>
+
 #include <cmath>
 #include <ctime>
 
@@ -18,6 +21,15 @@ int64_t EpochDays()
 {
     static const int64_t days = CivilCalendar::DaysFromCivil(1899, 12, 30);
     return days;
+}
+
+// Pictures such as "%I:%M %p" are read as the C runtime does before any setlocale() call,
+// whatever locale the window has since set for the process: under most locales %p is
+// empty and the names are not English.
+locale_t ClassicLocale()
+{
+    static const locale_t classic = newlocale(LC_ALL_MASK, "C", locale_t{});
+    return classic;
 }
 
 }  // namespace
@@ -198,7 +210,9 @@ std::string PimDateTime::Format(const char* picture) const
                                  CivilCalendar::DaysFromCivil(st.year, 1, 1));
     t.tm_isdst = -1;
     char buffer[4096];
-    const size_t length = std::strftime(buffer, sizeof buffer, picture, &t);
+    const locale_t classic = ClassicLocale();
+    const size_t length = classic ? strftime_l(buffer, sizeof buffer, picture, &t, classic)
+                                  : std::strftime(buffer, sizeof buffer, picture, &t);
     return std::string(buffer, length);
 }
 

@@ -55,7 +55,7 @@ public:
                            std::string_view picture = {}) const;
     std::string FormatTime(const LocaleFormat& locale, TimeStyle style,
                            std::string_view picture = {}) const;
-    // strftime() with the components (up to 4095 bytes).
+    // strftime() in the C locale with the components (up to 4095 bytes).
     std::string Format(const char* picture) const;
 
     // Days before the epoch are mirrored so that the order follows the calendar.

@@ -1,10 +1,12 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "data/PimDatabase.h"
 #include "data/PimDateTime.h"
+#include "platform/FileIdentity.h"
 
 namespace orvane {
 
@@ -49,10 +51,15 @@ public:
 
     // File operations (implemented by the storage library, storage/PimDocumentFile.cpp).
     // Each "failed" flag is cleared on entry and set only when a file operation failed
-    // (not when a dialog was cancelled).
+    // (not when a dialog was cancelled, nor when the user chose not to overwrite a file
+    // that another program changed).
     bool NewDocument();
     bool OpenDocument(const std::string& path, Prompter& prompter);
-    bool SaveDocument(const std::string& path);
+    bool SaveDocument(const std::string& path, Prompter& prompter, bool& failed);
+    // Loads a kept version of the document's file in place of the records: the path stays,
+    // and the document is modified so that Save writes the version back. False (records
+    // unchanged) when it cannot be read or parsed.
+    bool OpenVersion(const std::string& versionFile, Prompter& prompter);
     bool DoSave(Prompter& prompter, bool& failed);
     bool DoSaveAs(Prompter& prompter, bool& failed);
     bool DoOpen(Prompter& prompter, bool& failed);
@@ -72,6 +79,9 @@ public:
 private:
     PimDatabase m_database;
     std::string m_path;
+    // The file as this document last read or wrote it, to notice another program's change.
+    std::string m_diskPath;
+    std::optional<FileIdentity> m_diskIdentity;
     bool m_modified = false;
     PimDateTime m_selectedDate;
     std::vector<DocumentView*> m_views;

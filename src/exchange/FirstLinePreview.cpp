@@ -1,24 +1,27 @@
 #include "exchange/FirstLinePreview.h"
 
-#include <cstdio>
 #include <string_view>
 
 #include "exchange/CText.h"
 #include "exchange/FieldTokenizer.h"
+#include "exchange/LineReader.h"
 
 namespace orvane {
 
 std::optional<std::string> FirstLinePreview::Read(const std::string& path)
 {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file) {
+    // The importer's own reading, so that the preview sees the file's text as it will.
+    LineReader reader;
+    if (!reader.Open(path)) {
         return std::nullopt;
     }
     // One more than the limit so that a carriage return before the line feed can go.
-    char buffer[kMaxLength + 2];
-    const size_t n = std::fread(buffer, 1, sizeof buffer, file);
-    std::fclose(file);
-    std::string_view text(buffer, n);
+    const std::string start = reader.Take(kMaxLength + 2);
+    // A folder opens like a file here but cannot be read.
+    if (reader.Failed()) {
+        return std::nullopt;
+    }
+    std::string_view text(start);
     text = text.substr(0, text.find('\n'));
     if (!text.empty() && text.back() == '\r') {
         text.remove_suffix(1);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string_view>
 
+#include "data/RecordText.h"
 #include "exchange/FieldTokenizer.h"
 #include "exchange/LineReader.h"
 
@@ -61,6 +62,7 @@ int ImportReader::Run(const TransferSettings& settings, size_t lineLimit, Import
             if (settings.mapping[column].empty()) {
                 continue;
             }
+            RecordText::CutAtZero(value);
             if (value == "EMPTY FIELD" || value == "EOF") {
                 value.clear();
             }

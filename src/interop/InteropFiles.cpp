@@ -5,6 +5,7 @@
 #include "interop/CalendarImport.h"
 #include "interop/VCardExport.h"
 #include "interop/VCardImport.h"
+#include "interop/VCardText.h"
 #include "storage/ReadWholeFile.h"
 #include "storage/SafeSave.h"
 
@@ -20,15 +21,24 @@ std::string Counted(size_t count, const char* one, const char* many)
     return std::to_string(count) + " " + (count == 1 ? one : many);
 }
 
+// Some Windows programs write their address books as UTF-16 with a byte order mark.
+void FromUtf16(std::string& text)
+{
+    if (text.starts_with("\xFF\xFE") || text.starts_with("\xFE\xFF")) {
+        text = VCardText::ToUtf8(text, "UTF-16");
+    }
+}
+
 template <class Import>
 Outcome ImportFile(const std::string& path, Import import)
 {
     Outcome outcome;
-    const std::optional<std::string> text = ReadWholeFile(path);
+    std::optional<std::string> text = ReadWholeFile(path);
     if (!text) {
         outcome.status = Status::Unreadable;
         return outcome;
     }
+    FromUtf16(*text);
     const std::optional<ImportSummary> summary = import(*text);
     if (!summary) {
         outcome.status = Status::WrongKind;

@@ -115,10 +115,46 @@ auto& PhoneField(P& p, Slot slot)
 std::string PhoneValue(const VCardProperty& tel)
 {
     std::string text = Trimmed(tel.Text());
-    if (Ascii::Lower(text.substr(0, 4)) == "tel:") {
-        text.erase(0, 4);
+    while (Ascii::StartsWithLetters(text, "tel:")) {
+        text = Trimmed(std::string_view(text).substr(4));
     }
     return text;
+}
+
+// Where an extension begins in a number's text (lower case): the marker and the first
+// character after it.
+struct ExtensionMarker {
+    size_t at = std::string::npos;
+    size_t after = std::string::npos;
+};
+
+// The last marker of the first kind found: ";ext=" (tel: addresses), "ext", "ext." or
+// "ext:" as a word of its own, or " x" before nothing but digits.
+ExtensionMarker FindExtensionMarker(const std::string& lower)
+{
+    if (const size_t at = lower.rfind(";ext="); at != std::string::npos) {
+        return {at, at + 5};
+    }
+    for (size_t at = lower.rfind("ext"); at != std::string::npos;
+         at = at == 0 ? std::string::npos : lower.rfind("ext", at - 1)) {
+        const char next = at + 3 < lower.size() ? lower[at + 3] : '\0';
+        if ((at == 0 || lower[at - 1] == ' ') &&
+            (next == '.' || next == ':' || next == ' ' || (next >= '0' && next <= '9'))) {
+            const size_t after = lower.find_first_not_of(".: ", at + 3);
+            return {at, after == std::string::npos ? lower.size() : after};
+        }
+    }
+    const size_t at = lower.rfind(" x");
+    if (at != std::string::npos && at + 2 < lower.size() &&
+        lower.find_first_not_of("0123456789", at + 2) == std::string::npos) {
+        return {at, at + 2};
+    }
+    return {};
+}
+
+bool HasExtensionMarker(std::string_view text)
+{
+    return FindExtensionMarker(Ascii::Lower(text)).at != std::string::npos;
 }
 
 std::string FormattedName(const Person& p)
@@ -671,30 +707,21 @@ void PersonCard::KeepStored(const Person& stored, Person& incoming, bool listing
 
 void PersonCard::SplitExtension(std::string_view text, std::string& number, std::string& extension)
 {
-    const std::string lower = Ascii::Lower(text);
-    size_t marker = lower.find(";ext=");
-    size_t after = marker + 5;
-    if (marker == std::string::npos) {
-        marker = lower.rfind("ext");
-        if (marker != std::string::npos && (marker == 0 || lower[marker - 1] == ' ')) {
-            after = lower.find_first_not_of(".: ", marker + 3);
-        } else {
-            // "555-1234 x12": an x before nothing but digits.
-            marker = lower.rfind(" x");
-            after = marker + 2;
-            if (marker == std::string::npos || after == lower.size() ||
-                lower.find_first_not_of("0123456789", after) != std::string::npos) {
-                marker = std::string::npos;
-            }
-        }
-    }
-    if (marker == std::string::npos || after >= text.size()) {
-        number = Trimmed(text);
-        extension.clear();
+    number = Trimmed(text);
+    extension.clear();
+    const ExtensionMarker marker = FindExtensionMarker(Ascii::Lower(text));
+    if (marker.at == std::string::npos || marker.after >= text.size()) {
         return;
     }
-    number = Trimmed(text.substr(0, marker));
-    extension = Trimmed(text.substr(after));
+    std::string before = Trimmed(text.substr(0, marker.at));
+    std::string after = Trimmed(text.substr(marker.after));
+    // Only a split that "number ext. extension" gives back is taken, so that a card written
+    // and read again says the same; any other text stays one number.
+    if (after.empty() || HasExtensionMarker(before) || HasExtensionMarker(after)) {
+        return;
+    }
+    number = std::move(before);
+    extension = std::move(after);
 }
 
 }  // namespace orvane::interop

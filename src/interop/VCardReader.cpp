@@ -297,6 +297,7 @@ bool VCardReader::Next(VCard& card)
 
     int depth = 1;
     bool afterAgent = false;
+    size_t kept = 0;  // bytes of the values held
     for (size_t lineStart = m_pos; ReadLine(line, usable); lineStart = m_pos) {
         if (!usable) {
             continue;
@@ -319,10 +320,12 @@ bool VCardReader::Next(VCard& card)
             continue;
         }
         afterAgent = line.name == "AGENT" && Ascii::Trim(line.value).empty();
-        if (line.name == "\n" || card.properties.size() >= kMaxProperties) {
+        if (line.name == "\n" || card.properties.size() >= kMaxProperties ||
+            kept + line.value.size() > kMaxCardBytes) {
             ++card.dropped;
             continue;
         }
+        kept += line.value.size();
         if (line.name == "VERSION") {
             card.version = Ascii::Trim(line.value);
         }

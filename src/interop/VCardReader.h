@@ -14,13 +14,14 @@ namespace orvane::interop {
 // converts CHARSET= values to UTF-8. Base64 and data: values are stepped over, not decoded.
 //
 // Memory stays bounded on hostile input: the reader holds one card at a time, a value
-// longer than kMaxValueBytes is left out, and so is every property after kMaxProperties in
-// one card (both counted in VCard::dropped).
+// longer than kMaxValueBytes is left out, and so is every property after kMaxProperties or
+// after kMaxCardBytes of values in one card (all counted in VCard::dropped).
 class VCardReader {
 public:
     static constexpr size_t kMaxValueBytes = 1 << 20;
     static constexpr size_t kMaxHeaderBytes = 64 << 10;  // group, name and parameters
     static constexpr size_t kMaxProperties = 5000;
+    static constexpr size_t kMaxCardBytes = 16 << 20;
 
     explicit VCardReader(std::string_view text);
 

@@ -6,7 +6,7 @@
 
 namespace orvane {
 
-enum class MessageButtons { Ok, YesNoCancel, RetryCancel };
+enum class MessageButtons { Ok, YesNoCancel, RetryCancel, YesNo };
 enum class MessageIcon { None, Error, Warning, Information, Question };
 enum class MessageAnswer { Ok, Cancel, Yes, No, Retry };
 

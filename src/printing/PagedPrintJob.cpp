@@ -19,6 +19,11 @@ bool PagedPrintJob::StartPage()
 std::optional<PrintLoop::Result> PagedPrintJob::Print(Report& report, QPagedPaintDevice& device,
                                                       const PrintLoop::StatusSink& status)
 {
+    // Opening the painter starts the first sheet: a report without pages never opens the
+    // device, so a printer gets no page and no PDF file is made.
+    if (report.PageCount() <= 0) {
+        return PrintLoop::Result{};
+    }
     QPainter painter;
     if (!painter.begin(&device)) {
         return std::nullopt;

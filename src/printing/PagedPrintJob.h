@@ -17,8 +17,12 @@ class PagedPrintJob : public PrintTarget {
 public:
     PagedPrintJob(QPagedPaintDevice& device, QPainter& painter, const DeviceMetrics& metrics);
 
+    // What the user is told when a report without pages is to go to a file.
+    static constexpr const char* kNoPagesText = "0 pages: the report is empty, no file written.";
+
     // Opens the device, prints every valid page and closes it; nothing when the device
-    // cannot be opened (no printer, an unwritable file).
+    // cannot be opened (no printer, an unwritable file). A report without pages leaves the
+    // device closed and prints 0 pages.
     static std::optional<PrintLoop::Result> Print(Report& report, QPagedPaintDevice& device,
                                                   const PrintLoop::StatusSink& status);
 

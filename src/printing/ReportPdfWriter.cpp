@@ -25,13 +25,13 @@ ReportPdfWriter::Result ReportPdfWriter::Write(ReportKind kind, const ReportReco
     QtCanvas info(QtCanvas::MetricsOf(writer), writer);
     const std::unique_ptr<Report> report = ReportFactory::Create(kind, info, records, settings);
     if (!report) {
-        return {};
+        return Result{true, 0};
     }
     const auto printed = PagedPrintJob::Print(*report, writer, {});
     if (!printed || printed->failed) {
-        return {};
+        return Result{true, 0};
     }
-    return Result{true, printed->pagesPrinted};
+    return Result{false, printed->pagesPrinted};
 }
 
 }  // namespace orvane

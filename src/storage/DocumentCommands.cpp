@@ -91,9 +91,39 @@ void DocumentCommands::Compact()
         }
     } else {
         WaitCursor wait(m_prompter);
-        m_document.SaveDocument(path);
+        bool failed = false;
+        // Not overwriting another program's change keeps the compacted records to save.
+        if (!m_document.SaveDocument(path, m_prompter, failed) && !failed) {
+            m_document.SetModified(true, true);
+            return;
+        }
     }
     m_document.SetModified(false, true);
+}
+
+std::vector<ListedVersion> DocumentCommands::Versions() const
+{
+    if (!CanRestoreVersion()) {
+        return {};
+    }
+    return BackupListing::Of(BackupStore::ForUser(), m_document.Path());
+}
+
+bool DocumentCommands::CanRestoreVersion() const
+{
+    const std::string& path = m_document.Path();
+    return !path.empty() && path != "Untitled" && !BackupStore::ForUser().Versions(path).empty();
+}
+
+void DocumentCommands::RestoreVersion(const std::string& versionFile)
+{
+    if (!m_document.SaveModified(m_prompter, kCaption)) {
+        return;
+    }
+    if (!m_document.OpenVersion(versionFile, m_prompter)) {
+        m_prompter.ShowMessage("Error loading file.", kCaption, MessageButtons::Ok,
+                               MessageIcon::Error);
+    }
 }
 
 void DocumentCommands::OpenRecent(int commandId)

@@ -2,6 +2,9 @@
 
 #include <functional>
 #include <string>
+#include <vector>
+
+#include "storage/BackupListing.h"
 
 namespace orvane {
 
@@ -25,6 +28,13 @@ public:
     void SaveAs();
     void Compact();
     void OpenRecent(int commandId);
+    // The kept versions of the document's file, newest first; none without a file.
+    std::vector<ListedVersion> Versions() const;
+    // Restore Previous Version is offered: the document has a file with kept versions.
+    bool CanRestoreVersion() const;
+    // Puts a kept version of the document's file in place of its records, after the close
+    // check; the path stays and the document is modified, so that Save writes it back.
+    void RestoreVersion(const std::string& versionFile);
     // The raw command-line text of a start-up; empty opens nothing.
     void OpenFromCommandLine(const std::string& commandLine);
     // Closing the window: false keeps it open.

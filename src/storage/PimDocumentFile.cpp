@@ -1,8 +1,12 @@
 // PimDocument's file operations: new, open, save and the close check.
 #include "data/PimDocument.h"
 #include "platform/Prompter.h"
+#include "storage/BackupStore.h"
+#include "storage/DatabaseRoot.h"
+#include "storage/DatabaseWriter.h"
 #include "storage/DocumentFileDialogs.h"
 #include "storage/ReadWholeFile.h"
+#include "storage/SafeSave.h"
 
 namespace orvane {
 
@@ -10,6 +14,8 @@ bool PimDocument::NewDocument()
 {
     Clear();
     SetPath(std::string());
+    m_diskPath.clear();
+    m_diskIdentity.reset();
     return true;
 }
 
@@ -17,7 +23,8 @@ bool PimDocument::NewDocument()
 // that does not parse leaves it empty.
 bool PimDocument::OpenDocument(const std::string& path, Prompter& prompter)
 {
-    const std::optional<std::string> text = ReadWholeFile(path);
+    FileIdentity identity;
+    const std::optional<std::string> text = ReadWholeFile(path, &identity);
     if (!text) {
         return false;
     }
@@ -25,16 +32,50 @@ bool PimDocument::OpenDocument(const std::string& path, Prompter& prompter)
     if (!m_database.Load(text->c_str(), prompter)) {
         return false;
     }
+    m_diskPath = path;
+    m_diskIdentity = identity;
     m_modified = false;
     UpdateAllViews();
     return true;
 }
 
-bool PimDocument::SaveDocument(const std::string& path)
+bool PimDocument::OpenVersion(const std::string& versionFile, Prompter& prompter)
 {
-    if (!m_database.Save(path)) {
+    const std::optional<std::string> text = ReadWholeFile(versionFile);
+    PimDatabase version;
+    if (!text || !DatabaseRoot::Of(*text).IsDatabase() || !version.Load(text->c_str(), prompter)) {
         return false;
     }
+    m_database = std::move(version);
+    m_modified = true;
+    UpdateAllViews();
+    return true;
+}
+
+bool PimDocument::SaveDocument(const std::string& path, Prompter& prompter, bool& failed)
+{
+    failed = false;
+    SafeSave::Options options;
+    options.backups = BackupStore::ForUser();
+    // Only the file this document came from can have been changed behind its back.
+    if (path == m_diskPath) {
+        options.expected = m_diskIdentity;
+        options.overwriteChanged = [&] {
+            return prompter.ShowMessage(path +
+                                            " has been changed by another program since it was "
+                                            "opened or saved. Overwrite it?",
+                                        "Orvane!", MessageButtons::YesNo,
+                                        MessageIcon::Warning) == MessageAnswer::Yes;
+        };
+    }
+    const SafeSave::Outcome outcome =
+        SafeSave::Write(path, DatabaseWriter::BuildText(m_database), options);
+    if (outcome.result != SafeSave::Result::Saved) {
+        failed = outcome.result == SafeSave::Result::Failed;
+        return false;
+    }
+    m_diskPath = path;
+    m_diskIdentity = outcome.written;
     m_modified = false;
     return true;
 }
@@ -49,8 +90,7 @@ bool PimDocument::DoSave(Prompter& prompter, bool& failed)
         return true;
     }
     WaitCursor wait(prompter);
-    failed = !SaveDocument(m_path);
-    return !failed;
+    return SaveDocument(m_path, prompter, failed);
 }
 
 bool PimDocument::DoSaveAs(Prompter& prompter, bool& failed)
@@ -62,8 +102,7 @@ bool PimDocument::DoSaveAs(Prompter& prompter, bool& failed)
         return false;
     }
     WaitCursor wait(prompter);
-    if (!SaveDocument(*path)) {
-        failed = true;
+    if (!SaveDocument(*path, prompter, failed)) {
         return false;
     }
     SetPath(*path);

@@ -1,5 +1,6 @@
 #include "storage/RecordFields.h"
 
+#include "data/RecordText.h"
 #include "storage/NumberText.h"
 
 namespace orvane {
@@ -119,6 +120,7 @@ std::span<const RecordField<User>> FieldsOf<User>()
 template <class R>
 void ApplyField(R& record, const RecordField<R>& field, std::string_view value)
 {
+    value = RecordText::UpToZero(value);
     switch (field.kind) {
         case FieldKind::Text:
         case FieldKind::Uid:

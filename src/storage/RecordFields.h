@@ -63,7 +63,7 @@ int FindField(std::span<const RecordField<R>> fields, std::string_view name, int
     return -1;
 }
 
-// Sets the field from its text in the file.
+// Sets the field from its text in the file, which ends at a zero byte as a record's text does.
 template <class R>
 void ApplyField(R& record, const RecordField<R>& field, std::string_view value);
 

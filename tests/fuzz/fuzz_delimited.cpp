@@ -1,6 +1,7 @@
 // Feeds arbitrary bytes to the field tokenizer and to the three importers. The first
 // bytes choose the format and the column assignment; the rest is the file. Besides the
-// sanitizers' checks, the importers' results are checked against their own rules.
+// sanitizers' checks, the importers' results are checked against their own rules and
+// must survive a save and a reload.
 #include <unistd.h>
 
 #include <cstdint>
@@ -16,7 +17,9 @@
 #include "exchange/TextFormat.h"
 #include "exchange/TransferSettings.h"
 #include "platform/Clock.h"
+#include "platform/ScriptedPrompter.h"
 #include "platform/SettableClock.h"
+#include "storage/DatabaseWriter.h"
 
 namespace {
 
@@ -91,6 +94,17 @@ void CheckAppointments(const PimDatabase& db)
     }
 }
 
+// Whatever an import adds, saving it and loading the saved text gives the same records.
+void CheckSaveAndReload(const PimDatabase& db)
+{
+    const std::string saved = DatabaseWriter::BuildText(db);
+    Require(saved.find('\0') == std::string::npos);
+    PimDatabase again;
+    ScriptedPrompter prompter;
+    Require(again.Load(saved.c_str(), prompter));
+    Require(DatabaseWriter::BuildText(again) == saved);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
@@ -162,6 +176,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
     Require(static_cast<size_t>(added) <= lines);
     Require(added == 0 || document.Modified());
+    CheckSaveAndReload(document.Database());
     std::remove(settings.fileName.c_str());
     return 0;
 }

@@ -11,10 +11,10 @@
 #include "interop/VCardImport.h"
 #include "interop/VCardReader.h"
 #include "platform/Clock.h"
-#include "support/ScriptedPrompter.h"
 #include "platform/SettableClock.h"
 #include "platform/TextDecoding.h"
 #include "storage/DatabaseWriter.h"
+#include "support/ScriptedPrompter.h"
 
 namespace {
 

@@ -1,8 +1,13 @@
 #include <QMenu>
+#include <QPushButton>
 #include <QTemporaryDir>
+#include <QTreeWidget>
+#include <filesystem>
 
 #include "FrameFixture.h"
 #include "rules/commands/CommandIds.h"
+#include "storage/BackupStore.h"
+#include "widgets/files/RestoreVersionDialog.h"
 
 namespace orvane {
 namespace {
@@ -37,13 +42,12 @@ protected:
     QTemporaryDir m_dir;
 };
 
-TEST_F(DocumentFlowTest, OpenFillsThePanesSetsTheTitleAndListsTheFile)
+// What the document commands ask and answer is their own test; here the window follows.
+TEST_F(DocumentFlowTest, OpenFillsThePanesTitleAndRecentFilesAndNewEmptiesThem)
 {
     const std::string path = WriteSample("home.pgr");
     m_prompter.QueuePath(path);
     Frame().RunCommand(kCmdOpen);
-    ASSERT_EQ(m_prompter.FileQuestions().size(), 1u);
-    EXPECT_FALSE(m_prompter.FileQuestions()[0].save);
     EXPECT_EQ(Frame().windowTitle().toStdString(), "Orvane! [" + path + "]");
     EXPECT_EQ(Rows(PaneList::PhoneBook), 1);
     EXPECT_EQ(Rows(PaneList::Tasks), 2);
@@ -52,57 +56,12 @@ TEST_F(DocumentFlowTest, OpenFillsThePanesSetsTheTitleAndListsTheFile)
     Idle();
     EXPECT_TRUE(Enabled(kCmdCompact));
     EXPECT_FALSE(Enabled(kCmdSave));
-}
 
-TEST_F(DocumentFlowTest, NewAsksToSaveAModifiedDatabaseAndEmptiesIt)
-{
-    LoadSample();
     Frame().Document().SetModified(true, false);
     m_prompter.QueueAnswer(MessageAnswer::No);
     Frame().RunCommand(kCmdNew);
-    ASSERT_EQ(m_prompter.Messages().size(), 1u);
-    const auto& asked = m_prompter.Messages()[0];
-    EXPECT_EQ(asked.text, "Save changes to Untitled?");
-    EXPECT_EQ(asked.caption, "Orvane!");
-    EXPECT_EQ(asked.buttons, MessageButtons::YesNoCancel);
-    EXPECT_EQ(asked.icon, MessageIcon::Warning);
+    EXPECT_EQ(m_prompter.Messages().size(), 1u);
     EXPECT_EQ(Rows(PaneList::Tasks), 0);
-    EXPECT_EQ(RecentItems(), QStringList{"(Empty) (greyed)"});
-}
-
-// Save without a path asks for one (cancelled: nothing shown); Save As names the document.
-TEST_F(DocumentFlowTest, SaveAsNamesTheDocumentAndAddsItToTheRecentFiles)
-{
-    LoadSample();
-    Frame().Document().SetModified(true, false);
-    Idle();
-    ASSERT_TRUE(Enabled(kCmdSave));
-    m_prompter.QueuePath(std::nullopt);
-    Frame().RunCommand(kCmdSave);
-    EXPECT_TRUE(m_prompter.Messages().empty());
-    const std::string path = m_dir.filePath("saved.pgr").toStdString();
-    m_prompter.QueuePath(path);
-    Frame().RunCommand(kCmdSaveAs);
-    ASSERT_EQ(m_prompter.FileQuestions().size(), 2u);
-    const FileDialogRequest& request = m_prompter.FileQuestions()[1].request;
-    EXPECT_TRUE(m_prompter.FileQuestions()[1].save);
-    EXPECT_EQ(request.initialName, "Untitled");
-    EXPECT_EQ(request.defaultExtension, "pgr");
-    EXPECT_EQ(RecentItems(), QStringList{QString::fromStdString("&1 " + path)});
-}
-
-TEST_F(DocumentFlowTest, FailedOpenShowsTheMessageAndKeepsTheTitle)
-{
-    const QString bad = m_dir.filePath("broken.pgr");
-    QFile file(bad);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("<Pim Version=\"1\"><Persons");
-    file.close();
-    m_prompter.QueuePath(bad.toStdString());
-    Frame().RunCommand(kCmdOpen);
-    ASSERT_FALSE(m_prompter.Messages().empty());
-    EXPECT_EQ(m_prompter.Messages().back().text, "Error loading file.");
-    EXPECT_EQ(m_prompter.Messages().back().caption, "Orvane");
     EXPECT_EQ(Frame().windowTitle(), "Orvane! [Untitled]");
 }
 
@@ -131,18 +90,46 @@ TEST_F(DocumentFlowTest, RecentFilesComeFromTheSettingsAndReopen)
     EXPECT_EQ(m_settings.ReadString("Recent Document List", "Document2"), std::nullopt);
 }
 
-TEST_F(DocumentFlowTest, CommandLineOpensAPathWithSpaces)
+// A version kept at a save comes back through the dialog, in place of the records and under
+// the same path, modified, so that Save writes it back.
+TEST_F(DocumentFlowTest, RestorePreviousVersionOpensTheChosenVersionUnderTheSamePath)
 {
-    const std::string path = WriteSample("my home file.pgr");
-    Frame().OpenFromCommandLine("\"" + path + "\"");
-    EXPECT_EQ(Frame().windowTitle().toStdString(), "Orvane! [" + path + "]");
-    EXPECT_EQ(Rows(PaneList::Appointments), 1);
+    Idle();
+    EXPECT_FALSE(Enabled(kCmdRestoreVersion));  // no file
+    EXPECT_EQ(Frame().Action(kCmdRestoreVersion)->statusTip(),
+              "Open a version of this file kept at an earlier save");
+    EXPECT_EQ(Frame().Action(kCmdRestoreVersion)->toolTip(), "Restore Previous Version");
+    const std::string path = WriteSample("home.pgr");
+    m_prompter.QueuePath(path);
+    Frame().RunCommand(kCmdOpen);
+    EXPECT_FALSE(Enabled(kCmdRestoreVersion));  // nothing kept yet
+    Db().Tasks().Add(test::MakeTask("third", test::Day(2026, 3, 10)));
+    Frame().Document().SetModified(true, true);
+    Frame().RunCommand(kCmdSave);
+    ASSERT_TRUE(Enabled(kCmdRestoreVersion));
 
-    // At start-up a missing file gives an empty database named after it.
-    m_frame = std::make_unique<MainFrame>(m_prompter, m_settings);
-    const std::string missing = m_dir.filePath("new one.pgr").toStdString();
-    Frame().OpenFromCommandLine(missing);
-    EXPECT_EQ(Frame().windowTitle().toStdString(), "Orvane! [" + missing + "]");
+    QStringList shown;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<RestoreVersionDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        ASSERT_EQ(dialog->List()->topLevelItemCount(), 1);
+        for (int column = 2; column < 5; ++column) {
+            shown << dialog->List()->topLevelItem(0)->text(column);
+        }
+        dialog->RestoreButton()->click();
+    });
+    Frame().RunCommand(kCmdRestoreVersion);
+    EXPECT_EQ(shown, (QStringList{"2", "1", "1"}));  // tasks, persons, appointments
+    EXPECT_EQ(Rows(PaneList::Tasks), 2);
+    EXPECT_TRUE(Frame().Document().Modified());
+    EXPECT_EQ(Frame().windowTitle().toStdString(), "Orvane! [" + path + "]");
+    EXPECT_TRUE(m_prompter.Messages().empty());
+
+    Frame().RunCommand(kCmdSave);
+    PimDocument reread;
+    ASSERT_TRUE(reread.OpenDocument(path, m_prompter));
+    EXPECT_EQ(reread.Database().Tasks().Count(), 2u);
+    std::filesystem::remove_all(BackupStore::ForUser().FolderOf(path));
 }
 
 TEST_F(DocumentFlowTest, ClosingAModifiedDatabaseAsksAndCancelKeepsTheWindow)

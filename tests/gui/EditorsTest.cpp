@@ -5,6 +5,7 @@
 #include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -19,6 +20,7 @@
 #include "rules/commands/CommandIds.h"
 #include "rules/editors/EditorFlows.h"
 #include "widgets/editors/ArrowButtons.h"
+#include "widgets/editors/PhoneKeyFilter.h"
 
 namespace orvane {
 namespace {
@@ -139,14 +141,58 @@ TEST_F(EditorsTest, AddPersonFiltersPhoneKeysButNotPaste)
         QApplication::clipboard()->setText("call me");
         QTest::keySequence(cel, QKeySequence::Paste);
         EXPECT_EQ(cel->text(), "call me");
+        dialog->findChild<QTabWidget*>()->setCurrentIndex(3);
+        QTest::keyClicks(FindControl<QPlainTextEdit>(dialog, 1030), "met at the fair");
         QTest::mouseClick(OkOf(dialog), Qt::LeftButton);
     });
     const Person* added = Db().Persons().Find(3);
     ASSERT_NE(added, nullptr);
     EXPECT_EQ(added->HmPhone, "(555) 12-34");
     EXPECT_EQ(added->CelPhone, "call me");
+    EXPECT_EQ(added->Notes, "met at the fair");
     EXPECT_EQ(Form().List(PaneList::PhoneBook)->model()->index(0, 0).data().toString(),
               "Abel, Zoe");
+}
+
+// Keys pressed in a phone field holding "12|34" (the cursor after "12"), each as the
+// desktop sends it: Delete comes with the text "\x7f", Alt+letter with the letter.
+TEST(PhoneKeyFilter, FiltersTypedCharactersOnly)
+{
+    struct Press {
+        Qt::Key key;
+        const char* text;
+        Qt::KeyboardModifiers modifiers = Qt::NoModifier;
+    };
+    struct Case {
+        std::vector<Press> presses;
+        const char* after;
+    };
+    const Case cases[] = {
+        {{{Qt::Key_Delete, "\x7f"}}, "124"},
+        {{{Qt::Key_Backspace, "\b"}}, "134"},
+        {{{Qt::Key_Home, ""}, {Qt::Key_Plus, "+"}}, "+1234"},
+        {{{Qt::Key_Right, ""}, {Qt::Key_ParenLeft, "("}}, "123(4"},
+        {{{Qt::Key_5, "5"}, {Qt::Key_Space, " "}, {Qt::Key_Period, "."}}, "125 .34"},
+        {{{Qt::Key_A, "a"}, {Qt::Key_NumberSign, "#"}, {Qt::Key_AsciiTilde, "~"}}, "1234"},
+        {{{Qt::Key_A, "a", Qt::AltModifier}, {Qt::Key_5, "5", Qt::AltModifier}}, "1234"},
+        {{{Qt::Key_Eacute, "\xC3\xA9"}},
+         "12\xC3\xA9"
+         "34"},
+        {{{Qt::Key_V, "\x16", Qt::ControlModifier}}, "12a#b34"},
+        {{{Qt::Key_A, "\x01", Qt::ControlModifier}, {Qt::Key_Delete, "\x7f"}}, ""},
+    };
+    QApplication::clipboard()->setText("a#b");
+    for (const Case& c : cases) {
+        QLineEdit edit("1234");
+        PhoneKeyFilter filter;
+        edit.installEventFilter(&filter);
+        edit.setCursorPosition(2);
+        for (const Press& press : c.presses) {
+            QTest::sendKeyEvent(QTest::Click, &edit, press.key, QString::fromUtf8(press.text),
+                                press.modifiers);
+        }
+        EXPECT_EQ(edit.text().toStdString(), c.after) << c.presses.front().key;
+    }
 }
 
 // OK follows the names and company alone; long texts are not cut at a line edit's limit.
@@ -154,6 +200,10 @@ TEST_F(EditorsTest, PersonOkFollowsTheGeneralPageAndLongFieldsAreKept)
 {
     Person ann = *Db().Persons().Find(1);  // Lee, Ann of Lee Co
     ann.Addr1 = std::string(40000, 'a');
+    // A no-break space, a lone CR and a CR LF, which the notes edit would give back changed.
+    ann.Notes =
+        "Met\xC2\xA0"
+        "at the fair\rcall\r\nback";
     Db().Persons().Update(ann);
     Frame().Document().SetModified(false, true);
     ClickRow(PaneList::PhoneBook, 0);
@@ -176,6 +226,7 @@ TEST_F(EditorsTest, PersonOkFollowsTheGeneralPageAndLongFieldsAreKept)
     EXPECT_EQ(edited->Company, "Acme");
     EXPECT_EQ(edited->Addr1.size(), 40000u);
     EXPECT_EQ(edited->Addr2.size(), 33000u);
+    EXPECT_EQ(edited->Notes, ann.Notes);
     EXPECT_EQ(Form().Model().State().person.id, -1);
 }
 
@@ -195,6 +246,9 @@ TEST_F(EditorsTest, AddAppointmentWithArrowsAndAlarm)
         EXPECT_EQ(FindControl<QLineEdit>(dialog, 1038)->text(), "60");
         QTest::mouseClick(lead->UpButton(), Qt::LeftButton);
         auto* leadEdit = FindControl<QLineEdit>(dialog, 1038);
+        // The arrow keys are shortcuts, which only an active window receives.
+        dialog->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
         leadEdit->setFocus();
         for (int i = 0; i < 3; ++i) {
             QTest::keyClick(leadEdit, Qt::Key_Up);
@@ -258,6 +312,7 @@ TEST_F(EditorsTest, UserSheetAndEditorHelp)
     });
     RunWithEditor(kCmdPersonAdd, [](QWidget* dialog) {
         QTest::keyClick(FindControl<QCheckBox>(dialog, 1045), Qt::Key_F1);
+        QTest::keyClick(FindControl<QPlainTextEdit>(dialog, 1030), Qt::Key_F1);
     });
     RunWithEditor(kCmdEditUser, [](QWidget* dialog) {
         EXPECT_TRUE(OkOf(dialog)->isEnabled());
@@ -278,7 +333,7 @@ TEST_F(EditorsTest, UserSheetAndEditorHelp)
         EXPECT_EQ(call.command, HelpCommand::ContextPopup);
         popups.push_back(call.data);
     }
-    EXPECT_EQ(popups, (std::vector<uint32_t>{2038, 2038, 3037, 4045, 5017}));
+    EXPECT_EQ(popups, (std::vector<uint32_t>{2038, 2038, 3037, 4045, 4030, 5017}));
 }
 
 TEST_F(EditorsTest, DetailButtonsReachTheContactActions)

@@ -1,10 +1,16 @@
+#include <QCalendarWidget>
 #include <QLabel>
+#include <QScreen>
 #include <QStackedWidget>
 #include <QStatusBar>
+#include <QTextCharFormat>
 #include <QToolBar>
 
 #include "FrameFixture.h"
+#include "Palettes.h"
 #include "rules/commands/CommandIds.h"
+#include "rules/frame/WindowPlacement.h"
+#include "rules/panes/WeekendColour.h"
 
 namespace orvane {
 namespace {
@@ -131,22 +137,23 @@ TEST_F(MainFrameTest, ResizeGrowsEachAreaTheWayItShould)
 {
     Frame().show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&Frame()));
-    const int ids[] = {1000, 1079, 1078, 1080};
+    const int ids[] = {1000, 1079, 1078, 1080, 1003};
     std::map<int, QSize> before;
     for (int id : ids) {
         before[id] = Form().Control(id)->size();
     }
     Frame().resize(Frame().size() + QSize(200, 150));
     QTest::qWait(20);
-    // Calendar fixed; phone book wider only; appointments taller only; tasks both.
+    // Calendar fixed; appointments taller only; phone book and tasks both ways.
     const auto grew = [&](int id) {
         const QSize now = Form().Control(id)->size();
         return std::pair(now.width() > before[id].width(), now.height() > before[id].height());
     };
     EXPECT_EQ(Form().Control(1000)->size(), before[1000]);
-    EXPECT_EQ(grew(1079), std::pair(true, false));
+    EXPECT_EQ(grew(1079), std::pair(true, true));
     EXPECT_EQ(grew(1078), std::pair(false, true));
     EXPECT_EQ(grew(1080), std::pair(true, true));
+    EXPECT_EQ(grew(1003), std::pair(true, true)) << "the phone book shows more names";
     // The task columns are re-fitted: two thirds and the rest.
     PaneListView* tasks = Form().List(PaneList::Tasks);
     const int width = tasks->viewport()->width();
@@ -171,6 +178,75 @@ TEST_F(MainFrameTest, ToolbarAndStatusBarToggle)
     Idle();
     EXPECT_TRUE(Frame().Action(kCmdViewToolbar)->isChecked());
     EXPECT_FALSE(Frame().Action(kCmdViewStatusBar)->isChecked());
+}
+
+TEST_F(MainFrameTest, CalendarTimeColumnAndToolbarKeepTheirDesignedSizes)
+{
+    EXPECT_EQ(Frame().MainToolBar()->iconSize(), QSize(16, 15));
+    PaneListView* appointments = Form().List(PaneList::Appointments);
+    EXPECT_EQ(appointments->columnWidth(0),
+              appointments->fontMetrics().horizontalAdvance("00:00 AM-00:00 AM  ") + 16);
+    // Days outside 100 to 9999 cannot be picked; the form follows the day the calendar shows.
+    QCalendarWidget* calendar = Form().Calendar();
+    const std::pair<QDate, QDate> tries[] = {{QDate(99, 12, 31), QDate(100, 1, 1)},
+                                             {QDate(10000, 1, 1), QDate(9999, 12, 31)}};
+    for (const auto& [asked, shown] : tries) {
+        calendar->setSelectedDate(asked);
+        EXPECT_EQ(calendar->selectedDate(), shown);
+        const PimDateTime day = Form().Model().SelectedDay();
+        EXPECT_EQ(QDate(day.GetYear(), day.GetMonth(), day.GetDay()), shown);
+    }
+}
+
+TEST_F(MainFrameTest, CalendarReadableUnderADarkPalette)
+{
+    const QPalette before = QApplication::palette();
+    QApplication::setPalette(test::DarkPalette());
+    MainFrame dark(m_prompter, m_settings);
+    QCalendarWidget* calendar = dark.Form()->Calendar();
+    const QPalette colours = calendar->palette();
+    const auto contrast = [](const QColor& a, const QColor& b) {
+        return WeekendColour::Contrast(a.rgb() & 0xFFFFFF, b.rgb() & 0xFFFFFF);
+    };
+    const QColor face = QApplication::palette().color(QPalette::Button);
+    // Day cells and the weekday header lie on the button face.
+    for (const QPalette::ColorRole background : {QPalette::Base, QPalette::AlternateBase}) {
+        EXPECT_EQ(colours.color(background), face);
+        EXPECT_GE(contrast(colours.color(QPalette::Text), colours.color(background)), 4.5);
+    }
+    const QBrush red = calendar->weekdayTextFormat(Qt::Sunday).foreground();
+    EXPECT_GE(contrast(red.color(), face), 4.5);
+    QApplication::setPalette(before);
+}
+
+TEST_F(MainFrameTest, OpensWhereItClosedWithinTheScreen)
+{
+    // Last closed partly off the right edge, smaller than the window may be.
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    WindowPlacement saved;
+    saved.normal = {screen.right() - 100, screen.top() + 10, 50, 40};
+    ASSERT_TRUE(saved.Write(m_settings));
+    // (The test screen is narrower than the designed window.)
+    Frame().setMinimumSize(screen.width() / 2, screen.height() / 2);
+    Frame().ShowAsLastClosed();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&Frame()));
+    EXPECT_EQ(Frame().size(), Frame().minimumSize());
+    EXPECT_EQ(Frame().geometry().right(), screen.right());
+    EXPECT_EQ(Frame().geometry().top(), screen.top() + 10);
+
+    // Closed maximised: its normal place and the maximised state are kept.
+    const QRect normal = Frame().geometry();
+    Frame().showMaximized();
+    QTest::qWait(20);
+    ASSERT_TRUE(Frame().close());
+    const std::optional<WindowPlacement> kept = WindowPlacement::Read(m_settings);
+    ASSERT_TRUE(kept);
+    EXPECT_TRUE(kept->maximised);
+    EXPECT_EQ(QRect(kept->normal.x, kept->normal.y, kept->normal.width, kept->normal.height),
+              normal);
+    MainFrame again(m_prompter, m_settings);
+    again.ShowAsLastClosed();
+    EXPECT_TRUE(again.isMaximized());
 }
 
 }  // namespace

@@ -1,16 +1,23 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QListView>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 
+#include "app/adapters/QtDesktop.h"
+#include "app/adapters/QtDialer.h"
 #include "app/adapters/QtLocaleNames.h"
 #include "app/adapters/QtPrompter.h"
 #include "app/adapters/QtSettingsStore.h"
+#include "exchange/TransferWizardRules.h"
 #include "platform/PictureLocale.h"
 #include "widgets/panes/DisplayText.h"
 
@@ -164,6 +171,85 @@ TEST(QtPrompter, SaveDialogHasTheFiltersSuffixAndOverwriteCheck)
         dialog->reject();
     });
     EXPECT_EQ(prompter.AskOpenPath(request), std::nullopt);
+}
+
+// The labels are shown exactly; "All files (*.)" lists every file, with or without a dot.
+TEST(QtPrompter, TransferFileDialogShowsItsLabelsAndListsEveryFileUnderAllFiles)
+{
+    QTemporaryDir folder;
+    for (const char* name : {"people.csv", "notes.txt", "README", "data.dat"}) {
+        QFile file(folder.filePath(QString::fromLatin1(name)));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    QtPrompter prompter;
+    WhenOpen<QFileDialog>([&folder](QFileDialog* dialog) {
+        EXPECT_EQ(dialog->nameFilters(), (QStringList{"Comma Separated files (*.csv)",
+                                                      "Text Files (*.txt)", "All files (*.)"}));
+        dialog->setDirectory(folder.path());
+        auto* files = dialog->findChild<QListView*>(QStringLiteral("listView"));
+        auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+        ASSERT_TRUE(files && types);
+        const auto listed = [files] { return files->model()->rowCount(files->rootIndex()); };
+        EXPECT_TRUE(QTest::qWaitFor([&] { return listed() == 1; })) << listed();
+        types->setFocus();
+        QTest::keyClick(types, Qt::Key_Down);
+        QTest::keyClick(types, Qt::Key_Down);
+        EXPECT_EQ(types->currentText(), "All files (*.)");
+        EXPECT_TRUE(QTest::qWaitFor([&] { return listed() == 4; })) << listed();
+        dialog->reject();
+    });
+    EXPECT_EQ(prompter.AskOpenPath(TransferWizardRules::BrowseRequest("")), std::nullopt);
+}
+
+// Addresses reach xdg-open exactly as formed; no handler for the scheme (xdg-mime), or an
+// opener that fails, is a failure. Stand-ins first on PATH log what they are asked.
+TEST(XdgOpener, DesktopAndDialerHandTheTextOverAsFormedAndReportFailures)
+{
+    QTemporaryDir bin;
+    const auto script = [&bin](const char* name, const QByteArray& body) {
+        QFile file(bin.filePath(QString::fromLatin1(name)));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("#!/bin/sh\necho \"$0 $# $*\" >> " + bin.filePath("log").toLocal8Bit() + "\n" +
+                   body);
+        file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    };
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", bin.path().toLocal8Bit() + ":" + path);
+    struct Case {
+        const char* text;  // "tel:" dials the rest
+        const char* handler;
+        int status;
+        bool done;
+        bool opens;  // xdg-open runs
+    };
+    const Case cases[] = {
+        {"http://http://www.example.com", "firefox.desktop", 0, true, true},
+        {"mailto:M\xC3\xBCller Ann@example.com", "mail.desktop", 0, true, true},
+        {"mailto:ann@example.com", "", 0, false, false},
+        {"http://www.example.com", "firefox.desktop", 3, false, true},
+        {"tel:(555) 0199 ext. 12", "phone.desktop", 0, true, true},
+        {"tel:555 0199", "phone.desktop", 4, false, true},
+        {"tel:555 0199", "", 0, false, false},
+    };
+    QtDesktop desktop;
+    QtDialer dialer;
+    ASSERT_TRUE(dialer.Bind());
+    for (const Case& c : cases) {
+        const std::string text = c.text, scheme = text.substr(0, text.find(':'));
+        script("xdg-mime", "echo " + QByteArray(c.handler) + "\n");
+        script("xdg-open", "exit " + QByteArray::number(c.status) + "\n");
+        const bool done = scheme == "tel" ? dialer.RequestMakeCall(text.substr(4)) == 0
+                                          : desktop.OpenAddress(text);
+        EXPECT_EQ(done, c.done) << text;
+        QFile log(bin.filePath("log"));
+        ASSERT_TRUE(log.open(QIODevice::ReadOnly));
+        const std::string query = bin.filePath("xdg-mime").toStdString() +
+                                  " 3 query default x-scheme-handler/" + scheme + "\n";
+        const std::string open = bin.filePath("xdg-open").toStdString() + " 1 " + text + "\n";
+        EXPECT_EQ(log.readAll().toStdString(), c.opens ? query + open : query) << text;
+        log.remove();
+    }
+    qputenv("PATH", path);
 }
 
 }  // namespace

@@ -125,27 +125,25 @@ TEST_F(ReportFlow, PreviewNavigatesZoomsAndGivesTheFormBack)
 
     for (int page = 2; page <= pages; ++page) {
         Run(kCmdPreviewNext);
-        EXPECT_EQ(Frame().StatusText(), QString("Page %1 of %2").arg(page).arg(pages));
     }
+    EXPECT_EQ(Frame().StatusText(), QString("Page %1 of %1").arg(pages));
     EXPECT_FALSE(Enabled(kCmdPreviewNext));
     Run(kCmdPreviewPrevious);
     EXPECT_EQ(Printing().Navigator().CurrentPage(), pages - 2);
 
-    EXPECT_TRUE(Enabled(kCmdZoomIn));
+    // Each zoom step makes the sheet larger, by 200, 400, then 800 pixels.
     EXPECT_FALSE(Enabled(kCmdZoomOut));
-    const int steps[] = {200, 400, 800};
     int sheetWidth = preview->PageArea().width();
-    for (int step : steps) {
+    for (int step : {200, 400, 800}) {
         Run(kCmdZoomIn);
         EXPECT_GT(preview->PageArea().width(), sheetWidth);
         sheetWidth = preview->PageArea().width();
         EXPECT_EQ(preview->widget()->size(), preview->viewport()->size() + QSize(step, step));
-        EXPECT_TRUE(Enabled(kCmdZoomOut));
     }
     EXPECT_FALSE(Enabled(kCmdZoomIn));
     Run(kCmdZoomOut);
     EXPECT_EQ(preview->ZoomPixels(), 400);
-    EXPECT_TRUE(Enabled(kCmdZoomIn));
+    EXPECT_TRUE(Enabled(kCmdZoomIn) && Enabled(kCmdZoomOut));
 
     Run(kCmdPreviewClose);
     EXPECT_FALSE(Frame().IsPreviewing());
@@ -165,6 +163,26 @@ TEST_F(ReportFlow, PreviewNavigatesZoomsAndGivesTheFormBack)
     Frame().close();
     EXPECT_FALSE(Frame().IsPreviewing());
     EXPECT_EQ(Printing().CurrentReport(), nullptr);
+}
+
+TEST_F(ReportFlow, PreviewKeysTurnThePagesAndLeave)
+{
+    AddManyTasks(150);
+    Frame().show();
+    Frame().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&Frame()));
+    Run(kCmdReportDailyTasks);
+    Run(kCmdPrintPreview);
+    QWidget* preview = Printing().Preview();
+    const std::pair<Qt::Key, int> keys[] = {
+        {Qt::Key_PageDown, 1}, {Qt::Key_PageDown, 2}, {Qt::Key_PageUp, 1}};
+    for (const auto& [key, page] : keys) {
+        QTest::keyClick(preview, key);
+        Idle();
+        EXPECT_EQ(Printing().Navigator().CurrentPage(), page);
+    }
+    QTest::keyClick(preview, Qt::Key_Escape);
+    EXPECT_FALSE(Frame().IsPreviewing());
 }
 
 TEST_F(ReportFlow, PageSetupInThePreviewMakesTheReportAgain)
@@ -190,7 +208,9 @@ TEST_F(ReportFlow, PageSetupInThePreviewMakesTheReportAgain)
     EXPECT_EQ(Frame().StatusText(), QString("Page 1 of %1").arg(after));
 }
 
-TEST_F(ReportFlow, PreviewOfAnEmptyDayShowsNoPage)
+// A report without rows has no pages: none in the preview, no blank sheet from the printer,
+// and no file when printing goes to PDF.
+TEST_F(ReportFlow, AnEmptyDayHasNoPageToShowOrPrint)
 {
     LoadSample();
     Frame().Form()->Model().SelectDay(2026, 3, 20);
@@ -199,6 +219,15 @@ TEST_F(ReportFlow, PreviewOfAnEmptyDayShowsNoPage)
     ASSERT_TRUE(Frame().IsPreviewing());
     EXPECT_FALSE(Printing().Preview()->HasPage());
     EXPECT_FALSE(Enabled(kCmdPreviewNext));
+    if (!Printing().PrintsToFile()) {
+        return;
+    }
+    const std::string pdf = Pdf("empty.pdf");
+    m_prompter.QueuePath(pdf);
+    Run(kCmdPrint);
+    EXPECT_FALSE(std::filesystem::exists(pdf));
+    ASSERT_EQ(m_prompter.Messages().size(), 1u);
+    EXPECT_EQ(m_prompter.Messages()[0].text, "0 pages: the report is empty, no file written.");
 }
 
 TEST_F(ReportFlow, PrintWritesThePagesOfThePreviewToPdf)
@@ -225,21 +254,13 @@ TEST_F(ReportFlow, PrintWritesThePagesOfThePreviewToPdf)
     EXPECT_EQ(Frame().StatusText(), QString("Page 2 of %1").arg(pages));
     Run(kCmdPreviewClose);
 
-    // Outside the preview a report is made for the job and let go afterwards.
+    // Outside the preview a report is made for the job and let go afterwards. (What the
+    // pages hold is the report tests' business.)
     const std::string outside = Pdf("outside.pdf");
     m_prompter.QueuePath(outside);
     Run(kCmdPrint);
     EXPECT_EQ(PdfTools::Pages(outside), pages);
     EXPECT_EQ(Printing().CurrentReport(), nullptr);
-    const std::string text = PdfTools::Text(outside);
-    const size_t title = text.find("DAILY TASKS");
-    const size_t firstRow = text.find("task 1000");
-    const size_t secondRow = text.find("task 1001");
-    ASSERT_NE(secondRow, std::string::npos);
-    EXPECT_LT(title, firstRow);
-    EXPECT_LT(firstRow, secondRow);
-    EXPECT_LT(secondRow, text.find("Page 1"));
-    EXPECT_NE(text.find(QString("Page %1").arg(pages).toStdString()), std::string::npos);
 
     // A cancelled file dialog prints nothing.
     m_prompter.QueuePath(std::nullopt);

@@ -20,6 +20,8 @@ TEST(Startup, ArgumentsNameTheFileAndCanSkipTheSplash)
         {{"--no-splash", "x.pgr"}, nullptr, false, "x.pgr"},
         {{"x.pgr", "--no-splash"}, "0", false, "x.pgr"},
         {{"x.pgr"}, "1", false, "x.pgr"},
+        {{"My", "Diary.pgr"}, nullptr, true, "My Diary.pgr"},
+        {{"/tmp/a", "--no-splash", "b.pgr"}, nullptr, false, "/tmp/a b.pgr"},
     };
     for (const Case& c : cases) {
         const Startup::Options options = Startup::ParseArguments(c.arguments, c.variable);

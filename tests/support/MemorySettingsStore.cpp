@@ -7,58 +7,51 @@ bool MemorySettingsStore::HasGroup(const std::string& group) const
     return m_available && m_groups.count(group) != 0;
 }
 
+template <class T>
+std::optional<T> MemorySettingsStore::Read(const std::string& group, const std::string& name) const
+{
+    const auto g = m_groups.find(group);
+    if (!m_available || g == m_groups.end()) {
+        return std::nullopt;
+    }
+    const auto v = g->second.find(name);
+    if (v == g->second.end() || !std::holds_alternative<T>(v->second)) {
+        return std::nullopt;
+    }
+    return std::get<T>(v->second);
+}
+
 std::optional<std::string> MemorySettingsStore::ReadString(const std::string& group,
                                                            const std::string& name) const
 {
-    if (!m_available) {
-        return std::nullopt;
-    }
-    auto g = m_groups.find(group);
-    if (g == m_groups.end()) {
-        return std::nullopt;
-    }
-    auto v = g->second.find(name);
-    if (v == g->second.end() || !std::holds_alternative<std::string>(v->second)) {
-        return std::nullopt;
-    }
-    return std::get<std::string>(v->second);
+    return Read<std::string>(group, name);
 }
 
 std::optional<uint32_t> MemorySettingsStore::ReadNumber(const std::string& group,
                                                         const std::string& name) const
 {
-    if (!m_available) {
-        return std::nullopt;
+    return Read<uint32_t>(group, name);
+}
+
+bool MemorySettingsStore::Write(const std::string& group, const std::string& name, Value value)
+{
+    if (!m_available || !m_writable) {
+        return false;
     }
-    auto g = m_groups.find(group);
-    if (g == m_groups.end()) {
-        return std::nullopt;
-    }
-    auto v = g->second.find(name);
-    if (v == g->second.end() || !std::holds_alternative<uint32_t>(v->second)) {
-        return std::nullopt;
-    }
-    return std::get<uint32_t>(v->second);
+    m_groups[group][name] = std::move(value);
+    return true;
 }
 
 bool MemorySettingsStore::WriteString(const std::string& group, const std::string& name,
                                       const std::string& value)
 {
-    if (!m_available || !m_writable) {
-        return false;
-    }
-    m_groups[group][name] = value;
-    return true;
+    return Write(group, name, value);
 }
 
 bool MemorySettingsStore::WriteNumber(const std::string& group, const std::string& name,
                                       uint32_t value)
 {
-    if (!m_available || !m_writable) {
-        return false;
-    }
-    m_groups[group][name] = value;
-    return true;
+    return Write(group, name, value);
 }
 
 void MemorySettingsStore::RemoveValue(const std::string& group, const std::string& name)

@@ -29,6 +29,10 @@ public:
 
 private:
     using Value = std::variant<std::string, uint32_t>;
+    template <class T>
+    std::optional<T> Read(const std::string& group, const std::string& name) const;
+    bool Write(const std::string& group, const std::string& name, Value value);
+
     std::map<std::string, std::map<std::string, Value>> m_groups;
     bool m_available = true;
     bool m_writable = true;

@@ -12,12 +12,24 @@ int DialogReminder::Show(Request& request)
     ReminderDialog dialog(QApplication::activeWindow());
     dialog.SetMessage(DisplayText::ToDisplay(request.message));
     dialog.SetTurnOff(request.turnOff);
-    if (dialog.exec() != QDialog::Accepted) {
+    m_open = &dialog;
+    const int result = dialog.exec();
+    m_open = nullptr;
+    if (result != QDialog::Accepted) {
         return 0;
     }
     request.turnOff = dialog.TurnOff();
     request.message = DisplayText::FromTyped(dialog.Message());
     return 1;
+}
+
+void DialogReminder::Raise()
+{
+    if (m_open) {
+        m_open->show();
+        m_open->raise();
+        m_open->activateWindow();
+    }
 }
 
 }  // namespace orvane

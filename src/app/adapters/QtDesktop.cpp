@@ -1,15 +1,15 @@
 #include "app/adapters/QtDesktop.h"
 
-#include <QDesktopServices>
-#include <QUrl>
-
+#include "app/adapters/XdgOpener.h"
 #include "widgets/panes/DisplayText.h"
 
 namespace orvane {
 
 bool QtDesktop::OpenAddress(const std::string& address)
 {
-    return QDesktopServices::openUrl(QUrl(DisplayText::ToDisplay(address), QUrl::TolerantMode));
+    const QString text = DisplayText::ToDisplay(address);
+    const qsizetype colon = text.indexOf(QLatin1Char(':'));
+    return colon > 0 && XdgOpener::HasHandler(text.left(colon)) && XdgOpener::Open(text);
 }
 
 }  // namespace orvane

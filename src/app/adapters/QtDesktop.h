@@ -4,7 +4,7 @@
 
 namespace orvane {
 
-// Opens addresses with the desktop's associated program (QDesktopServices).
+// Opens addresses with the program the desktop associates with their scheme (XdgOpener).
 class QtDesktop : public Desktop {
 public:
     bool OpenAddress(const std::string& address) override;

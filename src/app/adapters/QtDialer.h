@@ -5,9 +5,8 @@
 namespace orvane {
 
 // Dials through the desktop: the number goes unchanged into a "tel:" address opened by
-// whatever program handles tel: links. openUrl() reports success even when nothing
-// handles them, so the desktop's MIME database is asked first (xdg-mime): no xdg-mime
-// counts as no telephony service, no handler as no dialer (-2), a failed launch as -1.
+// whatever program handles tel: links (XdgOpener). No xdg-mime counts as no telephony
+// service, no handler as no dialer (-2), a failed launch as -1.
 class QtDialer : public Dialer {
 public:
     bool Bind() override;

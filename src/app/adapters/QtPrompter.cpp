@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QMessageBox>
 
 #include "widgets/panes/DisplayText.h"
@@ -33,6 +34,8 @@ QMessageBox::StandardButtons ToQt(MessageButtons buttons)
             return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
         case MessageButtons::RetryCancel:
             return QMessageBox::Retry | QMessageBox::Cancel;
+        case MessageButtons::YesNo:
+            return QMessageBox::Yes | QMessageBox::No;
         default:
             return QMessageBox::Ok;
     }
@@ -54,21 +57,54 @@ MessageAnswer FromQt(int button)
     }
 }
 
-QString NameFilters(const FileDialogRequest& request)
+// Qt reads a filter's patterns from the parentheses of its label; some labels show other
+// patterns than they list ("All files (*.)" lists "*.*").
+bool ShowsItsPatterns(const FileFilter& filter)
 {
-    QStringList filters;
-    for (const FileFilter& filter : request.filters) {
-        // Qt reads the patterns from the parentheses of the description.
-        QString description = DisplayText::ToDisplay(filter.description);
-        const QString pattern = DisplayText::ToDisplay(filter.pattern);
-        // Qt filters by the last parentheses, so a label whose parentheses show something
-        // else ("All files (*.)" for "*.*") gets the real pattern after it.
-        if (!description.endsWith(QStringLiteral("(%1)").arg(pattern))) {
-            description += QStringLiteral(" (%1)").arg(pattern);
+    return DisplayText::ToDisplay(filter.description)
+        .endsWith(QStringLiteral("(%1)").arg(DisplayText::ToDisplay(filter.pattern)));
+}
+
+// "*.*" lists every file, also those without a dot in the name.
+QStringList ListedPatterns(const FileFilter& filter)
+{
+    QStringList patterns = DisplayText::ToDisplay(filter.pattern).split(QLatin1Char(';'));
+    for (QString& pattern : patterns) {
+        if (pattern == QStringLiteral("*.*")) {
+            pattern = QStringLiteral("*");
         }
-        filters << description;
     }
-    return filters.join(QStringLiteral(";;"));
+    return patterns;
+}
+
+// Shows every label exactly. A label that does not show its own patterns needs the
+// program's own dialog, whose file list is then given the real patterns whenever that
+// label is chosen (after the dialog has applied the label's).
+void SetFilters(QFileDialog& dialog, const std::vector<FileFilter>& filters)
+{
+    QStringList labels;
+    bool ownDialog = false;
+    for (const FileFilter& filter : filters) {
+        labels << DisplayText::ToDisplay(filter.description);
+        ownDialog = ownDialog || !ShowsItsPatterns(filter);
+    }
+    if (!ownDialog) {
+        dialog.setNameFilters(labels);
+        return;
+    }
+    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+    dialog.setNameFilters(labels);
+    const auto listChosen = [&dialog, filters](const QString& label) {
+        auto* files = dialog.findChild<QFileSystemModel*>();
+        for (const FileFilter& filter : filters) {
+            if (files && DisplayText::ToDisplay(filter.description) == label &&
+                !ShowsItsPatterns(filter)) {
+                files->setNameFilters(ListedPatterns(filter));
+            }
+        }
+    };
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, listChosen);
+    listChosen(dialog.selectedNameFilter());
 }
 
 }  // namespace
@@ -86,13 +122,22 @@ MessageAnswer QtPrompter::ShowMessage(const std::string& text, const std::string
 {
     QMessageBox box(ToQt(icon), DisplayText::ToDisplay(caption), DisplayText::ToDisplay(text),
                     ToQt(buttons), Owner());
-    return FromQt(box.exec());
+    // A question in the middle of a save is answered with the ordinary pointer.
+    const bool waiting = QApplication::overrideCursor() != nullptr;
+    if (waiting) {
+        QApplication::setOverrideCursor(Qt::ArrowCursor);
+    }
+    const MessageAnswer answer = FromQt(box.exec());
+    if (waiting) {
+        QApplication::restoreOverrideCursor();
+    }
+    return answer;
 }
 
 std::optional<std::string> QtPrompter::AskPath(const FileDialogRequest& request, bool save)
 {
     QFileDialog dialog(Owner(), DisplayText::ToDisplay(request.title));
-    dialog.setNameFilter(NameFilters(request));
+    SetFilters(dialog, request.filters);
     dialog.setDefaultSuffix(DisplayText::ToDisplay(request.defaultExtension));
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save || !request.mustExist ? QFileDialog::AnyFile

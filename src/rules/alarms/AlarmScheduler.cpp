@@ -1,7 +1,6 @@
 #include "rules/alarms/AlarmScheduler.h"
 
 #include <cstdio>
-#include <map>
 
 #include "data/Appointment.h"
 #include "data/PimDocument.h"
@@ -9,6 +8,7 @@
 #include "platform/Prompter.h"
 #include "platform/SoundPlayer.h"
 #include "rules/alarms/Reminder.h"
+#include "rules/panes/DayRules.h"
 #include "rules/panes/FormModel.h"
 
 namespace orvane {
@@ -30,11 +30,12 @@ private:
 }  // namespace
 
 AlarmScheduler::AlarmScheduler(FormModel& form, Reminder& reminder, SoundPlayer& sound,
-                               SettingsStore& settings)
+                               SettingsStore& settings, Notifier& notifier)
     : m_form(form),
       m_reminder(reminder),
       m_sound(sound),
       m_settings(settings),
+      m_notifier(notifier),
       m_soundPath(AlarmSoundSetting::kDefault)
 {}
 
@@ -54,17 +55,15 @@ std::string AlarmScheduler::MessageFor(const PimDateTime& endTime)
     return message;
 }
 
-void AlarmScheduler::CheckAlarms()
+Notifier::Notice AlarmScheduler::NoticeFor(const Appointment& appointment)
 {
-    if (m_checking) {
-        return;
-    }
-    FlagGuard guard(m_checking);
-    const PimDateTime now = PimDateTime::Now();
-    auto& appointments = m_form.Document().Database().Appointments();
+    return {appointment.Description,
+            AppointmentPane::TimeRange(appointment.StartTime, appointment.EndTime)};
+}
 
-    // Copies of the listed appointments, once each, in ID order.
-    std::map<int32_t, Appointment> candidates;
+void AlarmScheduler::CollectListed(Candidates& candidates) const
+{
+    const auto& appointments = m_form.Document().Database().Appointments();
     int32_t lastId = -1;
     for (const AppointmentPane::Row& row : m_form.Appointments().Rows()) {
         if (row.description.empty() || row.id == lastId) {
@@ -75,6 +74,34 @@ void AlarmScheduler::CheckAlarms()
             candidates.emplace(row.id, *stored);
         }
     }
+}
+
+void AlarmScheduler::CollectToday(const PimDateTime& today, Candidates& candidates) const
+{
+    // Not only while today is selected: an alarm must not wait for the user to come back.
+    const auto& appointments = m_form.Document().Database().Appointments();
+    for (int32_t id : m_form.Days().AppointmentsOn(today)) {
+        const Appointment* stored = appointments.Find(id);
+        if (stored && !stored->Description.empty() &&
+            DayRules::AppointmentBelongsToDay(*stored, today)) {
+            candidates.emplace(id, *stored);
+        }
+    }
+}
+
+void AlarmScheduler::CheckAlarms()
+{
+    if (m_checking) {
+        return;
+    }
+    FlagGuard guard(m_checking);
+    const PimDateTime now = PimDateTime::Now();
+    auto& appointments = m_form.Document().Database().Appointments();
+
+    // Copies of the listed appointments and of today's, once each, in ID order.
+    Candidates candidates;
+    CollectListed(candidates);
+    CollectToday(now.DateOnly(), candidates);
 
     bool changed = false;
     for (const auto& [id, appointment] : candidates) {
@@ -99,7 +126,9 @@ bool AlarmScheduler::Remind(const Appointment& appointment)
     request.message = MessageFor(appointment.EndTime);
     request.soundPath = m_soundPath;
     m_sound.PlayLooped(m_soundPath);
+    m_notifier.Show(NoticeFor(appointment), [this] { m_reminder.Raise(); });
     const int result = m_reminder.Show(request);
+    m_notifier.Withdraw();
     m_sound.StopAll();
     return result != 0 && request.turnOff;
 }

@@ -16,6 +16,8 @@ public:
     virtual ~Reminder() = default;
     // Returns 1 after OK, 0 when the reminder could not be shown.
     virtual int Show(Request& request) = 0;
+    // Brings the open reminder to the front, e.g. when its notification is clicked.
+    virtual void Raise() = 0;
 };
 
 }  // namespace orvane

@@ -21,6 +21,8 @@ enum CommandId : int {
     kCmdExportPersons = 32781,
     kCmdExportAppointments = 32783,
     kCmdExit = 57665,
+    // Added after the original commands, outside their ranges.
+    kCmdRestoreVersion = 32900,
 
     kCmdTaskAdd = 32790,
     kCmdTaskDelete = 32791,

@@ -13,6 +13,8 @@ class CommandStates {
 public:
     struct Input {
         bool modified = false;
+        // The document has a file with kept versions.
+        bool hasVersions = false;
         size_t persons = 0;
         size_t tasks = 0;
         size_t appointments = 0;

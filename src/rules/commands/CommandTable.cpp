@@ -42,6 +42,7 @@ std::vector<Entry> BuildMenuBar()
               Separator(), Item(kCmdPrint, "&Print...", "Ctrl+P"),
               Item(kCmdPageSetup, "Page Set&up..."), Item(kCmdPrintPreview, "Print Pre&view..."),
               Separator(), Menu("Recent &Files", {Item(kCmdRecentFirst, "(Empty)")}), Separator(),
+              Item(kCmdRestoreVersion, "Restore Previous &Version..."),
               Item(kCmdSynchronize, "S&ynchronize"), Separator(), Item(kCmdExit, "E&xit")}),
         Menu("&Tasks", {Item(kCmdTaskAdd, "&Add..."), Item(kCmdTaskDelete, "&Delete"),
                         Item(kCmdTaskEdit, "&Edit..."), Item(kCmdTaskComplete, "&Complete")}),
@@ -74,14 +75,14 @@ const std::map<int, std::string>& Strings()
         {kCmdSave, "Save the active document\nSave"},
         {kCmdSaveAs, "Save the active document with a new name\nSave As"},
         {kCmdCompact, "Remove empty space and old tasks from file\nCompact"},
-        {kCmdImportTasks, "Import tasks from a delimited text file\nImport Tasks"},
-        {kCmdImportPersons, "Import names from a delimited text file\nImport Phone Book"},
-        {kCmdImportAppointments,
-         "Import appointments from a delimited text file\nImport Appointments"},
-        {kCmdExportTasks, "Export the tasks to a delimited text file\nExport Tasks"},
-        {kCmdExportPersons, "Export the phone book to a delimited text file\nExport Phone Book"},
-        {kCmdExportAppointments,
-         "Export the appointments to a delimited text file\nExport Appointments"},
+        {kCmdRestoreVersion,
+         "Open a version of this file kept at an earlier save\nRestore Previous Version"},
+        {kCmdImportTasks, "Import tasks from a text file\nImport tasks"},
+        {kCmdImportPersons, "Import phone book from a text file\nImport phone book"},
+        {kCmdImportAppointments, "Import appointments from a text file\nImport appointments"},
+        {kCmdExportTasks, "Export tasks to an external file\nExport tasks"},
+        {kCmdExportPersons, "Export phone book to a text file\nExport phone book"},
+        {kCmdExportAppointments, "Export appointments to a text file\nExport appointments"},
         {kCmdPrint, "Print the active document\nPrint"},
         {kCmdPageSetup, "Change the printing options\nPage Setup"},
         {kCmdPrintPreview, "Display full pages\nPrint Preview"},
@@ -145,6 +146,16 @@ const std::vector<CommandTable::KeyBinding>& CommandTable::ExtraKeys()
         {kCmdCut, "Shift+Del"},         {kCmdCopy, "Ctrl+C"},        {kCmdCopy, "Ctrl+Ins"},
         {kCmdPaste, "Ctrl+V"},          {kCmdPaste, "Shift+Ins"},    {kCmdNextPane, "F6"},
         {kCmdPreviousPane, "Shift+F6"},
+    };
+    return keys;
+}
+
+const std::vector<CommandTable::KeyBinding>& CommandTable::PreviewKeys()
+{
+    static const std::vector<KeyBinding> keys = {
+        {kCmdPreviewClose, "Esc"},
+        {kCmdPreviewPrevious, "PgUp"},
+        {kCmdPreviewNext, "PgDown"},
     };
     return keys;
 }

@@ -25,6 +25,8 @@ public:
     static const std::vector<MenuEntry>& MenuBar();
     // Bindings that no menu item shows; their commands do nothing outside text boxes.
     static const std::vector<KeyBinding>& ExtraKeys();
+    // Keys of the print preview, live only while it shows: leave it, turn the pages.
+    static const std::vector<KeyBinding>& PreviewKeys();
 
     // The first half of the command's string: shown in the status bar while hovered.
     static std::string StatusText(int id);

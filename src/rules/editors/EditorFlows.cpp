@@ -89,8 +89,7 @@ void EditorFlows::AddPerson()
         return;
     }
     person.RName = person.GetDisplayName();
-    m_form.Document().Database().Persons().Add(std::move(person));
-    PersonSaved();
+    PersonSaved(m_form.Document().Database().Persons().Add(std::move(person)));
 }
 
 void EditorFlows::EditPerson(int32_t id)
@@ -107,16 +106,17 @@ void EditorFlows::EditPerson(int32_t id)
     person.ID = id;
     person.RName = person.GetDisplayName();
     if (persons.Update(person)) {
-        PersonSaved();
+        PersonSaved(id);
     }
 }
 
-void EditorFlows::PersonSaved()
+void EditorFlows::PersonSaved(int32_t id)
 {
     m_form.Document().SetModified(true, true);
     // The refill above already listed the phone book; filling it once more leaves
     // nobody selected whatever the views did in between.
     m_form.PhoneBook().Fill();
+    m_form.RevealPerson(id);
 }
 
 void EditorFlows::EditUser()

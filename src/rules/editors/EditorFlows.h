@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 
 #include "rules/editors/RecordEditors.h"
@@ -28,7 +29,7 @@ public:
     void ChooseAlarmSound() override;
 
 private:
-    void PersonSaved();
+    void PersonSaved(int32_t id);
 
     FormModel& m_form;
     EditorDialogs& m_dialogs;

@@ -90,6 +90,7 @@ constexpr std::array kTexts = {
     Entry{4027, "The mobile phone number."},
     Entry{4028, "The web page. Click it in the phone book to open it in the browser."},
     Entry{4029, "The extension of the work phone."},
+    Entry{4030, "Anything else worth keeping about the person. Line breaks are kept as typed."},
     Entry{4044, "List the person in the White Pages, the personal listing."},
     Entry{4045, "List the person in the Yellow Pages, the business listing."},
     // User editor.
@@ -135,7 +136,7 @@ uint32_t EditorBase(HelpDialog dialog, int controlId)
                        ? 3000
                        : 0;
         case HelpDialog::Person:
-            return InRange(controlId, 1013, 1029) || controlId == 1044 || controlId == 1045 ? 4000
+            return InRange(controlId, 1013, 1030) || controlId == 1044 || controlId == 1045 ? 4000
                                                                                             : 0;
         case HelpDialog::User:
             return InRange(controlId, 1013, 1021) ? 5000 : 0;

@@ -15,7 +15,8 @@ std::string_view HelpTopics::PageForControl(int controlId)
     }
     const bool details = controlId >= 1003 && controlId <= 1010;
     const bool labels = controlId >= 1057 && controlId <= 1063;
-    if (details || labels || controlId == 1044 || controlId == 1045 || controlId == 1079) {
+    const bool find = controlId == 1114;  // the Find field over the list
+    if (details || labels || find || controlId == 1044 || controlId == 1045 || controlId == 1079) {
         return kPhoneBook;
     }
     return {};

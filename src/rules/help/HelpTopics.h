@@ -14,6 +14,7 @@ public:
     static constexpr std::string_view kPersonPicker = "dlgpraddr.htm";
     static constexpr std::string_view kImport = "csvimport.htm";
     static constexpr std::string_view kExport = "csvexport.htm";
+    static constexpr std::string_view kRestoreVersion = "restore.htm";
     static constexpr std::string_view kSync = "sync.htm";
 
     // Empty for a control that has no topic (the request then goes unhandled).

@@ -29,9 +29,14 @@ void AppointmentPane::Fill(const PimDateTime& selectedDay)
 std::string AppointmentPane::TimeRangeText(int row) const
 {
     const Row& r = m_rows.at(static_cast<size_t>(row));
+    return TimeRange(r.start, r.end);
+}
+
+std::string AppointmentPane::TimeRange(const PimDateTime& start, const PimDateTime& end)
+{
     const LocaleFormat& locale = LocaleFormat::UserDefault();
-    return r.start.FormatTime(locale, TimeStyle::NoSeconds) + "-" +
-           r.end.FormatTime(locale, TimeStyle::NoSeconds);
+    return start.FormatTime(locale, TimeStyle::NoSeconds) + "-" +
+           end.FormatTime(locale, TimeStyle::NoSeconds);
 }
 
 int32_t AppointmentPane::IdAt(int row) const

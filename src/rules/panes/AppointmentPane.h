@@ -29,6 +29,7 @@ public:
     const std::vector<Row>& Rows() const { return m_rows; }
     // "start-end", both without seconds.
     std::string TimeRangeText(int row) const;
+    static std::string TimeRange(const PimDateTime& start, const PimDateTime& end);
 
     // A click: row is the row the list now shows selected, -1 for none.
     void Click(int row);

@@ -52,7 +52,8 @@ void FormModel::RefillAll()
     m_phoneBook.Fill();
     m_tasks.Fill(m_selectedDay);
     m_appointments.Fill(m_selectedDay);
-    Notify(kPhoneBookRows | kDetails | kTaskRows | kAppointmentRows);
+    m_days.Rebuild(m_document.Database());
+    Notify(kPhoneBookRows | kDetails | kTaskRows | kAppointmentRows | kBusyDays);
 }
 
 void FormModel::RefillAppointments()
@@ -65,6 +66,21 @@ void FormModel::SetListing(Listing listing)
 {
     if (m_phoneBook.SetListing(listing)) {
         Notify(kPhoneBookRows | kDetails | kListing);
+    }
+}
+
+void FormModel::FindPersons(std::string_view text)
+{
+    if (m_phoneBook.SetFindText(text)) {
+        Notify(kPhoneBookRows | kDetails);
+    }
+}
+
+void FormModel::RevealPerson(int32_t id)
+{
+    m_revealedRow = m_phoneBook.RowOf(id);
+    if (m_revealedRow != -1) {
+        Notify(kRevealPerson);
     }
 }
 

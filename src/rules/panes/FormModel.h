@@ -2,10 +2,12 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 
 #include "data/DocumentView.h"
 #include "data/PimDateTime.h"
 #include "rules/panes/AppointmentPane.h"
+#include "rules/panes/DayIndex.h"
 #include "rules/panes/FormState.h"
 #include "rules/panes/PhoneBookPane.h"
 #include "rules/panes/TaskPane.h"
@@ -28,6 +30,8 @@ public:
         kCaption = 1u << 4,
         kListing = 1u << 5,
         kPath = 1u << 6,
+        kBusyDays = 1u << 7,
+        kRevealPerson = 1u << 8,
     };
     using Listener = std::function<void(unsigned changes)>;
 
@@ -46,6 +50,8 @@ public:
     const TaskPane& Tasks() const { return m_tasks; }
     const AppointmentPane& Appointments() const { return m_appointments; }
     const PhoneBookPane& PhoneBook() const { return m_phoneBook; }
+    // Which days hold appointments or tasks due, as of the last refill.
+    const DayIndex& Days() const { return m_days; }
 
     void SetListener(Listener listener) { m_listener = std::move(listener); }
     void SetEditors(RecordEditors* editors) { m_editors = editors; }
@@ -61,6 +67,12 @@ public:
     // The appointments alone, e.g. after an alarm was turned off.
     void RefillAppointments();
     void SetListing(Listing listing);
+    // The text of the phone book's Find field, applied as it is typed.
+    void FindPersons(std::string_view text);
+    // A person just added or edited: the list scrolls to their row (RevealedRow) when the
+    // listing and the find text list them.
+    void RevealPerson(int32_t id);
+    int RevealedRow() const { return m_revealedRow; }
 
     // List events, by the row under the pointer (-1: none); the appointment list passes
     // the row it shows selected.
@@ -91,6 +103,8 @@ private:
     TaskPane m_tasks;
     AppointmentPane m_appointments;
     PhoneBookPane m_phoneBook;
+    DayIndex m_days;
+    int m_revealedRow = -1;
     RecordEditors* m_editors = nullptr;
     Listener m_listener;
 };

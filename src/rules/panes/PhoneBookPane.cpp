@@ -13,45 +13,66 @@ PhoneBookPane::PhoneBookPane(PimDocument& document, FormState& state)
 
 void PhoneBookPane::Fill()
 {
-    // Collation keys are the costly part: made once per read, not per listing switch.
+    // Collation keys and search texts are the costly part: made once per read, not per
+    // listing switch or keystroke.
     struct Keyed {
         std::wstring key;
         Entry entry;
+        bool white;
+        bool yellow;
     };
     std::vector<Keyed> keyed;
     for (const auto& [id, person] : m_document.Database().Persons()) {
         if (person.WhitePages != 0 || person.YellowPages != 0) {
-            keyed.push_back({NameCollation::Key(person.RName),
-                             {{id, person.RName, person.Company},
-                              person.WhitePages != 0,
-                              person.YellowPages != 0}});
+            keyed.push_back(
+                {NameCollation::Key(person.RName),
+                 {{id, person.RName, person.Company}, PersonFinder::SearchText(person, m_folding)},
+                 person.WhitePages != 0,
+                 person.YellowPages != 0});
         }
     }
     // Persons of equal name stay in ID order.
     std::stable_sort(keyed.begin(), keyed.end(),
                      [](const Keyed& a, const Keyed& b) { return a.key < b.key; });
-    m_byName.clear();
-    m_byName.reserve(keyed.size());
+    m_entries.clear();
+    m_white.clear();
+    m_yellow.clear();
+    m_entries.reserve(keyed.size());
     for (Keyed& k : keyed) {
-        m_byName.push_back(std::move(k.entry));
+        if (k.white) {
+            m_white.push_back(m_entries.size());
+        }
+        if (k.yellow) {
+            m_yellow.push_back(m_entries.size());
+        }
+        m_entries.push_back(std::move(k.entry));
     }
+    // std::string compares as unsigned bytes, a prefix first.
+    std::stable_sort(m_yellow.begin(), m_yellow.end(), [this](size_t a, size_t b) {
+        return m_entries[a].row.company < m_entries[b].row.company;
+    });
     Relist();
+}
+
+void PhoneBookPane::ListFound()
+{
+    const std::vector<size_t>& listing =
+        m_state.listing == Listing::WhitePages ? m_white : m_yellow;
+    m_rows.clear();
+    if (m_finder.Empty()) {
+        m_rows = listing;
+        return;
+    }
+    for (size_t index : listing) {
+        if (m_finder.Matches(m_entries[index].search)) {
+            m_rows.push_back(index);
+        }
+    }
 }
 
 void PhoneBookPane::Relist()
 {
-    const bool white = m_state.listing == Listing::WhitePages;
-    m_rows.clear();
-    for (const Entry& entry : m_byName) {
-        if (white ? entry.white : entry.yellow) {
-            m_rows.push_back(entry.row);
-        }
-    }
-    if (!white) {
-        // std::string compares as unsigned bytes, a prefix first.
-        std::stable_sort(m_rows.begin(), m_rows.end(),
-                         [](const Row& a, const Row& b) { return a.company < b.company; });
-    }
+    ListFound();
     m_state.person.id = -1;
     ShowDetails(-1);
 }
@@ -66,12 +87,41 @@ bool PhoneBookPane::SetListing(Listing listing)
     return true;
 }
 
+bool PhoneBookPane::SetFindText(std::string_view text)
+{
+    if (text == m_findText) {
+        return false;
+    }
+    m_findText = text;
+    m_finder = PersonFinder(text, m_folding);
+    ListFound();
+    m_state.person.row = RowOf(m_state.person.id);
+    if (m_state.person.row == -1 && m_state.person.id != -1) {
+        m_state.person.id = -1;
+        ShowDetails(-1);
+    }
+    return true;
+}
+
+int PhoneBookPane::RowOf(int32_t id) const
+{
+    if (id == -1) {
+        return -1;
+    }
+    for (size_t row = 0; row < m_rows.size(); ++row) {
+        if (m_entries[m_rows[row]].row.id == id) {
+            return static_cast<int>(row);
+        }
+    }
+    return -1;
+}
+
 int32_t PhoneBookPane::IdAt(int row) const
 {
     if (row < 0 || static_cast<size_t>(row) >= m_rows.size()) {
         return -1;
     }
-    return m_rows[static_cast<size_t>(row)].id;
+    return m_entries[m_rows[static_cast<size_t>(row)]].row.id;
 }
 
 void PhoneBookPane::ShowDetails(int32_t id)

@@ -7,13 +7,15 @@
 
 #include "rules/panes/FormState.h"
 #include "rules/panes/PersonDetails.h"
+#include "rules/panes/PersonFinder.h"
+#include "rules/panes/SearchFolding.h"
 
 namespace orvane {
 
 class PimDocument;
 
-// The phone book in its White Pages or Yellow Pages listing, and the details of the
-// person picked in it.
+// The phone book in its White Pages or Yellow Pages listing, narrowed by what the user
+// typed into Find, and the details of the person picked in it.
 class PhoneBookPane {
 public:
     struct Row {
@@ -24,14 +26,23 @@ public:
 
     PhoneBookPane(PimDocument& document, FormState& state);
 
-    // Re-reads the phone book and lists the persons of the current listing by name
-    // (Yellow Pages: then by company, byte by byte); afterwards nobody is selected.
+    // Re-reads the phone book and lists the persons of the current listing that the find
+    // text finds, by name (Yellow Pages: then by company, byte by byte); afterwards nobody
+    // is selected.
     void Fill();
-    const std::vector<Row>& Rows() const { return m_rows; }
+    int RowCount() const { return static_cast<int>(m_rows.size()); }
+    const Row& RowAt(int row) const { return m_entries[m_rows.at(static_cast<size_t>(row))].row; }
+    // The row that lists the person, -1 when none does.
+    int RowOf(int32_t id) const;
 
     // Switches the listing and refills from the phone book as last read; false when it was
     // already on.
     bool SetListing(Listing listing);
+    // Lists only the persons the text finds (empty: everybody). The selected person stays
+    // selected, at its new row, while still listed; otherwise nobody is. False when the
+    // text is the one already applied.
+    bool SetFindText(std::string_view text);
+    const std::string& FindText() const { return m_findText; }
 
     // A left or right click; row is the row under the pointer, -1 for none.
     void Click(int row);
@@ -52,18 +63,23 @@ public:
 private:
     struct Entry {
         Row row;
-        bool white;
-        bool yellow;
+        std::string search;  // PersonFinder::SearchText
     };
 
     void Relist();
+    void ListFound();
     int32_t IdAt(int row) const;
     void ShowDetails(int32_t id);
 
     PimDocument& m_document;
     FormState& m_state;
-    std::vector<Entry> m_byName;  // every listed person, in name order
-    std::vector<Row> m_rows;
+    SearchFolding m_folding;
+    std::vector<Entry> m_entries;  // every listed person, in name order
+    std::vector<size_t> m_white;   // the White Pages, in name order
+    std::vector<size_t> m_yellow;  // the Yellow Pages, by company, then in name order
+    std::vector<size_t> m_rows;    // what the list shows
+    std::string m_findText;
+    PersonFinder m_finder;
     int32_t m_shownId = -1;
     std::array<PersonDetails::Field, 7> m_details;
 };

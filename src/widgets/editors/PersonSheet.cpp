@@ -11,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 #include "rules/editors/EditorRules.h"
@@ -160,11 +161,10 @@ Person PersonSheet::Values() const
     }
     person.WhitePages = m_white->isChecked() ? 1 : 0;
     person.YellowPages = m_yellow->isChecked() ? 1 : 0;
-    // The edit shows stored CR LF line ends as plain line breaks: untouched notes stay.
-    const QString notes = m_notes->toPlainText();
-    if (notes != DisplayText::ToDisplay(m_person.Notes)
-                     .replace(QStringLiteral("\r\n"), QStringLiteral("\n"))) {
-        person.Notes = DisplayText::FromTyped(notes);
+    // The edit gives its text back with line ends and no-break spaces changed: untouched
+    // notes keep their bytes.
+    if (m_notes->document()->isModified()) {
+        person.Notes = DisplayText::FromTyped(m_notes->toPlainText());
     }
     return person;
 }

@@ -4,7 +4,8 @@
 
 namespace orvane {
 
-// Drops typed characters that cannot be part of a phone number; pasting is not filtered.
+// Drops typed characters that cannot be part of a phone number; editing keys, shortcuts
+// and pasting are not filtered.
 class PhoneKeyFilter : public QObject {
     Q_OBJECT
 public:

@@ -1,6 +1,7 @@
 #include "widgets/panes/MainForm.h"
 
 #include <QCalendarWidget>
+#include <QEvent>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -9,12 +10,16 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
+#include <QTextCharFormat>
 #include <QVBoxLayout>
 #include <algorithm>
 
 #include "data/PimDocument.h"
 #include "rules/commands/CommandIds.h"
+#include "rules/panes/WeekendColour.h"
 #include "widgets/panes/DisplayText.h"
+#include "widgets/panes/FindField.h"
 #include "widgets/panes/IconLibrary.h"
 #include "widgets/panes/PaneListView.h"
 #include "widgets/panes/PaneTableModel.h"
@@ -53,6 +58,12 @@ MainForm::MainForm(PimDocument& document, QWidget* parent) : QWidget(parent), m_
     m_calendar = Tag(new QCalendarWidget(this), 1000);
     m_calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     m_calendar->setGridVisible(false);
+    // The days the records can hold: 1 January 100 to 31 December 9999.
+    const PimDateTime first = PimDateTime::FromValue(PimDateTime::kMinValue);
+    const PimDateTime last = PimDateTime::FromValue(PimDateTime::kMaxValue);
+    m_calendar->setDateRange(QDate(first.GetYear(), first.GetMonth(), first.GetDay()),
+                             QDate(last.GetYear(), last.GetMonth(), last.GetDay()));
+    ColourCalendar();
     const PimDateTime day = m_model.SelectedDay();
     m_calendar->setSelectedDate(QDate(day.GetYear(), day.GetMonth(), day.GetDay()));
     m_calendar->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
@@ -67,15 +78,31 @@ MainForm::MainForm(PimDocument& document, QWidget* parent) : QWidget(parent), m_
     layout->setContentsMargins(DuX(3), DuY(3), DuX(3), DuY(3));
     layout->addLayout(top);
     layout->addLayout(bottom, 1);
+    ShareExtraHeight(layout, top);
 
     BuildModels();
     ConnectLists();
+    ConnectFind();
     m_model.SetListener([this](unsigned changes) { OnModelChanged(changes); });
     connect(m_calendar, &QCalendarWidget::selectionChanged, this, [this] {
         const QDate date = m_calendar->selectedDate();
         m_model.SelectDay(date.year(), date.month(), date.day());
     });
+    connect(m_calendar, &QCalendarWidget::currentPageChanged, this, [this] { ShowBusyDays(); });
     ShowDetails();
+}
+
+void MainForm::ShareExtraHeight(QBoxLayout* rows, QLayout* top)
+{
+    // At the designed height the phone book keeps its own and the lists below take the
+    // rest; a taller window then grows both rows in proportion, so the phone book shows
+    // more names too.
+    const int topHeight = top->sizeHint().height();
+    const QMargins margins = rows->contentsMargins();
+    const int bottomHeight =
+        sizeHint().height() - margins.top() - margins.bottom() - rows->spacing() - topHeight;
+    rows->setStretch(0, std::max(1, topHeight));
+    rows->setStretch(1, std::max(1, bottomHeight));
 }
 
 int MainForm::DuX(int units) const
@@ -88,6 +115,43 @@ int MainForm::DuY(int units) const
     return units * fontMetrics().height() / 8;
 }
 
+void MainForm::ColourCalendar()
+{
+    // The month lies on the button face, light or dark, with every text from the same
+    // palette: a desktop's dark theme never leaves light text on a white header.
+    QPalette colours = palette();
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        const QColor face = colours.color(group, QPalette::Button);
+        const QColor text = colours.color(group, QPalette::ButtonText);
+        colours.setColor(group, QPalette::Base, face);
+        colours.setColor(group, QPalette::AlternateBase, face);
+        colours.setColor(group, QPalette::Window, face);
+        colours.setColor(group, QPalette::Text, text);
+    }
+    // Days of the months before and after: dimmed between the text and the face.
+    const QColor face = colours.color(QPalette::Active, QPalette::Button);
+    const QColor text = colours.color(QPalette::Active, QPalette::ButtonText);
+    colours.setColor(QPalette::Disabled, QPalette::Text,
+                     QColor((face.red() + text.red()) / 2, (face.green() + text.green()) / 2,
+                            (face.blue() + text.blue()) / 2));
+    colours.setColor(QPalette::Disabled, QPalette::Base, face);
+    colours.setColor(QPalette::Disabled, QPalette::AlternateBase, face);
+    m_calendar->setPalette(colours);
+
+    QTextCharFormat weekend;
+    weekend.setForeground(QColor::fromRgb(WeekendColour::On(face.rgb() & 0xFFFFFF)));
+    m_calendar->setWeekdayTextFormat(Qt::Saturday, weekend);
+    m_calendar->setWeekdayTextFormat(Qt::Sunday, weekend);
+}
+
+void MainForm::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange && m_calendar != nullptr) {
+        ColourCalendar();
+    }
+}
+
 QSize MainForm::sizeHint() const
 {
     // The designed size, or more where the desktop's fonts and style need more room.
@@ -97,12 +161,15 @@ QSize MainForm::sizeHint() const
 QWidget* MainForm::BuildPhoneBook()
 {
     auto* group = Tag(new QGroupBox(tr("Phone Book"), this), 1079);
-    group->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    group->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    QWidget* listing = BuildListingButtons();
+    m_find = Tag(new FindField(group), kFindId);
     m_phoneList = Tag(new PaneListView(group), 1003);
     // The details set the height of the area; the list takes what they leave.
     m_phoneList->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
     auto* left = new QVBoxLayout;
-    left->addWidget(BuildListingButtons());
+    left->addWidget(listing);
+    left->addWidget(m_find);
     left->addWidget(m_phoneList, 1);
     auto* layout = new QHBoxLayout(group);
     layout->addLayout(left, 1);
@@ -219,20 +286,19 @@ void MainForm::BuildModels()
         },
         this);
     m_appointmentList->setModel(m_appointmentModel);
-    // The sample range plus room for the alarm icon and the cell's own margins.
-    const QFontMetrics metrics = m_appointmentList->fontMetrics();
-    const int timeWidth = metrics.horizontalAdvance(QStringLiteral("00:00 AM-00:00 AM  ")) + 16 +
-                          m_appointmentList->iconSize().width() + metrics.averageCharWidth() * 2;
+    // The sample range and two spaces, plus the alarm icon.
+    const int timeWidth =
+        m_appointmentList->fontMetrics().horizontalAdvance(QStringLiteral("00:00 AM-00:00 AM  ")) +
+        16;
     m_appointmentList->SetColumnFit([timeWidth](int width) {
         return QVector<int>{timeWidth, width - timeWidth};
     });
 
     PhoneBookPane& phoneBook = m_model.PhoneBook();
     m_phoneModel = new PaneTableModel(
-        {{tr("Name"), left}, {tr("Company"), left}},
-        [&phoneBook] { return static_cast<int>(phoneBook.Rows().size()); },
+        {{tr("Name"), left}, {tr("Company"), left}}, [&phoneBook] { return phoneBook.RowCount(); },
         [&phoneBook](int row, int column) {
-            const PhoneBookPane::Row& r = phoneBook.Rows()[static_cast<size_t>(row)];
+            const PhoneBookPane::Row& r = phoneBook.RowAt(row);
             return DisplayText::ToDisplay(column == 0 ? r.name : r.company);
         },
         nullptr, this);
@@ -262,6 +328,19 @@ void MainForm::ConnectLists()
         m_model.DoubleClickPhoneBook();
         emit stateChanged();
     });
+    // A row highlighted from the keyboard is picked as a click on it would pick it.
+    connect(m_taskList, &PaneListView::rowKeyed, this, [this](int row) {
+        m_model.ClickTasks(row);
+        emit stateChanged();
+    });
+    connect(m_appointmentList, &PaneListView::rowKeyed, this, [this](int row) {
+        m_model.ClickAppointments(row);
+        emit stateChanged();
+    });
+    connect(m_phoneList, &PaneListView::rowKeyed, this, [this](int row) {
+        m_model.ClickPhoneBook(row);
+        emit stateChanged();
+    });
     connect(m_taskList, &PaneListView::contextMenuAt, this, [this](int row, const QPoint& at) {
         PopUp(PaneList::Tasks, m_model.Tasks().ContextMenu(row), at);
     });
@@ -274,10 +353,69 @@ void MainForm::ConnectLists()
     });
 }
 
+void MainForm::ConnectFind()
+{
+    connect(m_find, &QLineEdit::textChanged, this,
+            [this](const QString& text) { m_model.FindPersons(DisplayText::FromTyped(text)); });
+    connect(m_find, &FindField::leaveToList, this, [this] { EnterPhoneList(); });
+    auto* shortcut = new QShortcut(QKeySequence::Find, this);
+    connect(shortcut, &QShortcut::activated, this, [this] {
+        m_find->setFocus(Qt::ShortcutFocusReason);
+        m_find->selectAll();
+    });
+}
+
+void MainForm::EnterPhoneList()
+{
+    m_phoneList->setFocus(Qt::TabFocusReason);
+    if (m_model.PhoneBook().RowCount() > 0) {
+        m_phoneList->HighlightRow(0);
+        m_model.ClickPhoneBook(0);
+        emit stateChanged();
+    }
+}
+
+void MainForm::OnPhoneBookRows()
+{
+    m_phoneModel->Reset();
+    // Find keeps the selected person highlighted while it still lists them; after a
+    // refill nobody is selected and nothing is highlighted.
+    const ListSelection& person = m_model.State().person;
+    if (person.id != -1 && person.row != -1) {
+        m_phoneList->HighlightRow(person.row);
+    }
+}
+
+void MainForm::ShowBusyDays()
+{
+    // Bold is added to and taken from whatever else a day's format says.
+    for (const QDate& date : std::as_const(m_boldDates)) {
+        QTextCharFormat format = m_calendar->dateTextFormat(date);
+        format.clearProperty(QTextFormat::FontWeight);
+        m_calendar->setDateTextFormat(date, format);
+    }
+    m_boldDates.clear();
+    const int year = m_calendar->yearShown();
+    const int month = m_calendar->monthShown();
+    for (int day : m_model.Days().BusyDays(year, month)) {
+        const QDate date(year, month, day);
+        QTextCharFormat format = m_calendar->dateTextFormat(date);
+        format.setFontWeight(QFont::Bold);
+        m_calendar->setDateTextFormat(date, format);
+        m_boldDates << date;
+    }
+}
+
 void MainForm::OnModelChanged(unsigned changes)
 {
     if (changes & FormModel::kPhoneBookRows) {
-        m_phoneModel->Reset();
+        OnPhoneBookRows();
+    }
+    if (changes & FormModel::kRevealPerson) {
+        m_phoneList->scrollTo(m_phoneModel->index(m_model.RevealedRow(), 0));
+    }
+    if (changes & FormModel::kBusyDays) {
+        ShowBusyDays();
     }
     if (changes & FormModel::kTaskRows) {
         m_taskModel->Reset();

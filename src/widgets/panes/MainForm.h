@@ -1,10 +1,13 @@
 #pragma once
 
+#include <QDate>
+#include <QList>
 #include <QWidget>
 #include <map>
 
 #include "rules/panes/FormModel.h"
 
+class QBoxLayout;
 class QCalendarWidget;
 class QGroupBox;
 class QLabel;
@@ -13,12 +16,14 @@ class QRadioButton;
 
 namespace orvane {
 
+class FindField;
 class PaneListView;
 class PaneTableModel;
 
-// The client area of the main window: the month calendar, the phone book with the
-// selected person's details, and the selected day's appointments and tasks. Every
-// control carries its id in the dynamic property "controlId".
+// The client area of the main window: the month calendar with the days that hold something
+// in bold, the phone book with its Find field and the selected person's details, and the
+// selected day's appointments and tasks. Every control carries its id in the dynamic
+// property "controlId".
 class MainForm : public QWidget {
     Q_OBJECT
 public:
@@ -36,9 +41,17 @@ public:
     QWidget* Control(int controlId) const;
     PaneListView* List(PaneList list) const;
     QCalendarWidget* Calendar() const { return m_calendar; }
+    FindField* Find() const { return m_find; }
+
+    // The phone book's Find field, placed outside the numbering of the designed controls.
+    static constexpr int kFindId = 1114;
 
     // The designed size of the form.
     QSize sizeHint() const override;
+
+protected:
+    // A new palette (the desktop's theme changed) recolours the calendar.
+    void changeEvent(QEvent* event) override;
 
 signals:
     // A detail button (1004-1010) was clicked.
@@ -50,6 +63,7 @@ signals:
 private:
     int DuX(int units) const;
     int DuY(int units) const;
+    void ColourCalendar();
     QWidget* BuildPhoneBook();
     QWidget* BuildListingButtons();
     QWidget* BuildDetails();
@@ -57,7 +71,12 @@ private:
     QWidget* BuildTasks();
     void BuildModels();
     void ConnectLists();
+    void ConnectFind();
+    void ShareExtraHeight(QBoxLayout* rows, QLayout* top);
     void OnModelChanged(unsigned changes);
+    void OnPhoneBookRows();
+    void EnterPhoneList();
+    void ShowBusyDays();
     void ShowDetails();
     void PopUp(PaneList list, bool rowHit, const QPoint& globalPos);
 
@@ -66,6 +85,7 @@ private:
     QLabel* m_caption = nullptr;
     QRadioButton* m_whitePages = nullptr;
     QRadioButton* m_yellowPages = nullptr;
+    FindField* m_find = nullptr;
     PaneListView* m_phoneList = nullptr;
     PaneListView* m_appointmentList = nullptr;
     PaneListView* m_taskList = nullptr;
@@ -73,6 +93,7 @@ private:
     PaneTableModel* m_appointmentModel = nullptr;
     PaneTableModel* m_taskModel = nullptr;
     std::map<int, QWidget*> m_detailControls;
+    QList<QDate> m_boldDates;
     QMenu* m_taskMenu = nullptr;
     QMenu* m_appointmentMenu = nullptr;
     QMenu* m_phoneMenu = nullptr;

@@ -3,8 +3,11 @@
 #include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QHelpEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QToolTip>
+
+#include "widgets/panes/PaneItemDelegate.h"
 
 namespace orvane {
 
@@ -20,6 +23,7 @@ PaneListView::PaneListView(QWidget* parent) : QTreeView(parent)
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setTextElideMode(Qt::ElideRight);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setItemDelegate(new PaneItemDelegate(this));
     header()->setSectionsClickable(false);
     header()->setSectionsMovable(false);
     header()->setStretchLastSection(false);
@@ -62,6 +66,31 @@ int PaneListView::SelectedRow() const
     }
     const QModelIndexList rows = selectionModel()->selectedRows();
     return rows.isEmpty() ? -1 : rows.first().row();
+}
+
+void PaneListView::HighlightRow(int row)
+{
+    if (!model() || !selectionModel()) {
+        return;
+    }
+    const QModelIndex index = model()->index(row, 0);
+    if (!index.isValid()) {
+        selectionModel()->clearSelection();
+        return;
+    }
+    selectionModel()->setCurrentIndex(
+        index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    scrollTo(index);
+}
+
+void PaneListView::keyPressEvent(QKeyEvent* event)
+{
+    const int before = SelectedRow();
+    QTreeView::keyPressEvent(event);
+    // What the keyboard highlights is picked, as a click on that row would pick it.
+    if (SelectedRow() != before) {
+        emit rowKeyed(SelectedRow());
+    }
 }
 
 void PaneListView::mousePressEvent(QMouseEvent* event)
@@ -107,8 +136,9 @@ bool PaneListView::viewportEvent(QEvent* event)
     if (index.isValid()) {
         const QString text = index.data(Qt::DisplayRole).toString();
         const QRect rect = visualRect(index);
-        const int iconRoom = index.data(Qt::DecorationRole).isNull() ? 0 : iconSize().width() + 8;
-        if (fontMetrics().horizontalAdvance(text) + iconRoom + 8 > rect.width()) {
+        const bool hasIcon = !index.data(Qt::DecorationRole).isNull();
+        if (fontMetrics().horizontalAdvance(text) >
+            PaneItemDelegate::TextRoom(rect.width(), hasIcon)) {
             QToolTip::showText(help->globalPos(), text, viewport(), rect);
             return true;
         }

@@ -7,7 +7,9 @@ namespace orvane {
 
 // A report-style list: whole rows, single selection that stays visible without the focus,
 // no sorting by header clicks, and a tip for a cell whose text does not fit. It reports
-// clicks with the row under the pointer (-1 for none) and re-fits its columns on resize.
+// clicks with the row under the pointer (-1 for none), a row highlighted from the keyboard
+// (arrows, Home/End, Page Up/Down, typing a name's first letters) as the row now selected,
+// and re-fits its columns on resize.
 class PaneListView : public QTreeView {
     Q_OBJECT
 public:
@@ -22,9 +24,12 @@ public:
     int RowAt(const QPoint& viewportPos) const;
     // The row the list shows selected, -1 for none.
     int SelectedRow() const;
+    // Highlights a row (none for -1) and scrolls to it, without reporting it.
+    void HighlightRow(int row);
 
 signals:
     void rowPressed(int row, Qt::MouseButton button);
+    void rowKeyed(int row);
     void rowDoubleClicked(int row);
     void contextMenuAt(int row, const QPoint& globalPos);
 
@@ -32,6 +37,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     bool viewportEvent(QEvent* event) override;
 

@@ -2,6 +2,7 @@
 
 #include "FormFixture.h"
 #include "platform/AlarmSoundSetting.h"
+#include "platform/Notifier.h"
 #include "platform/SoundPlayer.h"
 #include "rules/alarms/AlarmScheduler.h"
 #include "rules/alarms/Reminder.h"
@@ -34,6 +35,26 @@ private:
     std::vector<std::string>& m_events;
 };
 
+// Records the notices beside the reminders, and can click the one on screen.
+class FakeNotifier : public Notifier {
+public:
+    explicit FakeNotifier(std::vector<std::string>& events) : m_events(events) {}
+    void Show(const Notice& notice, std::function<void()> onClick) override
+    {
+        m_events.push_back("notify " + notice.summary + " | " + notice.body);
+        clicked = std::move(onClick);
+    }
+    void Withdraw() override
+    {
+        m_events.push_back("withdraw");
+        clicked = nullptr;
+    }
+    std::function<void()> clicked;
+
+private:
+    std::vector<std::string>& m_events;
+};
+
 // Answers each reminder from a script: tick the box or not; an unscripted one is OK alone.
 class FakeReminder : public Reminder {
 public:
@@ -55,6 +76,7 @@ public:
         }
         return failing ? 0 : 1;
     }
+    void Raise() override { m_events.push_back("raised"); }
 
     std::vector<bool> turnOff;
     bool failing = false;
@@ -68,12 +90,13 @@ private:
 
 class AlarmSchedulerTest : public test::FormFixture {
 protected:
-    AlarmSchedulerTest() : m_sound(m_events), m_reminder(m_events, m_sound) {}
+    AlarmSchedulerTest() : m_sound(m_events), m_reminder(m_events, m_sound), m_notifier(m_events) {}
 
     void SetUp() override
     {
         FormFixture::SetUp();
-        m_scheduler = std::make_unique<AlarmScheduler>(Form(), m_reminder, m_sound, m_settings);
+        m_scheduler =
+            std::make_unique<AlarmScheduler>(Form(), m_reminder, m_sound, m_settings, m_notifier);
     }
 
     // An appointment of 10 March with its alarm at the given time.
@@ -90,6 +113,7 @@ protected:
     std::vector<std::string> m_events;
     FakeSound m_sound;
     FakeReminder m_reminder;
+    FakeNotifier m_notifier;
     MemorySettingsStore m_settings;
     std::unique_ptr<AlarmScheduler> m_scheduler;
 };
@@ -133,16 +157,28 @@ TEST_F(AlarmSchedulerTest, OldAlarmComesBackEveryTickUntilTurnedOff)
     EXPECT_EQ(m_reminder.messages.size(), 3u);
 }
 
-TEST_F(AlarmSchedulerTest, OnlyTheSelectedDaysAppointmentsAreLookedAt)
+// Today's alarms come whatever day is selected; the selected day's as ever; each once.
+TEST_F(AlarmSchedulerTest, TodaysAndTheSelectedDaysAlarmsEachOncePerTick)
 {
-    AddAlarm("today", 8, 0);
+    Appointment yesterday = MakeAppointment("yesterday", Day(2026, 3, 9), 8, 0, true);
+    yesterday.EndTime = Day(2026, 3, 9, 9, 15);
+    Db().Appointments().Add(yesterday);
+    AddAlarm("today", 8, 0);  // ends 11:00
     Load();
-    SelectOffset(1);
-    Tick();
-    EXPECT_TRUE(m_reminder.messages.empty());
-    SelectOffset(0);
-    Tick();
-    EXPECT_EQ(m_reminder.messages.size(), 1u);
+    const std::string fromYesterday = "This is your reminder for your 09:15 AM appointment.";
+    const std::string fromToday = "This is your reminder for your 11:00 AM appointment.";
+    struct Case {
+        int selected;
+        std::vector<std::string> messages;
+    };
+    const Case cases[] = {
+        {1, {fromToday}}, {-1, {fromYesterday, fromToday}}, {0, {fromToday}}, {20, {fromToday}}};
+    for (const Case& c : cases) {
+        SelectOffset(c.selected);
+        m_reminder.messages.clear();
+        Tick();
+        EXPECT_EQ(m_reminder.messages, c.messages) << "selected " << c.selected;
+    }
 }
 
 TEST_F(AlarmSchedulerTest, TwoDueAlarmsOneAfterTheOtherInIdOrder)
@@ -161,10 +197,27 @@ TEST_F(AlarmSchedulerTest, TwoDueAlarmsOneAfterTheOtherInIdOrder)
     EXPECT_EQ(m_reminder.messages,
               (std::vector<std::string>{"This is your reminder for your 10:30 PM appointment.",
                                         "This is your reminder for your 08:00 AM appointment."}));
-    EXPECT_EQ(m_events, (std::vector<std::string>{"play beep.wav", "shown with sound", "stop",
-                                                  "play beep.wav", "shown with sound", "stop"}));
+    EXPECT_EQ(m_events, (std::vector<std::string>{
+                            "play beep.wav", "notify later | 9:00 PM-10:30 PM", "shown with sound",
+                            "withdraw", "stop", "play beep.wav", "notify early | 7:00 AM-8:00 AM",
+                            "shown with sound", "withdraw", "stop"}));
     EXPECT_FALSE(AlarmOf(laterId));
     EXPECT_TRUE(AlarmOf(earlyId));
+}
+
+TEST_F(AlarmSchedulerTest, ClickingTheNoticeRaisesTheOpenReminder)
+{
+    AddAlarm("standup", 8, 0);
+    Load();
+    m_reminder.whileOpen = [&] {
+        ASSERT_TRUE(m_notifier.clicked);
+        m_notifier.clicked();
+    };
+    Tick();
+    EXPECT_EQ(m_events,
+              (std::vector<std::string>{"play beep.wav", "notify standup | 10:00 AM-11:00 AM",
+                                        "shown with sound", "raised", "withdraw", "stop"}));
+    EXPECT_FALSE(m_notifier.clicked);
 }
 
 TEST_F(AlarmSchedulerTest, WhatIsNeverReminded)

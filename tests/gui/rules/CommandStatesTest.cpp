@@ -1,102 +1,92 @@
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "rules/commands/CommandIds.h"
 #include "rules/commands/CommandStates.h"
+#include "rules/commands/CommandTable.h"
+#include "support/Golden.h"
 
 namespace orvane {
 namespace {
 
 using Input = CommandStates::Input;
 
+void CollectIds(const std::vector<CommandTable::MenuEntry>& entries, std::set<int>& ids)
+{
+    for (const CommandTable::MenuEntry& entry : entries) {
+        if (entry.kind == CommandTable::MenuEntry::Kind::Command) {
+            ids.insert(entry.id);
+        }
+        CollectIds(entry.children, ids);
+    }
+}
+
 Input Clicked(PaneList active, ListSelection task, ListSelection appointment = {},
               ListSelection person = {})
 {
     Input input;
-    input.form.activeList = active;
-    input.form.task = task;
-    input.form.appointment = appointment;
-    input.form.person = person;
+    input.form = {active, person, task, appointment};
     return input;
 }
 
-Input Preview(bool on, int currentPage)
+Input Preview(bool on, int currentPage, bool zoomIn, bool zoomOut)
 {
     Input input;
     input.previewing = on;
     input.pageCount = 3;
     input.currentPage = currentPage;
-    input.canZoomIn = true;
+    input.canZoomIn = zoomIn;
+    input.canZoomOut = zoomOut;
     return input;
 }
 
-// Record-count enabling is checked through the window against the command table; these are
-// the states that follow the selection and the preview.
-TEST(CommandStates, EnablingFollowsTheSelectionAndThePreview)
+Input Records(bool modified, size_t persons, size_t tasks, size_t appointments, int reportKind)
 {
-    struct Case {
-        const char* name;
-        Input input;
-        std::vector<int> on, off;
-    };
-    const Case cases[] = {
-        {"task clicked last",
-         Clicked(PaneList::Tasks, {0, 1}),
-         {kCmdTaskComplete, kCmdTaskDelete, kCmdTaskEdit},
-         {kCmdAppointmentEdit, kCmdPersonEdit}},
-        {"task row still highlighted, appointment list clicked since",
-         Clicked(PaneList::Appointments, {0, 1}),
-         {},
-         {kCmdTaskDelete, kCmdTaskEdit, kCmdTaskComplete, kCmdAppointmentDelete,
-          kCmdAppointmentEdit}},
-        {"appointment clicked last",
-         Clicked(PaneList::Appointments, {}, {0, 5}),
-         {kCmdAppointmentEdit, kCmdAppointmentDelete},
-         {kCmdTaskEdit}},
-        {"phone book without a person", Clicked(PaneList::PhoneBook, {}), {}, {kCmdPersonEdit}},
-        {"clicked below the rows after picking a person",
-         Clicked(PaneList::PhoneBook, {}, {}, {-1, 3}),
-         {kCmdPersonDelete, kCmdPersonEdit},
-         {}},
-        {"first of three preview pages",
-         Preview(true, 0),
-         {kCmdPreviewNext, kCmdPreviewClose, kCmdZoomIn},
-         {kCmdPreviewPrevious}},
-        {"last of three preview pages", Preview(true, 2), {kCmdPreviewPrevious}, {kCmdPreviewNext}},
-        {"no preview",
-         Preview(false, 1),
-         {},
-         {kCmdPreviewClose, kCmdPreviewNext, kCmdPreviewPrevious, kCmdZoomIn}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        const CommandStates states = CommandStates::Compute(c.input);
-        for (int id : c.on) {
-            EXPECT_TRUE(states.IsEnabled(id)) << id;
-        }
-        for (int id : c.off) {
-            EXPECT_FALSE(states.IsEnabled(id)) << id;
-        }
-    }
+    Input input;
+    input.modified = modified;
+    input.persons = persons;
+    input.tasks = tasks;
+    input.appointments = appointments;
+    input.form.reportKind = reportKind;
+    input.toolbarVisible = input.statusBarVisible = persons == 0;
+    return input;
 }
 
-TEST(CommandStates, ReportKindChecksItsCommandAndEnablesPrinting)
+// The disabled and the checked commands of the menu bar and the preview toolbar, for
+// states of the selection, the preview, the records and the chosen report.
+TEST(CommandStates, EveryCommandsStateMatchesTheGoldenFile)
 {
-    const int byKind[] = {0,
-                          kCmdReportAddressBook,
-                          kCmdReportEnvelopes,
-                          kCmdReportDailyPlan,
-                          kCmdReportDailyTasks,
-                          kCmdReportDailyAppointments};
-    for (int kind = 0; kind <= 5; ++kind) {
-        Input input;
-        input.form.reportKind = kind;
+    std::set<int> ids;
+    CollectIds(CommandTable::MenuBar(), ids);
+    ids.insert({kCmdPreviewClose, kCmdPreviewNext, kCmdPreviewPrevious, kCmdZoomIn, kCmdZoomOut});
+    const std::pair<const char*, Input> cases[] = {
+        {"task clicked last", Clicked(PaneList::Tasks, {0, 1})},
+        {"task highlighted, appointments clicked since", Clicked(PaneList::Appointments, {0, 1})},
+        {"appointment clicked last", Clicked(PaneList::Appointments, {}, {0, 5})},
+        {"phone book without a person", Clicked(PaneList::PhoneBook, {})},
+        {"below the rows after a person", Clicked(PaneList::PhoneBook, {}, {}, {-1, 3})},
+        {"first preview page", Preview(true, 0, true, false)},
+        {"last preview page", Preview(true, 2, false, true)},
+        {"no preview", Preview(false, 1, true, true)},
+        {"modified, no records", Records(true, 0, 0, 0, 0)},
+        {"persons, address book", Records(false, 1, 0, 0, 1)},
+        {"persons, envelopes", Records(false, 2, 0, 0, 2)},
+        {"tasks, daily plan", Records(false, 0, 1, 0, 3)},
+        {"tasks, daily tasks", Records(false, 0, 1, 0, 4)},
+        {"appointments, daily appointments", Records(false, 0, 0, 1, 5)},
+    };
+    std::string out;
+    for (const auto& [name, input] : cases) {
         const CommandStates states = CommandStates::Compute(input);
-        for (int other = 1; other <= 5; ++other) {
-            EXPECT_EQ(states.IsChecked(byKind[other]), other == kind) << kind << " " << other;
+        std::string off, checked;
+        for (int id : ids) {
+            off += states.IsEnabled(id) ? "" : " " + std::to_string(id);
+            checked += states.IsChecked(id) ? " " + std::to_string(id) : "";
         }
-        EXPECT_EQ(states.IsEnabled(kCmdPrint), kind != 0);
-        EXPECT_EQ(states.IsEnabled(kCmdPrintPreview), kind != 0);
+        out += std::string(name) + ":\n  off" + off + "\n  checked" + checked + "\n";
     }
+    test::ExpectGolden(out, "menu/command-states.txt");
 }
 
 }  // namespace

@@ -64,8 +64,9 @@ protected:
     std::vector<std::string> PhoneRows() const
     {
         std::vector<std::string> rows;
-        for (const PhoneBookPane::Row& row : m_form->PhoneBook().Rows()) {
-            rows.push_back(row.name + "|" + row.company);
+        for (int row = 0; row < m_form->PhoneBook().RowCount(); ++row) {
+            const PhoneBookPane::Row& r = m_form->PhoneBook().RowAt(row);
+            rows.push_back(r.name + "|" + r.company);
         }
         return rows;
     }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -44,6 +46,34 @@ inline void ExpectOutcomes(const std::vector<OutcomeCase>& cases)
             EXPECT_NE(result.err.find("Usage: orvane-cli"), std::string::npos);
         }
     }
+}
+
+// The cases of a file under tests/data/cli, one a line: "STATUS|ERROR START|ARGUMENTS",
+// the arguments split at spaces after each "$NAME" of `values` is replaced.
+inline std::vector<OutcomeCase> OutcomesOf(const std::string& name,
+                                           const std::map<std::string, std::string>& values)
+{
+    std::vector<OutcomeCase> cases;
+    std::ifstream file(std::string(ORVANE_TEST_DATA) + "/cli/" + name);
+    for (std::string line; std::getline(file, line);) {
+        const size_t bar = line.find('|'), next = line.find('|', bar + 1);
+        if (line.empty() || line[0] == '#' || next == std::string::npos) {
+            continue;
+        }
+        for (const auto& [key, value] : values) {
+            for (size_t at; (at = line.find(key, next)) != std::string::npos;) {
+                line.replace(at, key.size(), value);
+            }
+        }
+        OutcomeCase c{std::stoi(line.substr(0, bar)), line.substr(bar + 1, next - bar - 1), {}};
+        std::istringstream words(line.substr(next + 1));
+        for (std::string word; words >> word;) {
+            c.arguments.push_back(word);
+        }
+        cases.push_back(c);
+    }
+    EXPECT_FALSE(cases.empty()) << name;
+    return cases;
 }
 
 }  // namespace orvane::cli

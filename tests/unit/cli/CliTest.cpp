@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include "cli/CliRunner.h"
 #include "data/PimDatabase.h"
 #include "storage/StorageTestSupport.h"
@@ -20,8 +22,43 @@ TEST_F(Cli, ExitStatusesAndMessages)
 {
     test::WriteFileBytes(Path("broken.pgr"), "<Pim Version=\"1\">\n<Tasks>\n");
     test::WriteFileBytes(Path("empty.pgr"), "");
+    const std::string config = "<config><window x=\"1\"/></config>\n";
+    test::WriteFileBytes(Path("config.xml"), config);
+    test::WriteFileBytes(Path("v7.pgr"), "<Pim Version=\"7\"><Tasks LastID=\"0\"/></Pim>");
+    test::WriteFileBytes(Path("people.csv"), "Ann,Smith\n");
+    ASSERT_EQ(::mkfifo(Path("fifo").c_str(), 0600), 0);
+    std::filesystem::create_symlink("loop", Path("loop"));
     const std::string sample = test::DataPath("cli/sample.pgr"), out = Path("no/folder/x.pgr");
+    const auto notDatabase = [&](const std::string& name, const std::string& why) {
+        return Path(name) + " is not an Orvane! database (" + why + "); nothing written\n";
+    };
     ExpectOutcomes({
+        // Files that did not load as a database are never saved over.
+        {kParseFailed,
+         notDatabase("config.xml", "root element \"config\""),
+         {"compact", Path("config.xml")}},
+        {kParseFailed,
+         notDatabase("config.xml", "root element \"config\""),
+         {"import", "persons", Path("config.xml"), Path("people.csv"), "--columns",
+          "FirstName,LastName", "--no-header"}},
+        {kParseFailed,
+         notDatabase("config.xml", "root element \"config\""),
+         {"resave", sample, Path("config.xml")}},
+        {kParseFailed,
+         notDatabase("v7.pgr", "root element \"Pim\" with version 7; versions 1 and 13 are read"),
+         {"compact", Path("v7.pgr")}},
+        {kParseFailed,
+         notDatabase("broken.pgr", "Parsing error at line 3"),
+         {"demo", Path("broken.pgr")}},
+        {kSuccess, "", {"dump", Path("config.xml")}},
+        // Only a regular file is read or replaced; the rest is left alone at once.
+        {kReadFailed, "Error loading file.\n", {"dump", Path("fifo")}},
+        {kWriteFailed, "Unable to write file!\n", {"resave", sample, Path("fifo")}},
+        {kWriteFailed, "Unable to write file!\n", {"resave", sample, Path("loop")}},
+        {kReadFailed,
+         Path("none.pgr") + " has 0 kept versions; there is no version 1",
+         {"restore", Path("none.pgr")}},
+        {kUsage, "orvane-cli: restore: --version takes", {"restore", sample, "--version", "0"}},
         {kReadFailed, "Error loading file.\n", {"dump", Path("missing.pgr")}},
         {kReadFailed, "Error loading file.\n", {"dump", m_folder.Path()}},  // a folder
         {kParseFailed, "Parsing error at line 3\n", {"dump", Path("broken.pgr")}},
@@ -38,6 +75,9 @@ TEST_F(Cli, ExitStatusesAndMessages)
         {kUsage, "orvane-cli: unknown option --verbose", {"--verbose", "dump", sample}},
         {kSuccess, "", {"--now", "2024-03-10 10:00:00", "dump", sample}},
     });
+    EXPECT_EQ(test::ReadFileBytes(Path("config.xml")), config);
+    EXPECT_TRUE(std::filesystem::is_fifo(Path("fifo")));
+    EXPECT_TRUE(std::filesystem::is_symlink(Path("loop")));
 }
 
 TEST_F(Cli, HelpNamesEveryCommandAndStatus)
@@ -45,8 +85,10 @@ TEST_F(Cli, HelpNamesEveryCommandAndStatus)
     for (const char* option : {"--help", "-h"}) {
         const CliResult result = RunCli({option});
         EXPECT_EQ(result.status, kSuccess);
-        for (const char* text : {"dump FILE", "resave IN OUT", "compact FILE", "demo OUTFILE",
-                                 "--now \"YYYY-MM-DD HH:MM:SS\"", "64 bad arguments"}) {
+        for (const char* text :
+             {"dump FILE", "resave IN OUT", "compact FILE", "demo OUTFILE", "backups FILE",
+              "restore FILE [--version N]", "--now \"YYYY-MM-DD HH:MM:SS\"",
+              "5 another program changed", "64 bad arguments"}) {
             EXPECT_NE(result.out.find(text), std::string::npos) << text;
         }
     }

@@ -2,9 +2,9 @@
 
 #include "cli/CliRunner.h"
 #include "data/PimDatabase.h"
-#include "support/ScriptedPrompter.h"
 #include "storage/ReadWholeFile.h"
 #include "storage/StorageTestSupport.h"
+#include "support/ScriptedPrompter.h"
 #include "support/TestEnvironment.h"
 
 namespace orvane::cli {
@@ -93,6 +93,18 @@ TEST_F(InteropCommands, ImportAndExportSaveTheDatabase)
     EXPECT_EQ(
         RunCli({"import", "ical", db, Path("out.ics")}).out,
         "0 tasks added, 0 updated, 8 unchanged; 0 appointments added, 0 updated, 9 unchanged\n");
+}
+
+TEST_F(InteropCommands, ReadsFilesWrittenAsUtf16)
+{
+    std::string utf16 = "\xFF\xFE";
+    for (char c : test::ReadFileBytes(Fixture("webmail.vcf"))) {
+        utf16 += c;
+        utf16 += '\0';
+    }
+    test::WriteFileBytes(Path("utf16.vcf"), utf16);
+    EXPECT_EQ(RunCli({"import", "vcard", EmptyDatabase(), Path("utf16.vcf")}).out.substr(0, 26),
+              "3 persons added, 0 updated");
 }
 
 TEST_F(InteropCommands, ExportGivesUidsAndSavesThem)

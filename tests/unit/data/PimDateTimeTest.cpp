@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
+#include <cstdlib>
+#include <ctime>
+#include <filesystem>
+#include <string>
 #include <vector>
 
 #include "platform/CivilCalendar.h"
@@ -156,6 +161,45 @@ TEST(PimDateTime, FormatsThroughTheLocaleAndStrftime)
     EXPECT_EQ(value.Format("%Y-%m-%d %I:%M:%S %p %a"), "2026-12-05 09:05:07 PM Sat");
     EXPECT_EQ(value.DateOnly().Format("%H:%M"), "00:00");
     EXPECT_EQ(Components(value), (std::vector<int>{2026, 12, 5, 21, 5, 7}));
+}
+
+// Puts de_DE.UTF-8 into effect, built by localedef into the temporary folder when missing.
+bool UseGermanLocale()
+{
+    if (std::setlocale(LC_ALL, "de_DE.UTF-8")) {
+        return true;
+    }
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / "orvane-test-locales";
+    if (!std::filesystem::exists(folder / "de_DE.UTF-8/LC_TIME")) {
+        std::filesystem::create_directories(folder);
+        // localedef warns, and exits with 1, about details of locales it builds anyway.
+        const std::string build =
+            "localedef -i de_DE -f UTF-8 '" + folder.string() + "/de_DE.UTF-8' >/dev/null 2>&1";
+        [[maybe_unused]] const int status = std::system(build.c_str());
+    }
+    setenv("LOCPATH", folder.c_str(), 1);
+    return std::setlocale(LC_ALL, "de_DE.UTF-8") != nullptr;
+}
+
+// The window puts the desktop's locale into effect for the process; Format's pictures
+// ("%I:%M %p" in the reminder and the appointment editor) are read in the C locale.
+TEST(PimDateTime, FormatIsTheSameUnderAnyProcessLocale)
+{
+    const std::string previous = std::setlocale(LC_ALL, nullptr);
+    if (!UseGermanLocale()) {
+        GTEST_SKIP() << "no de_DE.UTF-8 locale, and localedef could not build one";
+    }
+    std::tm saturday{};
+    saturday.tm_wday = 6;
+    char name[64];
+    EXPECT_EQ(std::string(name, std::strftime(name, sizeof name, "%A", &saturday)), "Samstag");
+    PimDateTime value;
+    ASSERT_TRUE(value.SetDateTime(2026, 12, 5, 14, 30, 0));
+    EXPECT_EQ(value.Format("%I:%M %p %A %b"), "02:30 PM Saturday Dec");
+    ASSERT_TRUE(value.SetDateTime(2026, 12, 5, 22, 45, 0));
+    EXPECT_EQ(value.Format("%I:%M %p"), "10:45 PM");
+    std::setlocale(LC_ALL, previous.c_str());
 }
 
 TEST(PimDateTime, FractionsRoundToTheNearestSecond)

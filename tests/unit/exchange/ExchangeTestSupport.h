@@ -2,61 +2,31 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "data/DocumentView.h"
-#include "data/PimDateTime.h"
 #include "data/PimDocument.h"
 #include "exchange/TransferSettings.h"
+#include "storage/StorageTestSupport.h"
 
 namespace orvane::test {
 
-// A fresh folder under the system's temporary folder, removed with everything in it.
-class TempDir {
-public:
-    TempDir()
-    {
-        std::string pattern = (std::filesystem::temp_directory_path() / "orvane-xchg-XXXXXX");
-        if (!mkdtemp(pattern.data())) {
-            ADD_FAILURE() << "mkdtemp failed";
-        }
-        m_path = pattern;
-    }
-    ~TempDir()
-    {
-        std::error_code ignored;
-        std::filesystem::remove_all(m_path, ignored);
-    }
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-
-    std::string File(const std::string& name) const { return (m_path / name).string(); }
-
-private:
-    std::filesystem::path m_path;
-};
+using TempDir = ScratchFolder;
 
 inline void WriteBytes(const std::string& path, const std::string& bytes)
 {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    WriteFileBytes(path, bytes);
 }
 
 inline std::string ReadBytes(const std::string& path)
 {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return ReadFileBytes(path);
 }
 
 inline std::string DataFile(const std::string& name)
 {
-    return std::string(ORVANE_TEST_DATA) + "/exchange/" + name;
+    return DataPath("exchange/" + name).string();
 }
 
 inline TransferSettings Filled(TransferSettings settings, const std::string& file,
@@ -88,13 +58,6 @@ inline TransferSettings ExportSettings(RecordKind kind, const std::string& file,
 {
     return Filled(TransferSettings::ForExport(kind), file, std::move(fields), header,
                   std::move(separator), std::move(encloser));
-}
-
-inline PimDateTime At(int year, int month, int day, int hour = 0, int minute = 0, int second = 0)
-{
-    PimDateTime t;
-    EXPECT_TRUE(t.SetDateTime(year, month, day, hour, minute, second));
-    return t;
 }
 
 // Imports into the document with the importer for the settings' record type.

@@ -96,29 +96,6 @@ TEST_F(RoundTripTest, PersonsComeBackWithNewIdentifiers)
     }
 }
 
-TEST_F(RoundTripTest, TasksComeBackAsTheSameDaysAndPriorities)
-{
-    const char* descriptions[] = {"Call Bob, then Anna", "Buy \"milk\" & 'eggs'", "Pay | file"};
-    for (int i = 0; i < 12; ++i) {
-        Task task;
-        task.Description = descriptions[i % 3];
-        task.DueDate = At(2020 + i, 1 + i, 1 + 2 * i);
-        task.Priority = i % 4;
-        m_source.Database().Tasks().Add(task);
-    }
-    for (const Format& format : kFormats) {
-        PimDocument target;
-        ASSERT_EQ(RoundTrip(RecordKind::Tasks, format, target), 12);
-        auto source = m_source.Database().Tasks().begin();
-        for (const auto& [id, task] : target.Database().Tasks()) {
-            EXPECT_EQ(task.Description, source->second.Description);
-            EXPECT_EQ(task.DueDate, source->second.DueDate) << task.Description;
-            EXPECT_EQ(task.Priority, source->second.Priority);
-            ++source;
-        }
-    }
-}
-
 TEST_F(RoundTripTest, AppointmentsComeBackWithTheirTimesAndAlarms)
 {
     for (int i = 0; i < 16; ++i) {

@@ -4,20 +4,9 @@
 #include "exchange/DelimitedLineWriter.h"
 #include "exchange/FirstLinePreview.h"
 #include "exchange/RequiredFieldRule.h"
-#include "exchange/TextFormat.h"
 
 namespace orvane {
 namespace {
-
-TEST(TextFormat, PreselectsTheFirstChoices)
-{
-    // The structure page's rows map onto these choices (see TransferWizardRulesTest).
-    const TextFormat preselected;
-    EXPECT_EQ(preselected.separator, ",");
-    EXPECT_EQ(preselected.encloser, "\"");
-    EXPECT_TRUE(preselected.firstLineHasNames);
-    EXPECT_EQ(TextFormat::SeparatorChoices()[3].label, "Space");
-}
 
 TEST(DelimitedLineWriter, DoublesTheEncloserOnlyWhenAsked)
 {
@@ -38,15 +27,6 @@ TEST(DelimitedLineWriter, DoublesTheEncloserOnlyWhenAsked)
         writer.EndRecord();
         EXPECT_EQ(writer.Text(), c.expected) << c.encloser << c.doubles;
     }
-}
-
-TEST(TransferSettings, CommandsStartWithTheTableAndEmptyMappingEntries)
-{
-    const TransferSettings importing = TransferSettings::ForImport(RecordKind::Persons);
-    EXPECT_EQ(importing.mapping, std::vector<std::string>(20));
-    EXPECT_EQ(importing.requiredFields,
-              (std::vector<std::string>{"FirstName", "LastName", "Company"}));
-    EXPECT_EQ(TransferSettings::ForExport(RecordKind::Appointments).typeName, "Appointments");
 }
 
 TEST(RequiredFieldRule, CountsTheRequiredNamesAmongTheColumns)

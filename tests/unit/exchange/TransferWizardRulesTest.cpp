@@ -33,6 +33,7 @@ TEST(TransferWizardRulesTest, FilePageNeedsANameAndImportNeedsAReadableFile)
     TempDir dir;
     WriteBytes(dir.File("people.csv"), "  \"First\",\"Last\"  \r\nAnn,Lee\n");
     WriteBytes(dir.File("empty.csv"), "");
+    std::filesystem::create_directory(dir.File("folder.csv"));
     struct Case {
         std::string path;
         bool importing;
@@ -43,6 +44,7 @@ TEST(TransferWizardRulesTest, FilePageNeedsANameAndImportNeedsAReadableFile)
         {"", true, "You must enter a file name", "Enter File Name", ""},
         {"", false, "You must enter a file name", "Enter File Name", ""},
         {dir.File("missing.csv"), true, "Unable to open file", "File Error", ""},
+        {dir.File("folder.csv"), true, "Unable to open file", "File Error", ""},
         // Exporting never reads the file, so a new name is fine.
         {dir.File("missing.csv"), false, nullptr, nullptr, ""},
         {dir.File("people.csv"), true, nullptr, nullptr, "\"First\",\"Last\""},

@@ -158,6 +158,7 @@ TEST(PersonCards, AnUpdateRewritesOnlyWhatChanged)
         << withMail;
 }
 
+// Split as read, and the same once written back as "number ext. extension" and read again.
 TEST(PersonCards, WorkExtensions)
 {
     const std::vector<std::array<const char*, 3>> cases = {
@@ -169,11 +170,17 @@ TEST(PersonCards, WorkExtensions)
         {"555-0199", "555-0199", ""},
         {"Text box 12", "Text box 12", ""},
         {"555 x12a", "555 x12a", ""},
+        {"555 extension 4", "555 extension 4", ""},
+        {"555;ext=x5", "555", "x5"},
+        {"1;ext=4;ext=4", "1;ext=4;ext=4", ""},  // markers on both sides stay one number
+        {"555 ext. 4 x5", "555 ext. 4 x5", ""},
     };
     for (const auto& [text, number, extension] : cases) {
-        std::string n, e;
+        std::string n, e, n2, e2;
         PersonCard::SplitExtension(text, n, e);
         EXPECT_EQ(n + "|" + e, std::string(number) + "|" + extension) << text;
+        PersonCard::SplitExtension(e.empty() ? n : n + " ext. " + e, n2, e2);
+        EXPECT_EQ(n2 + "|" + e2, n + "|" + e) << text;
     }
 }
 

@@ -51,6 +51,12 @@ TEST(VCardReader, ContentLines)
         kept += "X-N:1\n";
     }
     many += kept + "X-N:1\nEND:VCARD\n";
+    const std::string value(VCardReader::kMaxValueBytes - 16, 'v');
+    std::string heavy = "BEGIN:VCARD\n", heavyKept;
+    for (size_t i = 0; i < VCardReader::kMaxCardBytes / value.size(); ++i) {
+        heavyKept += "NOTE:" + value + "\n";
+    }
+    heavy += heavyKept + "NOTE:" + value + "\nEND:VCARD\n";
     const std::vector<ReaderCase> cases = {
         {"folds after CR LF and LF, with a space or a tab",
          "BEGIN:VCARD\r\nNOTE:ab\r\n c\n\td\r\nFN:x\r\nEND:VCARD\r\n",
@@ -88,6 +94,7 @@ TEST(VCardReader, ContentLines)
          "BEGIN:VCARD\nNOTE:" + big + "\nFN:a\nEND:VCARD\n",
          {"FN:a\nend dropped=1"}},
         {"properties over the limit are left out", many, {kept + "end dropped=1"}},
+        {"values over the card's limit are left out", heavy, {heavyKept + "end dropped=1"}},
     };
     for (const ReaderCase& c : cases) {
         EXPECT_EQ(ReadAll(c.text), c.cards) << c.what;

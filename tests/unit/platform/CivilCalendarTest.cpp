@@ -30,10 +30,20 @@ TEST(CivilCalendar, KnownDayNumbers)
 
 TEST(CivilCalendar, MonthLengthsFollowTheGregorianLeapRule)
 {
-    const int cases[][3] = {{1900, 2, 28}, {2000, 2, 29},  {2024, 2, 29}, {2026, 2, 28},
-                            {2026, 4, 30}, {2026, 12, 31}, {2026, 13, 0}, {2026, 0, 0}};
+    const int cases[][3] = {{1900, 2, 28}, {2000, 2, 29}, {2024, 2, 29}, {2026, 2, 28},
+                            {2026, 1, 31}, {2026, 13, 0}, {2026, 0, 0}};
     for (const auto& [year, month, days] : cases) {
         EXPECT_EQ(CivilCalendar::DaysInMonth(year, month), days) << year << "-" << month;
+    }
+    // Every month of a year together makes the year the day numbers count.
+    for (int year : {1900, 2000, 2024, 2026}) {
+        int sum = 0;
+        for (int month = 1; month <= 12; ++month) {
+            sum += CivilCalendar::DaysInMonth(year, month);
+        }
+        EXPECT_EQ(sum, CivilCalendar::DaysFromCivil(year + 1, 1, 1) -
+                           CivilCalendar::DaysFromCivil(year, 1, 1))
+            << year;
     }
 }
 

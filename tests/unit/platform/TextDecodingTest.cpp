@@ -23,6 +23,10 @@ TEST(TextDecoding, ValidUtf8IsReadAsUtf8AndAnythingElseAsWindows1252)
         {"\xD0", false, U"\u00D0"},                                        // a lead at the end
         {"\xED\xA0\x80", false, U"\u00ED\u00A0\u20AC"},                    // a surrogate
         {"ok \xC3\xA9 then \xE9", false, U"ok \u00C3\u00A9 then \u00E9"},  // mixed: all 1252
+        {"\xC2\x80\xF4\x8F\xBF\xBF", true, U"\u0080\U0010FFFF"},           // the first and last
+        {"\xE0\x80\xAF", false, U"\u00E0\u20AC\u00AF"},                    // overlong, 3 bytes
+        {"\xED\xBF\xBF", false, U"\u00ED\u00BF\u00BF"},                    // the last surrogate
+        {"\xF4\x90\x80\x80", false, U"\u00F4\u0090\u20AC\u20AC"},          // beyond U+10FFFF
     };
     for (const Case& c : cases) {
         EXPECT_EQ(TextDecoding::IsValidUtf8(c.bytes), c.utf8) << c.bytes;

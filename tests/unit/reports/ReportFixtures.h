@@ -1,7 +1,6 @@
 #pragma once
 
 #include <algorithm>
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -13,25 +12,10 @@
 
 namespace orvane::test {
 
-// On the 600-dpi letter canvas with one-inch margins and 10-point Times New Roman:
-// font height -83, so line height 103 + 10 = 113, average width 41 (bold 45);
-// page rectangle 600, 600, 4500, 6000; left text x 641, centre x 641 + 1950 = 2591.
+// On the 600-dpi letter canvas with one-inch margins and 10-point Times New Roman a line
+// is 113 dots and 45 rows fit a page.
 constexpr int kLh = 113;
-constexpr int kCw = 41;
-constexpr int kBoldCw = 45;
-constexpr int kLeft = 600;
-constexpr int kTop = 600;
-constexpr int kRight = 4500;
-constexpr int kBottom = 6000;
-constexpr int kLx = 641;
-constexpr int kCentre = 2591;
-constexpr int kFirstRowY = kTop + 2 * kLh;  // 826
-constexpr int kRowsPerPage = 45;            // 826 + 45 * 113 = 5911 < 6000; the 46th row is at 6024
-
-inline PrintSettings OneInch()
-{
-    return PrintSettings{};
-}
+constexpr int kRowsPerPage = 45;
 
 inline PimDateTime At(int year, int month, int day, int hour = 0, int minute = 0)
 {
@@ -72,15 +56,6 @@ inline Person MakePerson(int id, std::string first, std::string last)
     return p;
 }
 
-inline std::vector<Appointment> ManyAppointments(int count)
-{
-    std::vector<Appointment> rows;
-    for (int i = 1; i <= count; ++i) {
-        rows.push_back(MakeAppointment(i, "Appointment " + std::to_string(i), 9, 0, 10, 0));
-    }
-    return rows;
-}
-
 inline std::vector<Task> ManyTasks(int count)
 {
     std::vector<Task> rows;
@@ -88,29 +63,6 @@ inline std::vector<Task> ManyTasks(int count)
         rows.push_back(MakeTask(i, "Task " + std::to_string(i), i % 4));
     }
     return rows;
-}
-
-// A text as a test expects it: where, what, in which weight, and for clipped texts the
-// right edge of the box.
-struct Placed {
-    int x;
-    int y;
-    std::string text;
-    int weight;
-    int clipRight = -1;  // -1: drawn without clipping
-
-    bool operator==(const Placed&) const = default;
-};
-
-inline std::vector<Placed> Placements(const RecordingCanvas& canvas)
-{
-    std::vector<Placed> placed;
-    for (const RecordingCanvas::Item& item : canvas.Texts()) {
-        const bool clipped = item.kind == RecordingCanvas::Kind::ClippedText;
-        placed.push_back(
-            Placed{item.x, item.y, item.text, item.font.weight, clipped ? item.clip.right : -1});
-    }
-    return placed;
 }
 
 inline std::vector<std::string> TextsOf(const RecordingCanvas& canvas)
@@ -128,10 +80,33 @@ inline bool HasText(const RecordingCanvas& canvas, const std::string& text)
     return std::find(texts.begin(), texts.end(), text) != texts.end();
 }
 
-inline void PrintTo(const Placed& p, std::ostream* os)
+// One line per drawn item: "T x y weight height «text»" (with the clip box for clipped
+// texts) or "L x y x2 y2".
+inline std::string Dump(const RecordingCanvas& canvas)
 {
-    *os << "{" << p.x << ", " << p.y << ", \"" << p.text << "\", " << p.weight << ", "
-        << p.clipRight << "}";
+    std::string out;
+    const auto number = [&out](int value) { out += " " + std::to_string(value); };
+    for (const RecordingCanvas::Item& item : canvas.Items()) {
+        out += item.kind == RecordingCanvas::Kind::Line ? "L" : "T";
+        number(item.x);
+        number(item.y);
+        if (item.kind == RecordingCanvas::Kind::Line) {
+            number(item.x2);
+            number(item.y2);
+        } else {
+            number(item.font.weight);
+            number(item.font.height);
+            out += " \"" + item.text + "\"";
+        }
+        if (item.kind == RecordingCanvas::Kind::ClippedText) {
+            out += " clip";
+            for (int side : {item.clip.left, item.clip.top, item.clip.right, item.clip.bottom}) {
+                number(side);
+            }
+        }
+        out += "\n";
+    }
+    return out;
 }
 
 }  // namespace orvane::test

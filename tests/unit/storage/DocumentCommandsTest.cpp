@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include "data/DocumentView.h"
 #include "data/PimDocument.h"
+#include "storage/BackupStore.h"
 #include "storage/DocumentCommands.h"
 #include "storage/RecentFileList.h"
 #include "storage/StorageTestSupport.h"
@@ -327,6 +331,89 @@ TEST_F(DocumentCommandsTest, CompactRemovesOldDoneTasksAndSavesWithoutAsking)
     m_commands.Compact();
     EXPECT_EQ(TakeMessages(), Strings{});
     EXPECT_FALSE(m_document.Modified());
+}
+
+// Another program (a second process) saves the file while it is open in the window.
+TEST_F(DocumentCommandsTest, AFileChangedByAnotherProgramIsOverwrittenOnlyWhenTheUserSaysSo)
+{
+    const std::string path = MakeFile("shared.pgr", "from file");
+    m_prompter.QueuePath(path);
+    m_commands.Open();
+    const pid_t other = ::fork();
+    if (other == 0) {
+        PimDatabase db;
+        db.Tasks().Add(test::MakeTask("from the other program"));
+        ::_exit(db.Save(path) ? 0 : 1);
+    }
+    int status = -1;
+    ::waitpid(other, &status, 0);
+    ASSERT_EQ(status, 0);
+    const std::string theirs = test::ReadFileBytes(path);
+    TakeMessages();
+
+    const std::string question = Msg(path +
+                                         " has been changed by another program since it was "
+                                         "opened or saved. Overwrite it?",
+                                     "Orvane!", MessageButtons::YesNo, MessageIcon::Warning);
+    for (const auto command : {&DocumentCommands::Save, &DocumentCommands::Compact}) {
+        ChangeSomething();
+        m_prompter.QueueAnswer(MessageAnswer::No);
+        (m_commands.*command)();
+        EXPECT_EQ(TakeMessages(), Strings{question});
+        EXPECT_EQ(test::ReadFileBytes(path), theirs);
+        EXPECT_TRUE(m_document.Modified());
+    }
+    m_prompter.QueueAnswer(MessageAnswer::Yes);
+    m_commands.Save();
+    EXPECT_EQ(TakeMessages(), Strings{question});
+    EXPECT_FALSE(m_document.Modified());
+    ChangeSomething();
+    m_commands.Save();  // the file is the window's own again
+    EXPECT_EQ(TakeMessages(), Strings{});
+    PimDocument reread;
+    ASSERT_TRUE(reread.OpenDocument(path, m_prompter));
+    EXPECT_EQ(reread.Database().Tasks().Count(), m_document.Database().Tasks().Count());
+}
+
+// After a failed Open the window still names the old file; a save writes the emptied
+// database there, and the version it replaced is there to restore.
+TEST_F(DocumentCommandsTest, AFailedOpenThenSaveIsUndoneFromTheBackup)
+{
+    const std::string path = MakeFile("home.pgr", "from file");
+    const std::string broken = m_folder / "broken.pgr";
+    test::WriteFileBytes(broken, "<Pim>\n<Tasks>\n");
+    m_prompter.QueuePath(path);
+    m_prompter.QueuePath(broken);
+    m_commands.Open();
+    m_commands.Open();
+    EXPECT_FALSE(m_commands.CanRestoreVersion());  // nothing kept yet
+    ChangeSomething();
+    m_commands.Save();
+    EXPECT_EQ(m_document.Path(), path);
+    ASSERT_TRUE(m_commands.CanRestoreVersion());
+    const std::vector<ListedVersion> versions = m_commands.Versions();
+    ASSERT_EQ(versions.size(), 1u);
+    EXPECT_EQ(versions[0].tasks, 1u);
+
+    m_prompter.QueueAnswer(MessageAnswer::No);  // not the unsaved change
+    ChangeSomething();
+    m_commands.RestoreVersion(versions[0].version.file);
+    EXPECT_EQ(FirstTask(), "from file");
+    EXPECT_EQ(m_document.Database().Tasks().Count(), 1u);
+    EXPECT_TRUE(m_document.Modified());
+    EXPECT_EQ(m_document.Path(), path);
+    m_commands.Save();
+    PimDocument reread;
+    ASSERT_TRUE(reread.OpenDocument(path, m_prompter));
+    EXPECT_EQ(reread.Database().Tasks().begin()->second.Description, "from file");
+    EXPECT_EQ(BackupStore::ForUser().Versions(path).size(), 2u);
+
+    TakeMessages();
+    m_commands.RestoreVersion(broken);  // a version that does not load changes nothing
+    EXPECT_EQ(TakeMessages().back(), Msg("Error loading file.", "Orvane!"));
+    EXPECT_EQ(FirstTask(), "from file");
+    m_commands.New();
+    EXPECT_FALSE(m_commands.CanRestoreVersion());  // no file
 }
 
 TEST_F(DocumentCommandsTest, CanClose)

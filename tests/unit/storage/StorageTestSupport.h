@@ -71,28 +71,29 @@ inline std::filesystem::path DataPath(const std::string& relative)
     return std::filesystem::path(ORVANE_TEST_DATA) / relative;
 }
 
-// A fresh folder for one test, removed afterwards; the temporary folder points into it so
-// that the "ORV…" files of saves do not pile up in /tmp.
+// A fresh folder for one test, removed afterwards; the backups of its saves go into its
+// "data" folder (XDG_DATA_HOME) so that they go with it.
 class ScratchFolder {
 public:
     ScratchFolder()
     {
         char pattern[] = "/tmp/orvane-test-XXXXXX";
         m_path = ::mkdtemp(pattern);
-        if (const char* old = std::getenv("TMPDIR")) {
-            m_previousTmp = old;
+        if (const char* old = std::getenv("XDG_DATA_HOME")) {
+            m_previousData = old;
         }
-        std::filesystem::create_directory(m_path / "tmp");
-        ::setenv("TMPDIR", (m_path / "tmp").c_str(), 1);
+        ::setenv("XDG_DATA_HOME", DataHome().c_str(), 1);
     }
     ~ScratchFolder()
     {
-        if (m_previousTmp.empty()) {
-            ::unsetenv("TMPDIR");
+        if (m_previousData.empty()) {
+            ::unsetenv("XDG_DATA_HOME");
         } else {
-            ::setenv("TMPDIR", m_previousTmp.c_str(), 1);
+            ::setenv("XDG_DATA_HOME", m_previousData.c_str(), 1);
         }
         std::error_code ignored;
+        std::filesystem::permissions(m_path, std::filesystem::perms::owner_all,
+                                     std::filesystem::perm_options::add, ignored);
         std::filesystem::remove_all(m_path, ignored);
     }
     ScratchFolder(const ScratchFolder&) = delete;
@@ -100,11 +101,12 @@ public:
 
     const std::filesystem::path& Path() const { return m_path; }
     std::filesystem::path operator/(const std::string& name) const { return m_path / name; }
-    std::filesystem::path TempFolder() const { return m_path / "tmp"; }
+    std::string File(const std::string& name) const { return (m_path / name).string(); }
+    std::filesystem::path DataHome() const { return m_path / "data"; }
 
 private:
     std::filesystem::path m_path;
-    std::string m_previousTmp;
+    std::string m_previousData;
 };
 
 }  // namespace orvane::test

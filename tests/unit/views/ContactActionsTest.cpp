@@ -5,10 +5,10 @@
 #include "platform/Desktop.h"
 #include "platform/Dialer.h"
 #include "platform/HelpAddress.h"
-#include "platform/HelpViewer.h"
 #include "rules/editors/ContactActions.h"
 #include "rules/help/ContextHelp.h"
 #include "rules/panes/FormModel.h"
+#include "support/FakeHelpViewer.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TestEnvironment.h"
 
@@ -167,25 +167,9 @@ TEST_F(ContactActionsTest, MailAndBrowsePrefixTheStoredTextAndReportRefusals)
     EXPECT_EQ(m_desktop.addresses.size(), 4u);
 }
 
-class RecordingHelpViewer : public HelpViewer {
-public:
-    struct Call {
-        std::string address;
-        HelpCommand command;
-        uint32_t data;
-    };
-    std::vector<Call> calls;
-
-    bool ShowHelp(const std::string& address, HelpCommand command, uint32_t data) override
-    {
-        calls.push_back({address, command, data});
-        return true;
-    }
-};
-
 TEST(ContextHelpTest, AsksTheViewerOfTheMomentForTheControlsPopup)
 {
-    RecordingHelpViewer viewer;
+    FakeHelpViewer viewer;
     HelpViewer* current = nullptr;
     const ContextHelp help([&current] { return current; }, "/opt/my apps/orvane");
     EXPECT_FALSE(help.Request(ContextHelp::Editor::Task, 1038));  // no viewer yet: silent
@@ -194,31 +178,13 @@ TEST(ContextHelpTest, AsksTheViewerOfTheMomentForTheControlsPopup)
     EXPECT_TRUE(help.Request(ContextHelp::Editor::Task, 1038));
     EXPECT_FALSE(help.Request(ContextHelp::Editor::Task, 1030));  // a control without a number
     EXPECT_TRUE(help.Request(ContextHelp::Editor::Appointment, 1038));
-    ASSERT_EQ(viewer.calls.size(), 2u);
-    EXPECT_EQ(viewer.calls[0].address, HelpAddress::File("/opt/my apps/orvane"));
-    EXPECT_EQ(viewer.calls[0].command, HelpCommand::ContextPopup);
+    ASSERT_EQ(viewer.m_calls.size(), 2u);
+    EXPECT_EQ(viewer.m_calls[0].address, HelpAddress::File("/opt/my apps/orvane"));
+    EXPECT_EQ(viewer.m_calls[0].command, HelpCommand::ContextPopup);
     // The same control has its own number in each editor.
-    EXPECT_EQ(viewer.calls[0].data, HelpPopupTexts::EditorHelpId(HelpDialog::Task, 1038));
-    EXPECT_NE(viewer.calls[1].data, viewer.calls[0].data);
-    EXPECT_FALSE(HelpPopupTexts::Text(viewer.calls[0].data).empty());
-}
-
-TEST(ContextHelpTest, CoversEachEditorsOwnControls)
-{
-    using E = ContextHelp::Editor;
-    struct Case {
-        E editor;
-        int id;
-        bool covered;
-    };
-    for (const Case& c :
-         {Case{E::Task, 1100, true}, Case{E::Task, 1, true}, Case{E::Task, 1033, false},
-          Case{E::Appointment, 1033, true}, Case{E::Appointment, 1075, true},
-          Case{E::Appointment, 1076, false}, Case{E::User, 1021, true}, Case{E::User, 1022, false},
-          Case{E::Person, 1030, true}, Case{E::Person, 1045, true}, Case{E::Person, 1031, false}}) {
-        EXPECT_EQ(ContextHelp::Covers(c.editor, c.id), c.covered)
-            << static_cast<int>(c.editor) << " " << c.id;
-    }
+    EXPECT_EQ(viewer.m_calls[0].data, HelpPopupTexts::EditorHelpId(HelpDialog::Task, 1038));
+    EXPECT_NE(viewer.m_calls[1].data, viewer.m_calls[0].data);
+    EXPECT_FALSE(HelpPopupTexts::Text(viewer.m_calls[0].data).empty());
 }
 
 }  // namespace

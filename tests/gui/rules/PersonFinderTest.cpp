@@ -1,0 +1,125 @@
+#include "FormFixture.h"
+#include "rules/commands/CommandIds.h"
+#include "rules/panes/PersonFinder.h"
+#include "rules/panes/SearchFolding.h"
+
+namespace orvane {
+namespace {
+
+using test::MakePerson;
+
+TEST(PersonFinderTest, EveryTextOfAPersonWhateverTheCaseAccentsAndPhonePunctuation)
+{
+    Person p = MakePerson("Zo\xc3\xab", "\xc3\x85ngstr\xc3\xb6m", "M\xc3\xbcller & S\xc3\xb6hne",
+                          true, false);       // Zoë Ångström, Müller & Söhne
+    p.Position = "Caf\xe9 owner";             // Windows-1252: Café
+    p.Addr1 = "\xc3\x98stergade 4";           // Østergade
+    p.City = "\xc5\x81\xc3\xb3\x64\xc5\xba";  // Łódź
+    p.HmPhone = "(503) 507-4415";
+    p.CelPhone = "+49 171 555 0100";
+    p.EMail = "zoe@EXAMPLE.com";
+    p.Notes = "Meets on Fridays\r\nStra\xc3\x9f\x65 5";  // Straße
+    SearchFolding folding;
+    const std::string text = PersonFinder::SearchText(p, folding);
+    struct Case {
+        const char* query;
+        bool found;
+    };
+    const Case cases[] = {
+        {"", true},
+        {"   ", true},
+        {"zoe", true},
+        {"Z\xc3\x96\xc3\x8b", true},  // ZÖË: accents on the query count as little
+        {"angstrom", true},
+        {"MULLER", true},
+        {"s\xc3\xb6hne &", true},
+        {"cafe", true},
+        {"caf\xc3\xa9", true},
+        {"ostergade", true},
+        {"lodz", true},
+        {"strasse", true},
+        {"fridays zoe", true},  // words in different fields
+        {"zoe smith", false},
+        {"angstrommuller", false},  // never across two fields
+        {"example.com", true},
+        {"5035074415", true},
+        {"503-507", true},
+        {"(503) 507", true},
+        {"507.4415", true},
+        {"4917155501", true},
+        {"+49-171", true},
+        {"5035074416", false},
+        {"owner-cafe", false},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(PersonFinder(c.query, folding).Matches(text), c.found) << c.query;
+    }
+}
+
+class PhoneBookFindTest : public test::FormFixture {
+protected:
+    void SetUp() override
+    {
+        FormFixture::SetUp();
+        Db().Persons().Add(MakePerson("Ann", "Lee", "Zenith", true, true));
+        Db().Persons().Add(MakePerson("Bo", "Moe", "Acme", true, true));
+        Db().Persons().Add(MakePerson("Cy", "Lee", "Acme", true, false));
+        Db().Persons().Add(MakePerson("Di", "Ames", "Bolt", true, true));
+        m_document.SetModified(false, true);
+    }
+};
+
+TEST_F(PhoneBookFindTest, FindNarrowsEitherListingAndStaysThroughRefills)
+{
+    Form().FindPersons("lee");
+    EXPECT_EQ(PhoneRows(), (std::vector<std::string>{"Lee, Ann|Zenith", "Lee, Cy|Acme"}));
+    Form().SetListing(Listing::YellowPages);
+    EXPECT_EQ(PhoneRows(), std::vector<std::string>{"Lee, Ann|Zenith"});
+    Form().FindPersons("");
+    EXPECT_EQ(PhoneRows(),
+              (std::vector<std::string>{"Moe, Bo|Acme", "Ames, Di|Bolt", "Lee, Ann|Zenith"}));
+    Form().FindPersons("o");  // by name Ames would come first
+    EXPECT_EQ(PhoneRows(), (std::vector<std::string>{"Moe, Bo|Acme", "Ames, Di|Bolt"}));
+    Form().SetListing(Listing::WhitePages);
+    Form().FindPersons("lee");
+    Db().Persons().Add(MakePerson("Eve", "Leeds", "", true, false));
+    m_document.SetModified(true, true);
+    EXPECT_EQ(Form().PhoneBook().FindText(), "lee");
+    EXPECT_EQ(PhoneRows().size(), 3u);
+}
+
+// The pick follows the row of the selected person while Find still lists them, as a click
+// would have picked it there; once Find hides them nobody is picked.
+TEST_F(PhoneBookFindTest, SelectionFollowsThePersonOrIsDropped)
+{
+    Form().SetEditors(&m_editors);
+    Form().ClickPhoneBook(2);  // Lee, Cy
+    Form().FindPersons("lee");
+    EXPECT_EQ(Form().State().person.row, 1);
+    EXPECT_EQ(Form().State().person.id, 3);
+    Form().HandleCommand(kCmdPersonEdit);
+    EXPECT_EQ(m_editors.calls, std::vector<std::string>{"EditPerson 3"});
+
+    Form().FindPersons("ann");
+    EXPECT_EQ(Form().State().person.id, -1);
+    EXPECT_EQ(Form().PhoneBook().ShownId(), -1);
+    Form().HandleCommand(kCmdPersonDelete);
+    EXPECT_EQ(Db().Persons().Count(), 4u);
+    Form().ClickPhoneBook(0);
+    Form().HandleCommand(kCmdPersonDelete);
+    EXPECT_EQ(Db().Persons().Find(1), nullptr) << "the only row left was Ann";
+}
+
+TEST_F(PhoneBookFindTest, AddedPersonIsRevealedWhenListed)
+{
+    const int32_t id = Db().Persons().Add(MakePerson("Al", "Zz", "", true, false));
+    m_document.SetModified(true, true);
+    Form().RevealPerson(id);
+    EXPECT_EQ(Form().RevealedRow(), 4);
+    Form().FindPersons("lee");
+    Form().RevealPerson(id);
+    EXPECT_EQ(Form().RevealedRow(), -1);
+}
+
+}  // namespace
+}  // namespace orvane

@@ -1,0 +1,170 @@
+#include <gtest/gtest.h>
+
+#include "reports/AddressBookReport.h"
+#include "reports/AddressLines.h"
+#include "reports/ReportFactory.h"
+#include "reports/ReportFixtures.h"
+#include "support/Golden.h"
+
+namespace orvane {
+namespace {
+
+using namespace orvane::test;
+
+Person Smith()
+{
+    Person p = MakePerson(7, "Anna", "Smith");
+    p.Company = "Acme";
+    p.Position = "Buyer";
+    p.Addr1 = "1 Main St";
+    p.Addr2 = "Suite 5";
+    p.City = "Boston";
+    p.State = "MA";
+    p.Zip = "02110";
+    p.HmPhone = "555-1000";
+    p.WkPhone = "555-2000";
+    p.WkExt = "12";
+    p.Fax = "555-3000";
+    p.EMail = "anna@acme.example";
+    p.Pager = "555-4000";
+    p.CelPhone = "555-5000";
+    p.WebPage = "acme.example";
+    return p;
+}
+
+Person Adams(int id = 3)
+{
+    Person p = MakePerson(id, "Bob", "Adams");
+    p.Company = "Adams & Co";
+    p.Addr1 = "2 Oak Ave";
+    p.City = "Salem";
+    p.State = "OR";
+    p.Zip = "97301";
+    p.WkPhone = "555-6000";
+    return p;
+}
+
+struct Scenario {
+    const char* name;
+    ReportKind kind;
+    ReportRecords records;
+    Rect margins{1000, 1000, 1000, 1000};
+};
+
+std::vector<Scenario> Scenarios()
+{
+    // A bottom margin of 8.5 inches leaves room for five rows of a daily report and two
+    // blocks of the address book, so that page breaks need few records.
+    const Rect shortPage{1000, 1000, 1000, 8500};
+    const Rect twoBlocks{1000, 1000, 1000, 6000};
+    std::vector<Scenario> s;
+    s.push_back({"daily appointments", ReportKind::DailyAppointments, {}});
+    s.back().records.appointments = {MakeAppointment(4, "Dentist", 9, 5, 10, 30),
+                                     MakeAppointment(2, std::string(60, 'x'), 13, 0, 14, 15)};
+    s.push_back({"daily tasks, every priority", ReportKind::DailyTasks, {}});
+    s.back().records.tasks = {MakeTask(1, "Buy milk", 0), MakeTask(5, "File taxes", 3, 9),
+                              MakeTask(6, "Call", 1), MakeTask(7, "Four", 4),
+                              MakeTask(8, "Minus", -1)};
+    s.push_back({"daily tasks over three pages", ReportKind::DailyTasks, {}, shortPage});
+    s.back().records.tasks = ManyTasks(12);
+    s.push_back({"daily plan", ReportKind::DailyPlan, {}});
+    s.back().records.appointments = {MakeAppointment(1, "Dentist", 9, 5, 10, 30)};
+    s.back().records.tasks = {MakeTask(1, "Buy milk", 2), MakeTask(2, "Pay rent", 3, 9)};
+    s.push_back({"daily plan, more appointments", ReportKind::DailyPlan, {}, shortPage});
+    for (int i = 1; i <= 7; ++i) {
+        s.back().records.appointments.push_back(
+            MakeAppointment(i, "Appt " + std::to_string(i), 9, 0, 10, 0));
+    }
+    s.back().records.tasks = ManyTasks(2);
+    s.push_back({"daily plan, more tasks", ReportKind::DailyPlan, {}, shortPage});
+    s.back().records.appointments = {MakeAppointment(1, "Dentist", 9, 5, 10, 30)};
+    s.back().records.tasks = ManyTasks(7);
+    s.push_back({"empty daily plan", ReportKind::DailyPlan, {}});
+    s.push_back({"address book", ReportKind::AddressBook, {}});
+    s.back().records.persons = {Smith(), Adams()};
+    s.push_back({"address book over two pages", ReportKind::AddressBook, {}, twoBlocks});
+    for (int i = 1; i <= 3; ++i) {
+        s.back().records.persons.push_back(MakePerson(i, "P", "Name" + std::to_string(i)));
+    }
+    s.push_back({"envelopes, business", ReportKind::Envelopes, {}});
+    s.back().records.persons = {Smith()};
+    s.back().records.owner.FName = "Jane  ";
+    s.back().records.owner.LName = "Owner";
+    s.back().records.owner.Company = "Owner Inc";
+    s.back().records.owner.Addr1 = "9 Elm St";
+    s.back().records.owner.City = "Salem";
+    s.back().records.owner.State = "OR";
+    s.back().records.owner.Zip = "97301";
+    s.back().records.businessMode = true;
+    // Personal envelopes leave the company out, one page per person in ID order.
+    s.push_back({"envelopes, personal", ReportKind::Envelopes, {}});
+    s.back().records.persons = {Adams(5), Adams(2), MakePerson(10, "P", "10")};
+    s.back().records.persons[0].FName = "Eve";
+    s.back().records.owner.LName = "Owner";
+    s.back().records.owner.Company = "Owner Inc";
+    return s;
+}
+
+// Every text and line of every page of each report, on the 600-dpi letter canvas.
+TEST(ReportPages, EveryItemOfEveryPageMatchesTheGoldenFile)
+{
+    std::string out;
+    for (const Scenario& s : Scenarios()) {
+        RecordingCanvas canvas;
+        PrintSettings settings;
+        settings.margins = s.margins;
+        auto report = ReportFactory::Create(s.kind, canvas, s.records, settings);
+        out +=
+            "== " + std::string(s.name) + ": " + std::to_string(report->PageCount()) + " pages\n";
+        for (int page = 0; page < std::max(1, report->PageCount()); ++page) {
+            canvas.ClearItems();
+            report->DrawPage(canvas, page);
+            out += "-- page " + std::to_string(page + 1) + "\n" + Dump(canvas);
+            // The page canvas gets its own font back.
+            EXPECT_EQ(canvas.SelectedFont().face, "System") << s.name;
+        }
+    }
+    ExpectGolden(out, "reports/pages.txt");
+}
+
+TEST(AddressLines, NameAndCityLines)
+{
+    const char* names[][3] = {
+        {"   ", "Smith", "Smith"}, {"  Anna ", "Smith", "Anna Smith"}, {"Anna", "", "Anna "}};
+    for (const auto& [first, last, line] : names) {
+        EXPECT_EQ(AddressLines::NameLine(first, last), line) << first << "|" << last;
+    }
+    const char* cities[][4] = {
+        {"Boston", "MA", "02110", "Boston, MA 02110"},
+        {"  ", "MA", "02110", "MA 02110"},
+        {"Boston", "MA", "", "Boston, MA"},
+        {" Boston ", "", "", "Boston,"},
+        {"", "", "02110", "02110"},
+        {"", "", "", ""},
+    };
+    for (const auto& [city, state, zip, line] : cities) {
+        EXPECT_EQ(AddressLines::CityLine(city, state, zip), line) << city;
+    }
+    EXPECT_EQ(AddressLines::ReturnNameLine("Jane  ", "Owner"), "Jane Owner");
+    EXPECT_EQ(AddressLines::ReturnNameLine("  Jane", "Owner"), "  Jane Owner");
+}
+
+TEST(AddressBookReport, SortsByDisplayNameWithoutRegardToCaseSmallLettersFirst)
+{
+    // Case decides only between names that are otherwise equal, the small letter first:
+    // the order of the desktop's name lists. Equal names keep their order.
+    RecordingCanvas canvas;
+    std::vector<Person> persons = {MakePerson(1, "anna", "smith"), MakePerson(2, "Anna", "Smith"),
+                                   MakePerson(3, "", "Adams"),     MakePerson(4, "ANNA", "SMITH"),
+                                   MakePerson(5, "Anna", "Smith"), MakePerson(6, "bob", "baker"),
+                                   MakePerson(7, "Cy", "Carr")};
+    AddressBookReport report(canvas, persons);
+    std::vector<int> order;
+    for (const Person& p : report.Persons()) {
+        order.push_back(p.ID);
+    }
+    EXPECT_EQ(order, (std::vector<int>{3, 6, 7, 1, 2, 5, 4}));
+}
+
+}  // namespace
+}  // namespace orvane
