@@ -1,7 +1,6 @@
 #include <QAudioDevice>
 #include <QCalendarWidget>
 #include <QCheckBox>
-#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QMediaDevices>
@@ -15,9 +14,7 @@
 #include "WizardDriver.h"
 #include "app/AlarmsAndHelp.h"
 #include "app/FormHelp.h"
-#include "app/adapters/QtSettingsStore.h"
 #include "app/adapters/QtSoundPlayer.h"
-#include "platform/AlarmSoundSetting.h"
 #include "platform/HelpAddress.h"
 #include "platform/HelpViewer.h"
 #include "platform/ProgramDirectory.h"
@@ -169,32 +166,6 @@ TEST_F(AlarmsAndHelpTest, WithoutAViewerHelpIsSilent)
     Frame().RunCommand(kCmdHelpTopics);
     EXPECT_FALSE(m_installed->Forms()->HelpFor(Form().Calendar()));
     EXPECT_TRUE(m_prompter.Messages().empty());
-}
-
-TEST(AlarmSoundStoreTest, NewProfileGetsTheDefaultAndTooLongPathsAreIgnored)
-{
-    const QString file =
-        QDir(qEnvironmentVariable("XDG_CONFIG_HOME")).filePath("Kestrow/Orvane!.conf");
-    QFile::remove(file);
-    std::string path;
-    {
-        QtSettingsStore store;
-        EXPECT_FALSE(AlarmSoundSetting::Read(store, path));
-    }
-    QtSettingsStore store;
-    EXPECT_EQ(store.ReadString("Alarm", "AlarmSound"), "beep.wav");
-    EXPECT_TRUE(QFile::exists(file));
-
-    // A chosen path is read back at the next start; one of 260 characters is not.
-    for (const std::string& chosen :
-         {std::string("/home/me/My Sounds/bell.wav"), "/" + std::string(259, 'x')}) {
-        EXPECT_TRUE(store.WriteString("Alarm", "AlarmSound", chosen));
-        QtSettingsStore nextStart;
-        std::string read = "before";
-        const bool fits = chosen.size() < 260;
-        EXPECT_EQ(AlarmSoundSetting::Read(nextStart, read), fits);
-        EXPECT_EQ(read, fits ? chosen : "before");
-    }
 }
 
 // The pages shipped with the program, as a folder beside a program would hold them.

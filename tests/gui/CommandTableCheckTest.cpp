@@ -139,7 +139,7 @@ TEST_F(CommandTableCheckTest, AcceleratorTableKeysReachTheirCommands)
     }
 }
 
-// Every menu command's enabling in the normal state for each kind of database content;
+// Every menu command's enabling in the normal state without records and with some of each;
 // the ids listed are the disabled ones, every other command of the menu bar is enabled.
 TEST_F(CommandTableCheckTest, EnablingOfEveryCommandByDatabaseContent)
 {
@@ -158,20 +158,14 @@ TEST_F(CommandTableCheckTest, EnablingOfEveryCommandByDatabaseContent)
         ids.insert(more);
         return ids;
     };
+    // Which record kinds enable which commands is the command-state golden file's; here the
+    // window hands the counts over.
     const Case cases[] = {
         {"empty", false, false, false,
          with({kCmdCompact, kCmdExportTasks, kCmdExportPersons, kCmdExportAppointments,
                kCmdReportDailyPlan, kCmdReportDailyTasks, kCmdReportDailyAppointments,
                kCmdReportEnvelopes, kCmdReportAddressBook})},
-        {"persons only", true, false, false,
-         with({kCmdCompact, kCmdExportTasks, kCmdExportAppointments, kCmdReportDailyPlan,
-               kCmdReportDailyTasks, kCmdReportDailyAppointments})},
-        {"tasks only", false, true, false,
-         with({kCmdExportPersons, kCmdExportAppointments, kCmdReportDailyAppointments,
-               kCmdReportEnvelopes, kCmdReportAddressBook})},
-        {"appointments only", false, false, true,
-         with({kCmdCompact, kCmdExportTasks, kCmdExportPersons, kCmdReportDailyTasks,
-               kCmdReportEnvelopes, kCmdReportAddressBook})},
+        {"one of each", true, true, true, with({})},
     };
     const std::map<int, QAction*> actions = MenuActions();
     ASSERT_EQ(actions.size(), 41u);

@@ -10,7 +10,7 @@
 #include <QTimer>
 #include <memory>
 
-#include "SampleData.h"
+#include "support/SampleData.h"
 #include "app/MainFrame.h"
 #include "support/MemorySettingsStore.h"
 #include "support/ScriptedPrompter.h"

@@ -49,14 +49,6 @@ TEST_F(MainFrameTest, EveryFormControlCarriesItsId)
     EXPECT_EQ(Form().Control(1011)->property("text").toString(), "Tuesday, March 10, 2026");
 }
 
-TEST_F(MainFrameTest, StatusTextsAndTooltipsComeFromTheCommandStrings)
-{
-    EXPECT_EQ(Frame().Action(kCmdTaskAdd)->statusTip(), "Add a new task");
-    EXPECT_EQ(Frame().Action(kCmdTaskAdd)->toolTip(), "Add Task");
-    EXPECT_EQ(Frame().Action(kCmdContextHelp)->statusTip(),
-              "Display help for clicked on buttons, menus and windows");
-}
-
 TEST_F(MainFrameTest, ClickingTheAppointmentListDisablesTheTaskCommands)
 {
     LoadSample();

@@ -7,6 +7,7 @@
 #include <QStatusBar>
 #include <QToolBar>
 #include <filesystem>
+#include <set>
 
 #include "FrameFixture.h"
 #include "WizardDriver.h"
@@ -364,6 +365,15 @@ TEST_F(ReportFlow, ThePickerDialogSelectsShowsHelpAndGoesOnToPrint)
     EXPECT_EQ(help.m_calls[1].address, HelpAddress::File(dir));
     EXPECT_EQ(help.m_calls[1].command, HelpCommand::ContextPopup);
     EXPECT_EQ(help.m_calls[1].data, 1600u);
+    // Each control of the picker has a popup of its own.
+    std::set<uint32_t> topics;
+    for (int id :
+         {PersonPickerDialog::kListId, PersonPickerDialog::kSelectAllId, PersonPickerDialog::kOkId,
+          PersonPickerDialog::kCancelId, PersonPickerDialog::kHelpId, PersonPickerDialog::kPrintId,
+          PersonPickerDialog::kPreviewId}) {
+        topics.insert(PersonPickerDialog::PopupTopic(id));
+    }
+    EXPECT_EQ(topics.size(), 7u);
     Frame().SetHelpViewer(nullptr);
 }
 

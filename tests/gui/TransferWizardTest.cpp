@@ -294,11 +294,14 @@ TEST_F(TransferWizardTest, HelpButtonAndContextPopups)
     QApplication::sendEvent(separators->viewport(), &whatsThis);
     ASSERT_EQ(m_viewer.m_calls.size(), 3u);
     EXPECT_EQ(m_viewer.m_calls[2].data, 1506u);
+    QApplication::sendEvent(m_wizard->StructurePage()->Preview(), &whatsThis);
+    ASSERT_EQ(m_viewer.m_calls.size(), 4u);
+    EXPECT_EQ(m_viewer.m_calls[3].data, 1502u);
     // A widget of another window is none of the wizard's business.
     QLineEdit stranger;
     QHelpEvent elsewhere(QEvent::WhatsThis, QPoint(1, 1), QPoint(1, 1));
     QApplication::sendEvent(&stranger, &elsewhere);
-    EXPECT_EQ(m_viewer.m_calls.size(), 3u);
+    EXPECT_EQ(m_viewer.m_calls.size(), 4u);
 
     // Shift+F1 enters the help mode that the caption's button starts.
     m_wizard->activateWindow();

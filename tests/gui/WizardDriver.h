@@ -10,29 +10,13 @@
 #include <QTreeWidget>
 #include <functional>
 
-#include "platform/HelpViewer.h"
+#include "support/FakeHelpViewer.h"
 #include "widgets/transfer/FieldAssignmentDialog.h"
 #include "widgets/transfer/FieldsPage.h"
 #include "widgets/transfer/FileSelectionPage.h"
 #include "widgets/transfer/TransferWizard.h"
 
 namespace orvane::test {
-
-// Records what the wizard asks of the help viewer.
-class FakeHelpViewer : public HelpViewer {
-public:
-    struct Call {
-        std::string address;
-        HelpCommand command;
-        uint32_t data;
-    };
-    bool ShowHelp(const std::string& address, HelpCommand command, uint32_t data) override
-    {
-        m_calls.push_back({address, command, data});
-        return true;
-    }
-    std::vector<Call> m_calls;
-};
 
 // Clicks through a transfer wizard the way a user does: with the mouse and the keyboard.
 class WizardDriver {

@@ -17,18 +17,19 @@ void PhoneBookPane::Fill()
     // listing switch or keystroke.
     struct Keyed {
         std::wstring key;
-        Entry entry;
+        Row row;
+        std::string search;
         bool white;
         bool yellow;
     };
     std::vector<Keyed> keyed;
     for (const auto& [id, person] : m_document.Database().Persons()) {
         if (person.WhitePages != 0 || person.YellowPages != 0) {
-            keyed.push_back(
-                {NameCollation::Key(person.RName),
-                 {{id, person.RName, person.Company}, PersonFinder::SearchText(person, m_folding)},
-                 person.WhitePages != 0,
-                 person.YellowPages != 0});
+            keyed.push_back({NameCollation::Key(person.RName),
+                             {id, person.RName, person.Company},
+                             PersonFinder::SearchText(person, m_folding),
+                             person.WhitePages != 0,
+                             person.YellowPages != 0});
         }
     }
     // Persons of equal name stay in ID order.
@@ -37,6 +38,8 @@ void PhoneBookPane::Fill()
     m_entries.clear();
     m_white.clear();
     m_yellow.clear();
+    m_searchTexts.clear();
+    m_searchStarts.assign(1, 0);
     m_entries.reserve(keyed.size());
     for (Keyed& k : keyed) {
         if (k.white) {
@@ -45,12 +48,16 @@ void PhoneBookPane::Fill()
         if (k.yellow) {
             m_yellow.push_back(m_entries.size());
         }
-        m_entries.push_back(std::move(k.entry));
+        m_entries.push_back(std::move(k.row));
+        // One block in list order: a search reads memory front to back.
+        m_searchTexts += k.search;
+        m_searchStarts.push_back(m_searchTexts.size());
     }
     // std::string compares as unsigned bytes, a prefix first.
     std::stable_sort(m_yellow.begin(), m_yellow.end(), [this](size_t a, size_t b) {
-        return m_entries[a].row.company < m_entries[b].row.company;
+        return m_entries[a].company < m_entries[b].company;
     });
+    Find(false);
     Relist();
 }
 
@@ -64,8 +71,34 @@ void PhoneBookPane::ListFound()
         return;
     }
     for (size_t index : listing) {
-        if (m_finder.Matches(m_entries[index].search)) {
+        if (m_found[index]) {
             m_rows.push_back(index);
+        }
+    }
+}
+
+void PhoneBookPane::Find(bool narrow)
+{
+    if (m_finder.Empty()) {
+        return;
+    }
+    std::vector<size_t> candidates;
+    if (narrow) {
+        candidates.swap(m_foundEntries);
+    } else {
+        candidates.resize(m_entries.size());
+        for (size_t i = 0; i < candidates.size(); ++i) {
+            candidates[i] = i;
+        }
+    }
+    m_found.assign(m_entries.size(), 0);
+    m_foundEntries.clear();
+    for (size_t index : candidates) {
+        const std::string_view text(m_searchTexts.data() + m_searchStarts[index],
+                                    m_searchStarts[index + 1] - m_searchStarts[index]);
+        if (m_finder.Matches(text)) {
+            m_found[index] = 1;
+            m_foundEntries.push_back(index);
         }
     }
 }
@@ -93,7 +126,10 @@ bool PhoneBookPane::SetFindText(std::string_view text)
         return false;
     }
     m_findText = text;
-    m_finder = PersonFinder(text, m_folding);
+    PersonFinder finder(text, m_folding);
+    const bool narrow = finder.Narrows(m_finder);
+    m_finder = std::move(finder);
+    Find(narrow);
     ListFound();
     m_state.person.row = RowOf(m_state.person.id);
     if (m_state.person.row == -1 && m_state.person.id != -1) {
@@ -109,7 +145,7 @@ int PhoneBookPane::RowOf(int32_t id) const
         return -1;
     }
     for (size_t row = 0; row < m_rows.size(); ++row) {
-        if (m_entries[m_rows[row]].row.id == id) {
+        if (m_entries[m_rows[row]].id == id) {
             return static_cast<int>(row);
         }
     }
@@ -121,7 +157,7 @@ int32_t PhoneBookPane::IdAt(int row) const
     if (row < 0 || static_cast<size_t>(row) >= m_rows.size()) {
         return -1;
     }
-    return m_entries[m_rows[static_cast<size_t>(row)]].row.id;
+    return m_entries[m_rows[static_cast<size_t>(row)]].id;
 }
 
 void PhoneBookPane::ShowDetails(int32_t id)

@@ -31,7 +31,7 @@ public:
     // is selected.
     void Fill();
     int RowCount() const { return static_cast<int>(m_rows.size()); }
-    const Row& RowAt(int row) const { return m_entries[m_rows.at(static_cast<size_t>(row))].row; }
+    const Row& RowAt(int row) const { return m_entries[m_rows.at(static_cast<size_t>(row))]; }
     // The row that lists the person, -1 when none does.
     int RowOf(int32_t id) const;
 
@@ -61,12 +61,9 @@ public:
     const std::array<PersonDetails::Field, 7>& Details() const { return m_details; }
 
 private:
-    struct Entry {
-        Row row;
-        std::string search;  // PersonFinder::SearchText
-    };
-
     void Relist();
+    // Marks the persons the find text finds: among those found before when it narrows.
+    void Find(bool narrow);
     void ListFound();
     int32_t IdAt(int row) const;
     void ShowDetails(int32_t id);
@@ -74,12 +71,16 @@ private:
     PimDocument& m_document;
     FormState& m_state;
     SearchFolding m_folding;
-    std::vector<Entry> m_entries;  // every listed person, in name order
-    std::vector<size_t> m_white;   // the White Pages, in name order
-    std::vector<size_t> m_yellow;  // the Yellow Pages, by company, then in name order
-    std::vector<size_t> m_rows;    // what the list shows
+    std::vector<Row> m_entries;          // every listed person, in name order
+    std::string m_searchTexts;           // their PersonFinder::SearchText, one after the other
+    std::vector<size_t> m_searchStarts;  // where each begins, and the end
+    std::vector<size_t> m_white;         // the White Pages, in name order
+    std::vector<size_t> m_yellow;        // the Yellow Pages, by company, then in name order
+    std::vector<size_t> m_rows;          // what the list shows
     std::string m_findText;
     PersonFinder m_finder;
+    std::vector<char> m_found;           // per entry: the find text finds them
+    std::vector<size_t> m_foundEntries;  // the entries found, in name order
     int32_t m_shownId = -1;
     std::array<PersonDetails::Field, 7> m_details;
 };

@@ -54,8 +54,10 @@ std::string SearchFolding::Fold(std::string_view text)
 void SearchFolding::AppendFolded(std::string_view text, std::string& out)
 {
     if (IsAscii(text)) {
-        for (char c : text) {
-            out += AsciiLower(c);
+        const size_t at = out.size();
+        out += text;
+        for (size_t i = at; i < out.size(); ++i) {
+            out[i] = AsciiLower(out[i]);
         }
         return;
     }

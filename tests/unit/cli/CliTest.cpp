@@ -70,6 +70,8 @@ TEST_F(Cli, ExitStatusesAndMessages)
         {kUsage, "orvane-cli: dump takes FILE", {"dump"}},
         {kUsage, "orvane-cli: resave takes IN OUT", {"resave", sample}},
         {kUsage, "orvane-cli: --now needs", {"--now", "2024-02-30 10:00:00", "dump", sample}},
+        {kUsage, "orvane-cli: --now needs", {"--now", "2026-01-32 10:00:00", "dump", sample}},
+        {kSuccess, "", {"--now", "0100-01-01 00:00:00", "dump", sample}},
         {kUsage, "orvane-cli: --now needs", {"--now", "2024-03-10", "dump", sample}},
         {kUsage, "orvane-cli: unknown option --now", {"--now"}},
         {kUsage, "orvane-cli: unknown option --verbose", {"--verbose", "dump", sample}},

@@ -1,12 +1,18 @@
 #include <gtest/gtest.h>
 
 #include "ExchangeTestSupport.h"
+#include "exchange/CText.h"
 #include "exchange/DelimitedLineWriter.h"
 #include "exchange/FirstLinePreview.h"
 #include "exchange/RequiredFieldRule.h"
 
 namespace orvane {
 namespace {
+
+TEST(CText, ToLowerChangesOnlyAsciiCapitals)
+{
+    EXPECT_EQ(CText::ToLower("@AZ[`az{\xC3\x89"), "@az[`az{\xC3\x89");
+}
 
 TEST(DelimitedLineWriter, DoublesTheEncloserOnlyWhenAsked)
 {

@@ -5,6 +5,7 @@
 #include "exchange/FieldAssignments.h"
 #include "exchange/TransferCommand.h"
 #include "exchange/TransferWizardRules.h"
+#include "support/Golden.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TestEnvironment.h"
 
@@ -96,6 +97,18 @@ TEST(TransferWizardRulesTest, StructurePageTakesTheSelectedEntries)
         EXPECT_EQ(settings.encloser, c.encloser);
         EXPECT_EQ(settings.firstLineHasNames, !c.passes);
     }
+}
+
+// The popup number of each control the wizard numbers, its buttons included.
+TEST(TransferWizardRulesTest, PopupTopicsMatchTheGoldenFile)
+{
+    std::string out;
+    for (int id = 0; id <= 13000; ++id) {
+        if (const int topic = Rules::PopupTopic(id)) {
+            out += std::to_string(id) + " " + std::to_string(topic) + "\n";
+        }
+    }
+    ExpectGolden(out, "help/wizard-topics.txt");
 }
 
 class TransferCommandTest : public ::testing::Test {

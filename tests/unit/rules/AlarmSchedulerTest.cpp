@@ -192,32 +192,21 @@ TEST_F(AlarmSchedulerTest, TwoDueAlarmsOneAfterTheOtherInIdOrder)
     Load();
     ASSERT_EQ(Form().Appointments().Rows()[0].id, earlyId);
     m_reminder.turnOff = {true, false};
+    m_reminder.whileOpen = [&] { m_notifier.clicked(); };
 
     Tick();
     EXPECT_EQ(m_reminder.messages,
               (std::vector<std::string>{"This is your reminder for your 10:30 PM appointment.",
                                         "This is your reminder for your 08:00 AM appointment."}));
-    EXPECT_EQ(m_events, (std::vector<std::string>{
-                            "play beep.wav", "notify later | 9:00 PM-10:30 PM", "shown with sound",
-                            "withdraw", "stop", "play beep.wav", "notify early | 7:00 AM-8:00 AM",
-                            "shown with sound", "withdraw", "stop"}));
-    EXPECT_FALSE(AlarmOf(laterId));
-    EXPECT_TRUE(AlarmOf(earlyId));
-}
-
-TEST_F(AlarmSchedulerTest, ClickingTheNoticeRaisesTheOpenReminder)
-{
-    AddAlarm("standup", 8, 0);
-    Load();
-    m_reminder.whileOpen = [&] {
-        ASSERT_TRUE(m_notifier.clicked);
-        m_notifier.clicked();
-    };
-    Tick();
+    // Beside each reminder a notice, whose click raises the reminder; withdrawn after OK.
     EXPECT_EQ(m_events,
-              (std::vector<std::string>{"play beep.wav", "notify standup | 10:00 AM-11:00 AM",
+              (std::vector<std::string>{"play beep.wav", "notify later | 9:00 PM-10:30 PM",
+                                        "shown with sound", "raised", "withdraw", "stop",
+                                        "play beep.wav", "notify early | 7:00 AM-8:00 AM",
                                         "shown with sound", "raised", "withdraw", "stop"}));
     EXPECT_FALSE(m_notifier.clicked);
+    EXPECT_FALSE(AlarmOf(laterId));
+    EXPECT_TRUE(AlarmOf(earlyId));
 }
 
 TEST_F(AlarmSchedulerTest, WhatIsNeverReminded)

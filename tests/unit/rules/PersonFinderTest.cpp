@@ -86,6 +86,33 @@ TEST_F(PhoneBookFindTest, FindNarrowsEitherListingAndStaysThroughRefills)
     m_document.SetModified(true, true);
     EXPECT_EQ(Form().PhoneBook().FindText(), "lee");
     EXPECT_EQ(PhoneRows().size(), 3u);
+    Form().RevealPerson(5);  // a new or edited person: scrolled to while listed
+    EXPECT_EQ(Form().RevealedRow(), 2);
+    Form().RevealPerson(2);
+    EXPECT_EQ(Form().RevealedRow(), -1);
+}
+
+// Each keystroke looks only among the persons found before; none may be lost that way.
+TEST_F(PhoneBookFindTest, TypingOnFindsWhatTheWholeTextFinds)
+{
+    Person dashed = MakePerson("Eve", "Ng", "", true, false);
+    dashed.HmPhone = "555-2000";
+    Db().Persons().Add(dashed);
+    Person bracketed = MakePerson("Flo", "Ode", "", true, false);
+    bracketed.CelPhone = "(555) 3000";
+    Db().Persons().Add(bracketed);
+    m_document.SetModified(false, true);
+    for (const std::string query : {"(555", "lee a", "5552", "o e"}) {
+        Form().FindPersons("");
+        Form().FindPersons(query);
+        const std::vector<std::string> atOnce = PhoneRows();
+        Form().FindPersons("");
+        for (size_t length = 1; length <= query.size(); ++length) {
+            Form().FindPersons(query.substr(0, length));
+        }
+        EXPECT_EQ(PhoneRows(), atOnce) << query;
+        EXPECT_FALSE(atOnce.empty()) << query;
+    }
 }
 
 // The pick follows the row of the selected person while Find still lists them, as a click
@@ -108,17 +135,6 @@ TEST_F(PhoneBookFindTest, SelectionFollowsThePersonOrIsDropped)
     Form().ClickPhoneBook(0);
     Form().HandleCommand(kCmdPersonDelete);
     EXPECT_EQ(Db().Persons().Find(1), nullptr) << "the only row left was Ann";
-}
-
-TEST_F(PhoneBookFindTest, AddedPersonIsRevealedWhenListed)
-{
-    const int32_t id = Db().Persons().Add(MakePerson("Al", "Zz", "", true, false));
-    m_document.SetModified(true, true);
-    Form().RevealPerson(id);
-    EXPECT_EQ(Form().RevealedRow(), 4);
-    Form().FindPersons("lee");
-    Form().RevealPerson(id);
-    EXPECT_EQ(Form().RevealedRow(), -1);
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "../../gui/SampleData.h"
 #include "data/PimDocument.h"
 #include "platform/Desktop.h"
 #include "platform/Dialer.h"
@@ -9,6 +8,7 @@
 #include "rules/help/ContextHelp.h"
 #include "rules/panes/FormModel.h"
 #include "support/FakeHelpViewer.h"
+#include "support/SampleData.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TestEnvironment.h"
 

@@ -112,7 +112,8 @@ TEST_F(TaskPaneTest, CommandsActOnlyOnASelectedTaskOfTheListClickedLast)
     Form().RefillAll();  // keeps the selection
     Form().HandleCommand(kCmdTaskEdit);
     Form().HandleCommand(kCmdTaskAdd);
-    EXPECT_EQ(m_editors.calls, (Texts{"EditTask 2", "AddTask"}));
+    EXPECT_TRUE(Form().HandleCommand(kCmdEditUser) && Form().HandleCommand(kCmdAlarmSound));
+    EXPECT_EQ(m_editors.calls, (Texts{"EditTask 2", "AddTask", "EditUser", "ChooseAlarmSound"}));
 }
 
 TEST_F(TaskPaneTest, ContextMenuOverEmptySpaceHasNoRowItems)

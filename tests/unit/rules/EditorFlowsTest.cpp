@@ -3,13 +3,13 @@
 #include <functional>
 #include <memory>
 
-#include "../../gui/SampleData.h"
 #include "data/PimDocument.h"
 #include "rules/editors/AppointmentEditorModel.h"
 #include "rules/editors/EditorDialogs.h"
 #include "rules/editors/EditorFlows.h"
 #include "rules/editors/TaskEditorModel.h"
 #include "rules/panes/FormModel.h"
+#include "support/SampleData.h"
 #include "support/TestEnvironment.h"
 
 namespace orvane::test {

@@ -1,9 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "../../gui/SampleData.h"
 #include "rules/editors/AppointmentEditorModel.h"
 #include "rules/editors/EditorRules.h"
-#include "rules/editors/TaskEditorModel.h"
+#include "support/SampleData.h"
 
 namespace orvane::test {
 namespace {
@@ -40,18 +39,6 @@ TEST(EditorRulesTest, PhoneKeysLetThroughOnlyNumberCharacters)
             EXPECT_EQ(EditorRules::AcceptsPhoneKey(key), accepted) << static_cast<int>(key);
         }
     }
-}
-
-TEST(TaskEditorModelTest, DateOutsidePickerRangeStaysUnlessPicked)
-{
-    Task task = MakeTask("old", Day(1985, 6, 1));
-    TaskEditorModel model = TaskEditorModel::ForStored(task);
-    model.ApplyTo(task);
-    EXPECT_EQ(task.DueDate, Day(1985, 6, 1));
-
-    model.PickDay(1990, 1, 2);
-    model.ApplyTo(task);
-    EXPECT_EQ(task.DueDate, Day(1990, 1, 2));
 }
 
 // Appointment on 10 March 2026 with the given start and end times.

@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "../SampleData.h"
 #include "data/PimDocument.h"
 #include "rules/editors/RecordEditors.h"
 #include "rules/panes/FormModel.h"
+#include "support/SampleData.h"
 #include "support/TestEnvironment.h"
 
 namespace orvane::test {

@@ -42,20 +42,5 @@ TEST_F(DayIndexTest, BusyDaysOfAMonthAndTheAppointmentsOfADay)
     EXPECT_TRUE(Form().Days().AppointmentsOn(Day(2026, 3, 15, 10, 0)).empty());
 }
 
-TEST_F(DayIndexTest, FollowsTheRecordsAtEveryRefill)
-{
-    const int32_t id = Db().Appointments().Add(MakeAppointment("a", Day(2026, 5, 4), 9, 0));
-    m_document.SetModified(true, true);
-    EXPECT_EQ(Form().Days().BusyDays(2026, 5), std::vector<int>{4});
-    Appointment moved = *Db().Appointments().Find(id);
-    moved.DueDate = Day(2026, 5, 6);
-    Db().Appointments().Update(moved);
-    m_document.SetModified(true, true);
-    EXPECT_EQ(Form().Days().BusyDays(2026, 5), std::vector<int>{6});
-    Db().Appointments().Remove(id);
-    m_document.SetModified(true, true);
-    EXPECT_TRUE(Form().Days().BusyDays(2026, 5).empty());
-}
-
 }  // namespace
 }  // namespace orvane

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "../SampleData.h"
 #include "rules/panes/DayRules.h"
+#include "support/SampleData.h"
 
 namespace orvane {
 namespace {
