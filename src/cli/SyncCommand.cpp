@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <optional>
 
-#include "cli/DatabaseFiles.h"
+#include "cli/DatabaseUpdate.h"
 #include "data/PimDatabase.h"
 #include "platform/ConfigFileSettings.h"
 #include "sync/SyncSettings.h"
@@ -119,8 +119,8 @@ int SyncCommand::Run(const std::vector<std::string>& arguments, CliContext& cont
     }
     const std::optional<sync::FileStamp> loaded = sync::FileStamp::Of(request.database);
     PimDatabase database;
-    if (const int status = DatabaseFiles::Load(request.database, database, context);
-        status != kSuccess) {
+    DatabaseUpdate file(request.database);
+    if (const int status = file.Load(database, context); status != kSuccess) {
         return status;
     }
     sync::SyncOptions options;
@@ -132,16 +132,16 @@ int SyncCommand::Run(const std::vector<std::string>& arguments, CliContext& cont
         return Stopped(synchronizer.Problem(), context);
     }
     const bool changed = synchronizer.ApplyToDatabase(database);
-    // Neither side is written when another program saved the database meanwhile.
-    if (sync::FileStamp::Of(request.database) != loaded) {
+    // Neither side is written when another program saved the database meanwhile: the save
+    // checks that too, this catches it when the sync changed nothing in the database.
+    if (!changed && sync::FileStamp::Of(request.database) != loaded) {
         context.err << request.database
-                    << " was changed by another program while it was being synchronized; "
-                       "nothing was written\n";
+                    << " was changed by another program while this command ran; nothing "
+                       "written\n";
         return kChanged;
     }
     if (changed) {
-        if (const int status = DatabaseFiles::Save(request.database, database, context);
-            status != kSuccess) {
+        if (const int status = file.Save(database, context); status != kSuccess) {
             return status;
         }
     }

@@ -11,12 +11,17 @@ namespace {
 
 constexpr size_t kShownOutput = 3000;
 
+// As Save does; a file another program changed is overwritten only when the user says so.
 bool Save(PimDocument& document, Prompter& prompter)
 {
-    if (document.SaveDocument(document.Path())) {
+    bool failed = false;
+    if (document.SaveDocument(document.Path(), prompter, failed)) {
         return true;
     }
-    prompter.ShowMessage("Unable to write file!", "Orvane", MessageButtons::Ok, MessageIcon::Error);
+    if (failed) {
+        prompter.ShowMessage("Unable to write file!", "Orvane", MessageButtons::Ok,
+                             MessageIcon::Error);
+    }
     return false;
 }
 

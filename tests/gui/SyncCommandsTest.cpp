@@ -25,7 +25,8 @@ protected:
                        "BEGIN:VCARD\r\nVERSION:3.0\r\nUID:ann\r\nN:Lane;Ann;;;\r\nFN:Ann Lane\r\n"
                        "END:VCARD\r\n");
         Db().Persons().Add(MakePerson("Bo", "Moe", "", true, false));
-        ASSERT_TRUE(Frame().Document().SaveDocument(m_db));
+        bool failed = false;
+        ASSERT_TRUE(Frame().Document().SaveDocument(m_db, m_prompter, failed));
         Frame().Document().SetPath(m_db);
     }
     void Configure(const std::string& command)
