@@ -17,7 +17,7 @@
 #include "exchange/TextFormat.h"
 #include "exchange/TransferSettings.h"
 #include "platform/Clock.h"
-#include "platform/ScriptedPrompter.h"
+#include "support/ScriptedPrompter.h"
 #include "platform/SettableClock.h"
 #include "storage/DatabaseWriter.h"
 
