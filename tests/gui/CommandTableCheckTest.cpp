@@ -162,12 +162,12 @@ TEST_F(CommandTableCheckTest, EnablingOfEveryCommandByDatabaseContent)
     const Case cases[] = {
         {"empty", false, false, false,
          with({kCmdCompact, kCmdExportTasks, kCmdExportPersons, kCmdExportAppointments,
-               kCmdReportDailyPlan, kCmdReportDailyTasks, kCmdReportDailyAppointments,
-               kCmdReportEnvelopes, kCmdReportAddressBook})},
+               kCmdExportVCard, kCmdExportICalendar, kCmdReportDailyPlan, kCmdReportDailyTasks,
+               kCmdReportDailyAppointments, kCmdReportEnvelopes, kCmdReportAddressBook})},
         {"one of each", true, true, true, with({})},
     };
     const std::map<int, QAction*> actions = MenuActions();
-    ASSERT_EQ(actions.size(), 39u);
+    ASSERT_EQ(actions.size(), 43u);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         Db().Clear();
@@ -206,7 +206,8 @@ TEST_F(CommandTableCheckTest, EveryCommandIsRoutedToItsPart)
                             kCmdReportEnvelopes, kCmdReportAddressBook, kCmdReportFont,
                             kCmdHelpTopics,      kCmdAlarmSound,        kCmdPreviewClose,
                             kCmdPreviewNext,     kCmdPreviewPrevious,   kCmdZoomIn,
-                            kCmdZoomOut}},
+                            kCmdZoomOut,         kCmdImportVCard,       kCmdImportICalendar,
+                            kCmdExportVCard,     kCmdExportICalendar}},
         {Route::Form,
          {kCmdTaskAdd, kCmdTaskDelete, kCmdTaskEdit, kCmdTaskComplete, kCmdPersonAdd,
           kCmdPersonDelete, kCmdPersonEdit, kCmdAppointmentAdd, kCmdAppointmentDelete,
