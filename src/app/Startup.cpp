@@ -9,6 +9,7 @@
 #include "app/InteropMenuCommands.h"
 #include "app/MainFrame.h"
 #include "app/ReportCommands.h"
+#include "app/SyncCommands.h"
 #include "app/TransferCommands.h"
 #include "app/adapters/QtLocaleNames.h"
 #include "app/adapters/QtPrompter.h"
@@ -44,6 +45,7 @@ void Startup::InstallParts(MainFrame& frame, Prompter& prompter, SettingsStore& 
     InteropMenuCommands::Install(frame, prompter);
     ReportCommands::Install(frame);
     AlarmsAndHelp::Install(frame, prompter, settings);
+    SyncCommands::Install(frame, prompter, settings);
 }
 
 int Startup::Run(int argc, char** argv)

@@ -67,6 +67,10 @@ enum CommandId : int {
     kCmdPaste = 57637,
     kCmdNextPane = 57680,
     kCmdPreviousPane = 57681,
+
+    // Sync with vdir folders, numbered apart from the commands above.
+    kCmdSynchronize = 0x9100,
+    kCmdSyncSettings = 0x9101,
 };
 
 // The string shown in the status bar while nothing is hovered.

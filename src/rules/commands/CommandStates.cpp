@@ -9,6 +9,7 @@ CommandStates CommandStates::Compute(const Input& input)
     CommandStates states;
     states.Enable(kCmdSave, input.modified);
     states.Enable(kCmdRestoreVersion, input.hasVersions);
+    states.Enable(kCmdSynchronize, input.canSynchronize);
     states.ComputeRecordCommands(input);
     states.ComputeReportCommands(input);
     states.ComputePreviewCommands(input);

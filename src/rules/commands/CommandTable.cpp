@@ -46,8 +46,8 @@ std::vector<Entry> BuildMenuBar()
               Separator(), Item(kCmdPrint, "&Print...", "Ctrl+P"),
               Item(kCmdPageSetup, "Page Set&up..."), Item(kCmdPrintPreview, "Print Pre&view..."),
               Separator(), Menu("Recent &Files", {Item(kCmdRecentFirst, "(Empty)")}), Separator(),
-              Item(kCmdRestoreVersion, "Restore Previous &Version..."), Separator(),
-              Item(kCmdExit, "E&xit")}),
+              Item(kCmdRestoreVersion, "Restore Previous &Version..."),
+              Item(kCmdSynchronize, "S&ynchronize"), Separator(), Item(kCmdExit, "E&xit")}),
         Menu("&Tasks", {Item(kCmdTaskAdd, "&Add..."), Item(kCmdTaskDelete, "&Delete"),
                         Item(kCmdTaskEdit, "&Edit..."), Item(kCmdTaskComplete, "&Complete")}),
         Menu("&Phone Book", {Item(kCmdPersonAdd, "&Add..."), Item(kCmdPersonDelete, "&Delete"),
@@ -55,7 +55,8 @@ std::vector<Entry> BuildMenuBar()
         Menu("&Appointments",
              {Item(kCmdAppointmentAdd, "&Add..."), Item(kCmdAppointmentDelete, "&Delete"),
               Item(kCmdAppointmentEdit, "&Edit...")}),
-        Menu("&Edit", {Item(kCmdEditUser, "&User..."), Item(kCmdAlarmSound, "&Alarm Sound...")}),
+        Menu("&Edit", {Item(kCmdEditUser, "&User..."), Item(kCmdAlarmSound, "&Alarm Sound..."),
+                       Item(kCmdSyncSettings, "S&ynchronization...")}),
         Menu("&Report", {Item(kCmdReportDailyPlan, "&Daily Tasks and Appointments"),
                          Item(kCmdReportDailyTasks, "Daily &Tasks"),
                          Item(kCmdReportDailyAppointments, "Daily &Appointments"),
@@ -132,6 +133,10 @@ const std::map<int, std::string>& Strings()
         {kCmdPaste, "Insert Clipboard contents\nPaste"},
         {kCmdNextPane, "Switch to the next window pane\nNext Pane"},
         {kCmdPreviousPane, "Switch back to the previous window pane\nPrevious Pane"},
+        {kCmdSynchronize,
+         "Synchronize the database with its contacts and calendar folders\nSynchronize"},
+        {kCmdSyncSettings,
+         "Choose the folders and the command for synchronizing this database\nSynchronization"},
     };
     return strings;
 }

@@ -35,6 +35,9 @@ std::string_view HelpTopics::PageForCommand(int commandId)
         case kCmdImportICalendar:
         case kCmdExportICalendar:
             return kICalendar;
+        case kCmdSynchronize:
+        case kCmdSyncSettings:
+            return kSync;
         default:
             return {};
     }

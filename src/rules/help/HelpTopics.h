@@ -18,6 +18,7 @@ public:
     static constexpr std::string_view kRestoreVersion = "restore.htm";
     static constexpr std::string_view kVCard = "vcard.htm";
     static constexpr std::string_view kICalendar = "icalendar.htm";
+    static constexpr std::string_view kSync = "sync.htm";
 
     // Empty for a control that has no topic (the request then goes unhandled).
     static std::string_view PageForControl(int controlId);
