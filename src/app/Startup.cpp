@@ -6,6 +6,7 @@
 
 #include "app/AlarmsAndHelp.h"
 #include "app/EditorsInstaller.h"
+#include "app/InteropMenuCommands.h"
 #include "app/MainFrame.h"
 #include "app/ReportCommands.h"
 #include "app/SyncCommands.h"
@@ -41,6 +42,7 @@ void Startup::InstallParts(MainFrame& frame, Prompter& prompter, SettingsStore& 
 {
     EditorsInstaller::Install(frame, prompter);
     TransferCommands::Install(frame, prompter);
+    InteropMenuCommands::Install(frame, prompter);
     ReportCommands::Install(frame);
     AlarmsAndHelp::Install(frame, prompter, settings);
     SyncCommands::Install(frame, prompter, settings);

@@ -163,12 +163,12 @@ TEST_F(CommandTableCheckTest, EnablingOfEveryCommandByDatabaseContent)
     const Case cases[] = {
         {"empty", false, false, false,
          with({kCmdCompact, kCmdExportTasks, kCmdExportPersons, kCmdExportAppointments,
-               kCmdReportDailyPlan, kCmdReportDailyTasks, kCmdReportDailyAppointments,
-               kCmdReportEnvelopes, kCmdReportAddressBook})},
+               kCmdExportVCard, kCmdExportICalendar, kCmdReportDailyPlan, kCmdReportDailyTasks,
+               kCmdReportDailyAppointments, kCmdReportEnvelopes, kCmdReportAddressBook})},
         {"one of each", true, true, true, with({})},
     };
     const std::map<int, QAction*> actions = MenuActions();
-    ASSERT_EQ(actions.size(), 41u);
+    ASSERT_EQ(actions.size(), 45u);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         Db().Clear();
@@ -207,7 +207,9 @@ TEST_F(CommandTableCheckTest, EveryCommandIsRoutedToItsPart)
                             kCmdReportEnvelopes, kCmdReportAddressBook, kCmdReportFont,
                             kCmdHelpTopics,      kCmdAlarmSound,        kCmdPreviewClose,
                             kCmdPreviewNext,     kCmdPreviewPrevious,   kCmdZoomIn,
-                            kCmdZoomOut,         kCmdSynchronize,       kCmdSyncSettings}},
+                            kCmdZoomOut,         kCmdSynchronize,       kCmdSyncSettings,
+                            kCmdImportVCard,     kCmdImportICalendar,   kCmdExportVCard,
+                            kCmdExportICalendar}},
         {Route::Form,
          {kCmdTaskAdd, kCmdTaskDelete, kCmdTaskEdit, kCmdTaskComplete, kCmdPersonAdd,
           kCmdPersonDelete, kCmdPersonEdit, kCmdAppointmentAdd, kCmdAppointmentDelete,

@@ -23,6 +23,10 @@ enum CommandId : int {
     kCmdExit = 57665,
     // Added after the original commands, outside their ranges.
     kCmdRestoreVersion = 32900,
+    kCmdImportVCard = 32901,
+    kCmdImportICalendar = 32902,
+    kCmdExportVCard = 32903,
+    kCmdExportICalendar = 32904,
 
     kCmdTaskAdd = 32790,
     kCmdTaskDelete = 32791,

@@ -41,6 +41,8 @@ void CommandStates::ComputeReportCommands(const Input& input)
     Enable(kCmdReportAddressBook, persons);
     Enable(kCmdReportEnvelopes, persons);
     Enable(kCmdExportPersons, persons);
+    Enable(kCmdExportVCard, persons);
+    Enable(kCmdExportICalendar, tasks || appointments);
     Enable(kCmdReportDailyPlan, tasks || appointments);
     Enable(kCmdReportDailyTasks, tasks);
     Enable(kCmdCompact, tasks);
