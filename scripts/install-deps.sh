@@ -19,6 +19,9 @@ packages=(
   libical-dev
   # case and accent folding for Find in the phone book
   libicu-dev
+  # sync with CalDAV/CardDAV servers (the program runs without them), and the end-to-end
+  # sync test: vdirsyncer, a Radicale server on 127.0.0.1, curl to change items on it
+  vdirsyncer radicale curl
   # fonts for reports and the window; a display server for screenshots
   fonts-liberation xvfb xauth
   # PDF text checks in the printing tests

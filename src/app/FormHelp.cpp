@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QWidget>
 
@@ -102,7 +103,22 @@ bool FormHelp::OnKey(QObject* watched, QEvent* event)
         !watched->isWidgetType()) {
         return false;
     }
+    if (const auto* menu = qobject_cast<QMenu*>(watched)) {
+        return HelpForCommand(menu->activeAction());
+    }
     return HelpFor(static_cast<QWidget*>(watched));
+}
+
+bool FormHelp::HelpForCommand(const QAction* action)
+{
+    const std::string_view page =
+        action ? HelpTopics::PageForCommand(action->property("commandId").toInt()) : "";
+    HelpViewer* viewer = m_frame.Help();
+    if (page.empty() || viewer == nullptr) {
+        return false;
+    }
+    viewer->ShowHelp(HelpAddress::Topic(m_programDirectory, page), HelpCommand::DisplayTopic, 0);
+    return true;
 }
 
 bool FormHelp::OnContextClick(QEvent* event)

@@ -3,6 +3,7 @@
 #include <QObject>
 #include <string>
 
+class QAction;
 class QWidget;
 
 namespace orvane {
@@ -10,8 +11,9 @@ namespace orvane {
 class MainFrame;
 
 // Help on the main form's controls: F1 opens the topic of the pane that holds the focused
-// control, and the toolbar's context-help mode shows the help cursor until the next click,
-// which picks the control. "&Help Topics" opens the contents.
+// control (or of the highlighted menu command that has one), and the toolbar's context-help mode
+// shows the help cursor until the next click, which picks the control. "&Help Topics" opens the
+// contents.
 class FormHelp : public QObject {
     Q_OBJECT
 public:
@@ -20,6 +22,8 @@ public:
 
     // The topic for the control that holds widget; false when it has none or help failed.
     bool HelpFor(QWidget* widget);
+    // The topic of the command of a highlighted menu item; false when it has none.
+    bool HelpForCommand(const QAction* action);
     void ShowContents();
 
     void BeginContextHelpMode();

@@ -275,6 +275,7 @@ void MainFrame::RunCommand(int commandId)
             break;
     }
     UpdateCommandStates();
+    emit commandDone(commandId);
 }
 
 bool MainFrame::RunFileCommand(int commandId)
@@ -370,6 +371,9 @@ CommandStates::Input MainFrame::CurrentState() const
     if (input.previewing && m_previewState) {
         m_previewState(input);
     }
+    for (const auto& source : m_stateSources) {
+        source(input);
+    }
     return input;
 }
 
@@ -425,6 +429,9 @@ QString MainFrame::StatusText() const
 void MainFrame::OpenFromCommandLine(const std::string& argument)
 {
     m_commands.OpenFromCommandLine(argument);
+    if (!argument.empty()) {
+        emit commandDone(kCmdOpen);
+    }
 }
 
 void MainFrame::ShowAsLastClosed()

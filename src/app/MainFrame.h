@@ -3,6 +3,7 @@
 #include <QMainWindow>
 #include <functional>
 #include <map>
+#include <vector>
 
 #include "data/PimDocument.h"
 #include "rules/commands/CommandStates.h"
@@ -67,6 +68,11 @@ public:
     {
         m_previewState = std::move(source);
     }
+    // Lets a later part of the program add to the state the commands are computed from.
+    void AddStateSource(std::function<void(CommandStates::Input&)> source)
+    {
+        m_stateSources.push_back(std::move(source));
+    }
     // The status bar's text while nothing is hovered ("Ready", "Page 1 of 3").
     void ShowStatus(const QString& text);
     QString StatusText() const;
@@ -77,6 +83,10 @@ public:
 
     // Opens the file named on the command line (empty: nothing).
     void OpenFromCommandLine(const std::string& argument);
+
+signals:
+    // A command was carried out (the file named on the command line counts as Open).
+    void commandDone(int commandId);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -114,6 +124,7 @@ private:
     QWidget* m_preview = nullptr;
     bool m_toolbarBeforePreview = true;
     std::function<void(CommandStates::Input&)> m_previewState;
+    std::vector<std::function<void(CommandStates::Input&)>> m_stateSources;
 };
 
 }  // namespace orvane

@@ -6,8 +6,10 @@
 
 #include "app/AlarmsAndHelp.h"
 #include "app/EditorsInstaller.h"
+#include "app/InteropMenuCommands.h"
 #include "app/MainFrame.h"
 #include "app/ReportCommands.h"
+#include "app/SyncCommands.h"
 #include "app/TransferCommands.h"
 #include "app/adapters/QtLocaleNames.h"
 #include "app/adapters/QtPrompter.h"
@@ -40,8 +42,10 @@ void Startup::InstallParts(MainFrame& frame, Prompter& prompter, SettingsStore& 
 {
     EditorsInstaller::Install(frame, prompter);
     TransferCommands::Install(frame, prompter);
+    InteropMenuCommands::Install(frame, prompter);
     ReportCommands::Install(frame);
     AlarmsAndHelp::Install(frame, prompter, settings);
+    SyncCommands::Install(frame, prompter, settings);
 }
 
 int Startup::Run(int argc, char** argv)

@@ -92,7 +92,7 @@ std::string CliApplication::HelpText() const
         "Exit status: 0 success; 1 the file cannot be read; 2 the file does not parse, or\n"
         "is no Orvane! database to save over; 3 the file cannot be written; 4 an import\n"
         "lacks required fields; 5 another program changed the file while the command ran;\n"
-        "64 bad arguments.\n"
+        "6 a sync stopped for safety; 7 the command before a sync failed; 64 bad arguments.\n"
         "\n"
         "Every save keeps the version it replaces in $XDG_DATA_HOME/Kestrow/Orvane!/backups\n"
         "(~/.local/share/... when unset): see the backups and restore commands.\n";

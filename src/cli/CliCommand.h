@@ -14,6 +14,8 @@ enum Status : int {
     kWriteFailed = 3,    // "Unable to write file!"
     kMissingFields = 4,  // an import without the fields its records need
     kChanged = 5,        // another program changed the file while the command ran
+    kSyncStopped = 6,    // a sync stopped for safety: one side empty, a folder missing
+    kCommandFailed = 7,  // the command to run before a sync failed
     kUsage = 64,         // bad arguments
 };
 

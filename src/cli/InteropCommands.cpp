@@ -174,14 +174,10 @@ int InteropCommands::Import(const std::vector<std::string>& arguments, CliContex
     const InteropFiles::Outcome outcome =
         options->vcard ? InteropFiles::ImportVCard(database, options->file)
                        : InteropFiles::ImportICalendar(database, options->file, options->window);
-    if (outcome.status == InteropFiles::Status::Unreadable) {
-        context.err << "Unable to open file\n";
-        return kReadFailed;
-    }
-    if (outcome.status == InteropFiles::Status::WrongKind) {
-        context.err << options->file << " is not " << (options->vcard ? "a vCard" : "an iCalendar")
-                    << " file; nothing was imported.\n";
-        return kParseFailed;
+    if (outcome.status == InteropFiles::Status::Unreadable ||
+        outcome.status == InteropFiles::Status::WrongKind) {
+        context.err << outcome.Problem(options->file, options->vcard) << "\n";
+        return outcome.status == InteropFiles::Status::Unreadable ? kReadFailed : kParseFailed;
     }
     if (outcome.ChangedDatabase()) {
         if (const int status = update.Save(database, context); status != kSuccess) {
@@ -216,7 +212,7 @@ int InteropCommands::Export(const std::vector<std::string>& arguments, CliContex
             : InteropFiles::ExportICalendar(database, options->file, options->tasks,
                                             options->appointments);
     if (outcome.status != InteropFiles::Status::Done) {
-        context.err << "Unable to write file!\n";
+        context.err << outcome.Problem(options->file, options->vcard) << "\n";
         return kWriteFailed;
     }
     // The UIDs just given are what later imports recognise the records by.

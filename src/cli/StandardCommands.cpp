@@ -10,6 +10,7 @@
 #endif
 #include "cli/ResaveCommand.h"
 #include "cli/RestoreCommand.h"
+#include "cli/SyncCommand.h"
 
 namespace orvane::cli {
 
@@ -27,6 +28,7 @@ std::vector<std::unique_ptr<CliCommand>> StandardCommands()
 #endif
     commands.push_back(std::make_unique<BackupsCommand>());
     commands.push_back(std::make_unique<RestoreCommand>());
+    commands.push_back(std::make_unique<SyncCommand>());
     return commands;
 }
 

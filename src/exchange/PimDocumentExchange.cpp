@@ -5,7 +5,7 @@
 #include "exchange/ImportReader.h"
 #include "exchange/PersonImporter.h"
 #include "exchange/TaskImporter.h"
-#include "exchange/WholeFileWriter.h"
+#include "storage/SafeSave.h"
 
 namespace orvane {
 
@@ -17,7 +17,8 @@ int Export(const Collection& records, std::span<const ExportColumn<R>> table,
 {
     int count = 0;
     const std::string text = DelimitedExport::BuildText(records, table, settings, count);
-    return WholeFileWriter::Write(settings.fileName, text) ? count : 0;
+    // A failed export leaves the file it was to replace as it was.
+    return SafeSave::Write(settings.fileName, text) ? count : 0;
 }
 
 // Each added record marks the document modified; the views refill once at the end.

@@ -1,29 +1,11 @@
 #include "exchange/Utf16Decoder.h"
+#include "platform/TextDecoding.h"
 
 namespace orvane {
 
 namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
-
-void AppendUtf8(std::string& out, char32_t code)
-{
-    if (code < 0x80) {
-        out += static_cast<char>(code);
-    } else if (code < 0x800) {
-        out += static_cast<char>(0xC0 | (code >> 6));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else if (code < 0x10000) {
-        out += static_cast<char>(0xE0 | (code >> 12));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (code >> 18));
-        out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    }
-}
 
 bool IsHigh(uint16_t unit)
 {
@@ -60,25 +42,26 @@ void Utf16Decoder::TakeUnit(uint16_t unit, std::string& out)
         const uint16_t high = m_highSurrogate;
         m_highSurrogate = 0;
         if (IsLow(unit)) {
-            AppendUtf8(out, 0x10000 + ((char32_t{high} - 0xD800) << 10) + (unit - 0xDC00u));
+            TextDecoding::AppendUtf8(
+                out, 0x10000 + ((char32_t{high} - 0xD800) << 10) + (unit - 0xDC00u));
             return;
         }
-        AppendUtf8(out, kReplacement);
+        TextDecoding::AppendUtf8(out, kReplacement);
     }
     if (IsHigh(unit)) {
         m_highSurrogate = unit;
     } else {
-        AppendUtf8(out, IsLow(unit) ? kReplacement : char32_t{unit});
+        TextDecoding::AppendUtf8(out, IsLow(unit) ? kReplacement : char32_t{unit});
     }
 }
 
 void Utf16Decoder::Finish(std::string& out)
 {
     if (m_highSurrogate != 0) {
-        AppendUtf8(out, kReplacement);
+        TextDecoding::AppendUtf8(out, kReplacement);
     }
     if (m_pendingByte >= 0) {
-        AppendUtf8(out, kReplacement);
+        TextDecoding::AppendUtf8(out, kReplacement);
     }
     m_highSurrogate = 0;
     m_pendingByte = -1;

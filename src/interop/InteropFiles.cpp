@@ -80,6 +80,21 @@ std::string InteropFiles::Outcome::Message() const
     return text;
 }
 
+std::string InteropFiles::Outcome::Problem(const std::string& path, bool vcard) const
+{
+    switch (status) {
+        case Status::Unreadable:
+            return "Unable to open file";
+        case Status::WrongKind:
+            return path + " is not " + (vcard ? "a vCard" : "an iCalendar") +
+                   " file; nothing was imported.";
+        case Status::WriteFailed:
+            return "Unable to write file!";
+        default:
+            return {};
+    }
+}
+
 Outcome InteropFiles::ImportVCard(PimDatabase& database, const std::string& path,
                                   const Progress& progress)
 {

@@ -41,6 +41,9 @@ public:
         bool ChangedDatabase() const { return summary.ChangedDatabase() || uidsGiven > 0; }
         // The summary line of an import, or "12 persons written" with the UIDs given.
         std::string Message() const;
+        // Why a file of the kind (vCard or iCalendar) was not imported or written; empty
+        // when it was (or the user stopped it).
+        std::string Problem(const std::string& path, bool vcard) const;
     };
 
     static Outcome ImportVCard(PimDatabase& database, const std::string& path,

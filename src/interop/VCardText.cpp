@@ -24,20 +24,6 @@ int HexDigit(char c)
     return upper >= 'A' && upper <= 'F' ? upper - 'A' + 10 : -1;
 }
 
-void AppendUtf8(std::string& out, char32_t code)
-{
-    if (code < 0x80) {
-        out += static_cast<char>(code);
-    } else if (code < 0x800) {
-        out += static_cast<char>(0xC0 | (code >> 6));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (code >> 12));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    }
-}
-
 std::string WithoutZeroBytes(std::string text)
 {
     text.erase(std::remove(text.begin(), text.end(), '\0'), text.end());
@@ -251,7 +237,7 @@ std::string VCardText::ToUtf8(std::string_view bytes, std::string_view charset)
         std::string out;
         if (IsWesternCharset(name)) {
             for (char32_t code : TextDecoding::DecodeWindows1252(bytes)) {
-                AppendUtf8(out, code);
+                TextDecoding::AppendUtf8(out, code);
             }
             return WithoutZeroBytes(std::move(out));
         }

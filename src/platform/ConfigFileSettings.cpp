@@ -16,19 +16,52 @@ std::string Trimmed(const std::string& text)
     return text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
 }
 
-// Group and value names: QSettings writes other characters than letters and digits as %XX.
+void AppendUtf8(std::string& out, unsigned long code)
+{
+    if (code < 0x80) {
+        out += static_cast<char>(code);
+    } else if (code < 0x800) {
+        out += static_cast<char>(0xC0 | (code >> 6));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    } else {
+        out += static_cast<char>(0xE0 | (code >> 12));
+        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    }
+}
+
+// Group and value names: QSettings writes other characters than letters, digits and "-_."
+// as %XX (the character's code) or %UXXXX, and the "/" of a value in a subgroup as "\".
 std::string Unescaped(const std::string& name)
 {
     std::string plain;
     for (size_t i = 0; i < name.size(); ++i) {
-        if (name[i] == '%' && i + 2 < name.size()) {
-            plain += static_cast<char>(std::strtol(name.substr(i + 1, 2).c_str(), nullptr, 16));
+        if (name[i] == '%' && i + 5 < name.size() && name[i + 1] == 'U') {
+            AppendUtf8(plain, std::strtoul(name.substr(i + 2, 4).c_str(), nullptr, 16));
+            i += 5;
+        } else if (name[i] == '%' && i + 2 < name.size()) {
+            AppendUtf8(plain, std::strtoul(name.substr(i + 1, 2).c_str(), nullptr, 16));
             i += 2;
         } else {
-            plain += name[i];
+            plain += name[i] == '\\' ? '/' : name[i];
         }
     }
     return plain;
+}
+
+// As QSettings takes a key: no leading, trailing or doubled "/".
+std::string Normalised(const std::string& name)
+{
+    std::string key;
+    for (const char c : name) {
+        if (c != '/' || (!key.empty() && key.back() != '/')) {
+            key += c;
+        }
+    }
+    if (!key.empty() && key.back() == '/') {
+        key.pop_back();
+    }
+    return key;
 }
 
 // A value in double quotes keeps its spaces; \" and \\ stand for themselves.
@@ -98,7 +131,7 @@ std::optional<std::string> ConfigFileSettings::ReadString(const std::string& gro
     if (found == m_groups.end()) {
         return std::nullopt;
     }
-    const auto value = found->second.find(name);
+    const auto value = found->second.find(Normalised(name));
     if (value == found->second.end()) {
         return std::nullopt;
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <vector>
@@ -24,6 +25,12 @@ struct FileDialogRequest {
     bool confirmOverwrite = false;  // save dialogs
 };
 
+// A save dialog's answer when its list of file types is also a choice.
+struct ChosenFile {
+    std::string path;
+    size_t filter = 0;  // index into the request's filters
+};
+
 // Everything a command flow asks of the user: message boxes, file dialogs and the wait
 // cursor. The window shows real dialogs; tests script the answers and check what was asked.
 class Prompter {
@@ -35,6 +42,13 @@ public:
     // The chosen path, or nothing when the dialog was cancelled.
     virtual std::optional<std::string> AskOpenPath(const FileDialogRequest& request) = 0;
     virtual std::optional<std::string> AskSavePath(const FileDialogRequest& request) = 0;
+    // A save dialog that also tells which file type was chosen; the first, where the dialog
+    // offers no choice.
+    virtual std::optional<ChosenFile> AskSaveFile(const FileDialogRequest& request)
+    {
+        std::optional<std::string> path = AskSavePath(request);
+        return path ? std::optional<ChosenFile>(ChosenFile{std::move(*path), 0}) : std::nullopt;
+    }
 
     virtual void BeginWaitCursor() {}
     virtual void EndWaitCursor() {}

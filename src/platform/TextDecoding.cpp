@@ -58,20 +58,6 @@ long DecodeAt(std::string_view s, size_t& i)
     return value;
 }
 
-void AppendUtf8(std::string& out, char32_t code)
-{
-    if (code < 0x80) {
-        out += static_cast<char>(code);
-    } else if (code < 0x800) {
-        out += static_cast<char>(0xC0 | (code >> 6));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (code >> 12));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    }
-}
-
 }  // namespace
 
 std::string TextDecoding::ToUtf8(std::string_view bytes)
@@ -82,7 +68,7 @@ std::string TextDecoding::ToUtf8(std::string_view bytes)
     std::string out;
     out.reserve(bytes.size() * 2);
     for (char32_t code : DecodeWindows1252(bytes)) {
-        AppendUtf8(out, code);  // Windows-1252 never goes beyond the basic plane
+        TextDecoding::AppendUtf8(out, code);  // Windows-1252 never goes beyond the basic plane
     }
     return out;
 }
@@ -122,6 +108,25 @@ std::u32string TextDecoding::Decode(std::string_view bytes)
         out += static_cast<char32_t>(value);
     }
     return out;
+}
+
+void TextDecoding::AppendUtf8(std::string& out, char32_t code)
+{
+    if (code < 0x80) {
+        out += static_cast<char>(code);
+    } else if (code < 0x800) {
+        out += static_cast<char>(0xC0 | (code >> 6));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    } else if (code < 0x10000) {
+        out += static_cast<char>(0xE0 | (code >> 12));
+        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (code >> 18));
+        out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    }
 }
 
 }  // namespace orvane

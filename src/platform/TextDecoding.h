@@ -14,6 +14,8 @@ public:
     static std::u32string DecodeWindows1252(std::string_view bytes);
     // The text as valid UTF-8: unchanged when it already is, else read as Windows-1252.
     static std::string ToUtf8(std::string_view bytes);
+    // One code point (up to U+10FFFF) appended as UTF-8.
+    static void AppendUtf8(std::string& out, char32_t code);
 };
 
 }  // namespace orvane

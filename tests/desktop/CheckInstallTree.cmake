@@ -11,6 +11,8 @@ endif()
 set(share ${PREFIX}/share)
 set(expected
     bin/orvane-cli
+    lib/systemd/user/orvane-sync@.service
+    lib/systemd/user/orvane-sync@.timer
     share/applications/${APPID}.desktop
     share/metainfo/${APPID}.metainfo.xml
     share/mime/packages/${APPID}.xml

@@ -151,7 +151,8 @@ TEST_F(CommandTableCheckTest, EnablingOfEveryCommandByDatabaseContent)
     const std::set<int> selectionBound = {
         kCmdTaskDelete, kCmdTaskEdit,          kCmdTaskComplete,    kCmdPersonDelete,
         kCmdPersonEdit, kCmdAppointmentDelete, kCmdAppointmentEdit, kCmdSave,
-        kCmdPrint,      kCmdPrintPreview,      kCmdRecentFirst,     kCmdRestoreVersion};
+        kCmdPrint,      kCmdPrintPreview,      kCmdRecentFirst,     kCmdRestoreVersion,
+        kCmdSynchronize};
     auto with = [&](std::initializer_list<int> more) {
         std::set<int> ids = selectionBound;
         ids.insert(more);
@@ -162,12 +163,12 @@ TEST_F(CommandTableCheckTest, EnablingOfEveryCommandByDatabaseContent)
     const Case cases[] = {
         {"empty", false, false, false,
          with({kCmdCompact, kCmdExportTasks, kCmdExportPersons, kCmdExportAppointments,
-               kCmdReportDailyPlan, kCmdReportDailyTasks, kCmdReportDailyAppointments,
-               kCmdReportEnvelopes, kCmdReportAddressBook})},
+               kCmdExportVCard, kCmdExportICalendar, kCmdReportDailyPlan, kCmdReportDailyTasks,
+               kCmdReportDailyAppointments, kCmdReportEnvelopes, kCmdReportAddressBook})},
         {"one of each", true, true, true, with({})},
     };
     const std::map<int, QAction*> actions = MenuActions();
-    ASSERT_EQ(actions.size(), 39u);
+    ASSERT_EQ(actions.size(), 45u);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         Db().Clear();
@@ -206,7 +207,9 @@ TEST_F(CommandTableCheckTest, EveryCommandIsRoutedToItsPart)
                             kCmdReportEnvelopes, kCmdReportAddressBook, kCmdReportFont,
                             kCmdHelpTopics,      kCmdAlarmSound,        kCmdPreviewClose,
                             kCmdPreviewNext,     kCmdPreviewPrevious,   kCmdZoomIn,
-                            kCmdZoomOut}},
+                            kCmdZoomOut,         kCmdSynchronize,       kCmdSyncSettings,
+                            kCmdImportVCard,     kCmdImportICalendar,   kCmdExportVCard,
+                            kCmdExportICalendar}},
         {Route::Form,
          {kCmdTaskAdd, kCmdTaskDelete, kCmdTaskEdit, kCmdTaskComplete, kCmdPersonAdd,
           kCmdPersonDelete, kCmdPersonEdit, kCmdAppointmentAdd, kCmdAppointmentDelete,

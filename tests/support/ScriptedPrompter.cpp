@@ -29,6 +29,17 @@ std::optional<std::string> ScriptedPrompter::AskSavePath(const FileDialogRequest
     return NextPath(true, request);
 }
 
+std::optional<ChosenFile> ScriptedPrompter::AskSaveFile(const FileDialogRequest& request)
+{
+    std::optional<std::string> path = NextPath(true, request);
+    size_t filter = 0;
+    if (!m_filters.empty()) {
+        filter = m_filters.front();
+        m_filters.pop_front();
+    }
+    return path ? std::optional<ChosenFile>(ChosenFile{std::move(*path), filter}) : std::nullopt;
+}
+
 std::optional<std::string> ScriptedPrompter::NextPath(bool save, const FileDialogRequest& request)
 {
     m_fileQuestions.push_back({save, request});

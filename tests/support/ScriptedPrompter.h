@@ -28,6 +28,8 @@ public:
     // only an OK button) and an unscripted file dialog is cancelled.
     void QueueAnswer(MessageAnswer answer) { m_answers.push_back(answer); }
     void QueuePath(std::optional<std::string> path) { m_paths.push_back(std::move(path)); }
+    // The file type a save dialog's next answer chose (the first when none is queued).
+    void QueueFilter(size_t filter) { m_filters.push_back(filter); }
     // When set, every message is also written to standard error.
     void SetEchoToStderr(bool echo) { m_echo = echo; }
 
@@ -35,6 +37,7 @@ public:
                               MessageButtons buttons, MessageIcon icon) override;
     std::optional<std::string> AskOpenPath(const FileDialogRequest& request) override;
     std::optional<std::string> AskSavePath(const FileDialogRequest& request) override;
+    std::optional<ChosenFile> AskSaveFile(const FileDialogRequest& request) override;
     void BeginWaitCursor() override
     {
         ++m_waitDepth;
@@ -46,7 +49,7 @@ public:
     const std::vector<FileQuestion>& FileQuestions() const { return m_fileQuestions; }
     int WaitDepth() const { return m_waitDepth; }
     int WaitCount() const { return m_waitCount; }
-    bool ScriptUsedUp() const { return m_answers.empty() && m_paths.empty(); }
+    bool ScriptUsedUp() const { return m_answers.empty() && m_paths.empty() && m_filters.empty(); }
     void ClearRecord();
 
 private:
@@ -54,6 +57,7 @@ private:
 
     std::deque<MessageAnswer> m_answers;
     std::deque<std::optional<std::string>> m_paths;
+    std::deque<size_t> m_filters;
     std::vector<Message> m_messages;
     std::vector<FileQuestion> m_fileQuestions;
     int m_waitDepth = 0;

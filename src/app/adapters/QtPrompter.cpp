@@ -134,7 +134,7 @@ MessageAnswer QtPrompter::ShowMessage(const std::string& text, const std::string
     return answer;
 }
 
-std::optional<std::string> QtPrompter::AskPath(const FileDialogRequest& request, bool save)
+std::optional<ChosenFile> QtPrompter::AskPath(const FileDialogRequest& request, bool save)
 {
     QFileDialog dialog(Owner(), DisplayText::ToDisplay(request.title));
     SetFilters(dialog, request.filters);
@@ -149,15 +149,24 @@ std::optional<std::string> QtPrompter::AskPath(const FileDialogRequest& request,
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }
-    return DisplayText::FromTyped(dialog.selectedFiles().first());
+    const qsizetype filter = dialog.nameFilters().indexOf(dialog.selectedNameFilter());
+    return ChosenFile{DisplayText::FromTyped(dialog.selectedFiles().first()),
+                      filter < 0 ? 0 : size_t(filter)};
 }
 
 std::optional<std::string> QtPrompter::AskOpenPath(const FileDialogRequest& request)
 {
-    return AskPath(request, false);
+    const std::optional<ChosenFile> chosen = AskPath(request, false);
+    return chosen ? std::optional<std::string>(chosen->path) : std::nullopt;
 }
 
 std::optional<std::string> QtPrompter::AskSavePath(const FileDialogRequest& request)
+{
+    const std::optional<ChosenFile> chosen = AskPath(request, true);
+    return chosen ? std::optional<std::string>(chosen->path) : std::nullopt;
+}
+
+std::optional<ChosenFile> QtPrompter::AskSaveFile(const FileDialogRequest& request)
 {
     return AskPath(request, true);
 }

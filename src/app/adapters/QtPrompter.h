@@ -17,12 +17,13 @@ public:
                               MessageButtons buttons, MessageIcon icon) override;
     std::optional<std::string> AskOpenPath(const FileDialogRequest& request) override;
     std::optional<std::string> AskSavePath(const FileDialogRequest& request) override;
+    std::optional<ChosenFile> AskSaveFile(const FileDialogRequest& request) override;
     void BeginWaitCursor() override;
     void EndWaitCursor() override;
 
 private:
     QWidget* Owner() const;
-    std::optional<std::string> AskPath(const FileDialogRequest& request, bool save);
+    std::optional<ChosenFile> AskPath(const FileDialogRequest& request, bool save);
 
     QWidget* m_owner;
 };

@@ -23,6 +23,10 @@ enum CommandId : int {
     kCmdExit = 57665,
     // Added after the original commands, outside their ranges.
     kCmdRestoreVersion = 32900,
+    kCmdImportVCard = 32901,
+    kCmdImportICalendar = 32902,
+    kCmdExportVCard = 32903,
+    kCmdExportICalendar = 32904,
 
     kCmdTaskAdd = 32790,
     kCmdTaskDelete = 32791,
@@ -63,6 +67,10 @@ enum CommandId : int {
     kCmdPaste = 57637,
     kCmdNextPane = 57680,
     kCmdPreviousPane = 57681,
+
+    // Sync with vdir folders, numbered apart from the commands above.
+    kCmdSynchronize = 0x9100,
+    kCmdSyncSettings = 0x9101,
 };
 
 // The string shown in the status bar while nothing is hovered.

@@ -9,6 +9,7 @@ CommandStates CommandStates::Compute(const Input& input)
     CommandStates states;
     states.Enable(kCmdSave, input.modified);
     states.Enable(kCmdRestoreVersion, input.hasVersions);
+    states.Enable(kCmdSynchronize, input.canSynchronize);
     states.ComputeRecordCommands(input);
     states.ComputeReportCommands(input);
     states.ComputePreviewCommands(input);
@@ -40,6 +41,8 @@ void CommandStates::ComputeReportCommands(const Input& input)
     Enable(kCmdReportAddressBook, persons);
     Enable(kCmdReportEnvelopes, persons);
     Enable(kCmdExportPersons, persons);
+    Enable(kCmdExportVCard, persons);
+    Enable(kCmdExportICalendar, tasks || appointments);
     Enable(kCmdReportDailyPlan, tasks || appointments);
     Enable(kCmdReportDailyTasks, tasks);
     Enable(kCmdCompact, tasks);

@@ -27,6 +27,8 @@ public:
         int pageCount = 0;
         bool canZoomIn = false;
         bool canZoomOut = false;
+        // The database has sync folders and no sync is running.
+        bool canSynchronize = false;
     };
     struct State {
         bool enabled = true;

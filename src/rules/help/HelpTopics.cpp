@@ -1,5 +1,7 @@
 #include "rules/help/HelpTopics.h"
 
+#include "rules/commands/CommandIds.h"
+
 namespace orvane {
 
 std::string_view HelpTopics::PageForControl(int controlId)
@@ -20,6 +22,25 @@ std::string_view HelpTopics::PageForControl(int controlId)
         return kPhoneBook;
     }
     return {};
+}
+
+std::string_view HelpTopics::PageForCommand(int commandId)
+{
+    switch (commandId) {
+        case kCmdRestoreVersion:
+            return kRestoreVersion;
+        case kCmdImportVCard:
+        case kCmdExportVCard:
+            return kVCard;
+        case kCmdImportICalendar:
+        case kCmdExportICalendar:
+            return kICalendar;
+        case kCmdSynchronize:
+        case kCmdSyncSettings:
+            return kSync;
+        default:
+            return {};
+    }
 }
 
 }  // namespace orvane

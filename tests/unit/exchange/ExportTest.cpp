@@ -3,6 +3,7 @@
 #include "ExchangeTestSupport.h"
 #include "data/PimDocument.h"
 #include "exchange/ExportColumns.h"
+#include "storage/SafeSave.h"
 #include "support/TestEnvironment.h"
 
 namespace orvane {
@@ -178,6 +179,12 @@ TEST_F(ExportTest, AFailedWriteReturnsZero)
     EXPECT_EQ(m_document.ExportAppointments(test::ExportSettings(
                   RecordKind::Appointments, m_dir.File("no/such/folder/a.csv"), {"Appointment"})),
               0);
+    // The file it was to replace stays as it was.
+    test::WriteBytes(m_out, "kept");
+    SafeSave::SetFaultInjector([](SafeSave::Step step) { return step == SafeSave::Step::Rename; });
+    EXPECT_EQ(m_document.ExportTasks(test::ExportSettings(RecordKind::Tasks, m_out, {"Task"})), 0);
+    SafeSave::SetFaultInjector({});
+    EXPECT_EQ(test::ReadBytes(m_out), "kept");
 }
 
 }  // namespace

@@ -53,6 +53,13 @@ Input Records(bool modified, size_t persons, size_t tasks, size_t appointments, 
     return input;
 }
 
+Input VersionsAndSync()
+{
+    Input input;
+    input.hasVersions = input.canSynchronize = true;
+    return input;
+}
+
 // The disabled and the checked commands of the menu bar and the preview toolbar, for
 // states of the selection, the preview, the records and the chosen report.
 TEST(CommandStates, EveryCommandsStateMatchesTheGoldenFile)
@@ -75,6 +82,7 @@ TEST(CommandStates, EveryCommandsStateMatchesTheGoldenFile)
         {"tasks, daily plan", Records(false, 0, 1, 0, 3)},
         {"tasks, daily tasks", Records(false, 0, 1, 0, 4)},
         {"appointments, daily appointments", Records(false, 0, 0, 1, 5)},
+        {"versions kept, sync set up", VersionsAndSync()},
     };
     std::string out;
     for (const auto& [name, input] : cases) {

@@ -10,7 +10,8 @@ namespace {
 
 // For every control id around the numbered ranges: the pane's help page, each editor's help
 // number (with "?" when it has no text) and whether the editor's context help covers it;
-// ids that have none of these are left out. Then every fixed help number with a text.
+// ids that have none of these are left out. Then every fixed help number with a text, and
+// the menu commands that have a page of their own.
 TEST(HelpTopicsTest, EveryControlsPageAndPopupNumberMatchTheGoldenFile)
 {
     const HelpDialog dialogs[] = {HelpDialog::Person, HelpDialog::Task, HelpDialog::Appointment,
@@ -34,6 +35,12 @@ TEST(HelpTopicsTest, EveryControlsPageAndPopupNumberMatchTheGoldenFile)
     for (uint32_t help = 0; help <= 6000; ++help) {
         if (!HelpPopupTexts::Text(help).empty()) {
             out += " " + std::to_string(help);
+        }
+    }
+    out += "\ncommands:";
+    for (int id = 32768; id <= 59999; ++id) {
+        if (const std::string_view page = HelpTopics::PageForCommand(id); !page.empty()) {
+            out += " " + std::to_string(id) + "=" + std::string(page);
         }
     }
     test::ExpectGolden(out + "\n", "help/controls.txt");

@@ -1,0 +1,332 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <optional>
+
+#include "data/PimDatabase.h"
+#include "interop/PersonCard.h"
+#include "storage/StorageTestSupport.h"
+#include "sync/SyncStatus.h"
+#include "sync/Synchronizer.h"
+
+namespace orvane::test {
+namespace {
+
+namespace fs = std::filesystem;
+using sync::ConflictRule;
+
+// A database and a contacts folder synced with each other, the status kept in the scratch
+// folder.
+class SyncFixture : public ::testing::Test {
+protected:
+    SyncFixture() { ::setenv("XDG_DATA_HOME", (scratch / "data").c_str(), 1); }
+
+    sync::SyncSummary Sync(bool calendar = false)
+    {
+        sync::Synchronizer synchronizer(dbPath, calendar ? sync::Synchronizer::Folders{"", folder}
+                                                         : sync::Synchronizer::Folders{folder, ""});
+        EXPECT_TRUE(synchronizer.Run(db, options)) << synchronizer.Problem();
+        return synchronizer.Summary();
+    }
+    // The problem that stopped a sync; empty when it went on.
+    std::string Stopped()
+    {
+        sync::Synchronizer synchronizer(dbPath, {folder, ""});
+        return synchronizer.Run(db, options) ? "" : synchronizer.Problem();
+    }
+
+    std::string ItemPath(const std::string& uid) const { return folder + "/" + uid + ".vcf"; }
+    // Written beside and renamed, as vdirsyncer does.
+    void WriteItem(const std::string& path, const std::string& text) const
+    {
+        WriteFileBytes(path + ".tmp", text);
+        fs::rename(path + ".tmp", path);
+    }
+    void WriteCard(const std::string& uid, const std::string& first) const
+    {
+        Person person = MakePerson(first, "Lane");
+        person.UID = uid;
+        std::string text;
+        interop::PersonCard::Write(text, person, interop::VCardVersion::V30);
+        WriteItem(ItemPath(uid), text);
+    }
+    // The first name in the database and in the folder; "-" for none.
+    std::string DatabaseName() const
+    {
+        return db.Persons().IsEmpty() ? "-" : db.Persons().begin()->second.FName;
+    }
+    std::string FolderName(const std::string& uid) const
+    {
+        if (!fs::exists(ItemPath(uid))) {
+            return "-";
+        }
+        return interop::PersonCard::ReadText(ReadFileBytes(ItemPath(uid)), nullptr)->person.FName;
+    }
+    void RenameInDatabase(const std::string& first)
+    {
+        Person person = db.Persons().begin()->second;
+        person.FName = first;
+        person.RName = person.GetDisplayName();
+        db.Persons().Update(person);
+    }
+
+    ScratchFolder scratch;
+    std::string folder = (scratch / "contacts").string();
+    std::string dbPath = (scratch / "a.pgr").string();
+    PimDatabase db;
+    sync::SyncOptions options;
+};
+
+enum class Change { None, Edit, Delete };
+
+struct ThreeWayCase {
+    const char* name;
+    Change here;   // in the database
+    Change there;  // in the folder
+    ConflictRule rule;
+    const char* databaseName;  // afterwards, "-" for none
+    const char* folderName;
+    const char* line;
+    bool loserKept;
+};
+
+class ThreeWay : public SyncFixture, public ::testing::WithParamInterface<ThreeWayCase> {};
+
+TEST_P(ThreeWay, CarriesChangesAndSettlesConflicts)
+{
+    const ThreeWayCase& c = GetParam();
+    db.Persons().Add(MakePerson("Ann", "Lane"));
+    Sync();
+    const std::string uid = db.Persons().begin()->second.UID;
+    ASSERT_EQ(FolderName(uid), "Ann");
+
+    if (c.here == Change::Edit) {
+        RenameInDatabase("Here");
+    } else if (c.here == Change::Delete) {
+        db.Persons().Remove(db.Persons().begin()->first);
+        db.Persons().Add(MakePerson("Other", "Keeps the database from being empty"));
+    }
+    if (c.there == Change::Edit) {
+        WriteCard(uid, "There");
+    } else if (c.there == Change::Delete) {
+        fs::remove(ItemPath(uid));
+        WriteCard("other", "Other");  // keeps the folder from being empty
+    }
+    options.rule = c.rule;
+    const sync::SyncSummary summary = Sync();
+
+    const Person* found = nullptr;
+    for (const auto& [id, person] : db.Persons()) {
+        if (person.UID == uid) {
+            found = &person;
+        }
+    }
+    EXPECT_EQ(found ? found->FName : "-", c.databaseName);
+    EXPECT_EQ(FolderName(uid), c.folderName);
+    EXPECT_EQ(summary.Line(), c.line) << summary.Text();
+    EXPECT_EQ(fs::exists(ItemPath(uid) + ".conflict"), c.loserKept) << summary.Text();
+    // A second sync finds nothing left to do.
+    EXPECT_FALSE(Sync().ChangedAnything());
+}
+
+constexpr const char* kNothing =
+    "0 added here, 0 added there, 0 changed here, 0 changed there, 0 deleted, 0 conflicts "
+    "(newer won)";
+
+INSTANTIATE_TEST_SUITE_P(
+    Sync, ThreeWay,
+    ::testing::Values(
+        ThreeWayCase{"unchanged", Change::None, Change::None, ConflictRule::Newer, "Ann", "Ann",
+                     kNothing, false},
+        ThreeWayCase{"changed_here", Change::Edit, Change::None, ConflictRule::Newer, "Here",
+                     "Here",
+                     "0 added here, 0 added there, 0 changed here, 1 changed there, 0 deleted, "
+                     "0 conflicts (newer won)",
+                     false},
+        ThreeWayCase{"changed_there", Change::None, Change::Edit, ConflictRule::Newer, "There",
+                     "There",
+                     "0 added here, 0 added there, 1 changed here, 0 changed there, 0 deleted, "
+                     "0 conflicts (newer won)",
+                     false},
+        ThreeWayCase{"deleted_here", Change::Delete, Change::None, ConflictRule::Newer, "-", "-",
+                     "0 added here, 1 added there, 0 changed here, 0 changed there, 1 deleted, "
+                     "0 conflicts (newer won)",
+                     false},
+        ThreeWayCase{"deleted_there", Change::None, Change::Delete, ConflictRule::Newer, "-", "-",
+                     "1 added here, 0 added there, 0 changed here, 0 changed there, 1 deleted, "
+                     "0 conflicts (newer won)",
+                     false},
+        ThreeWayCase{"deleted_both", Change::Delete, Change::Delete, ConflictRule::Newer, "-", "-",
+                     "1 added here, 1 added there, 0 changed here, 0 changed there, 0 deleted, "
+                     "0 conflicts (newer won)",
+                     false},
+        ThreeWayCase{"both_changed_database_wins", Change::Edit, Change::Edit,
+                     ConflictRule::Database, "Here", "Here",
+                     "0 added here, 0 added there, 0 changed here, 0 changed there, 0 deleted, "
+                     "1 conflict (database won)",
+                     true},
+        ThreeWayCase{"both_changed_folder_wins", Change::Edit, Change::Edit, ConflictRule::Folder,
+                     "There", "There",
+                     "0 added here, 0 added there, 0 changed here, 0 changed there, 0 deleted, "
+                     "1 conflict (folder won)",
+                     true},
+        ThreeWayCase{"both_changed_newer_is_the_folder", Change::Edit, Change::Edit,
+                     ConflictRule::Newer, "There", "There",
+                     "0 added here, 0 added there, 0 changed here, 0 changed there, 0 deleted, "
+                     "1 conflict (newer won)",
+                     true},
+        ThreeWayCase{"edited_here_deleted_there_database_wins", Change::Edit, Change::Delete,
+                     ConflictRule::Database, "Here", "Here",
+                     "1 added here, 0 added there, 0 changed here, 0 changed there, 0 deleted, "
+                     "1 conflict (database won)",
+                     false},
+        ThreeWayCase{"deleted_here_edited_there_folder_wins", Change::Delete, Change::Edit,
+                     ConflictRule::Folder, "There", "There",
+                     "0 added here, 1 added there, 0 changed here, 0 changed there, 0 deleted, "
+                     "1 conflict (folder won)",
+                     false},
+        ThreeWayCase{"deleted_here_edited_there_database_wins", Change::Delete, Change::Edit,
+                     ConflictRule::Database, "-", "-",
+                     "0 added here, 1 added there, 0 changed here, 0 changed there, 0 deleted, "
+                     "1 conflict (database won)",
+                     true}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(SyncFixture, NewerRuleFollowsTheDatabaseTime)
+{
+    db.Persons().Add(MakePerson("Ann", "Lane"));
+    Sync();
+    const std::string uid = db.Persons().begin()->second.UID;
+    RenameInDatabase("Here");
+    WriteCard(uid, "There");
+    options.databaseTimeNs = INT64_MAX;  // saved after the folder changed
+    const sync::SyncSummary summary = Sync();
+    EXPECT_EQ(DatabaseName(), "Here");
+    EXPECT_EQ(FolderName(uid), "Here");
+    ASSERT_EQ(summary.conflicts.size(), 1u);
+    EXPECT_NE(summary.conflicts[0].find("Lane, Here: changed on both sides; the database's "
+                                        "version won; the other version is kept in"),
+              std::string::npos)
+        << summary.conflicts[0];
+}
+
+TEST_F(SyncFixture, OneEmptySideStopsTheSyncAndDeletesNothing)
+{
+    for (const char* name : {"Ann", "Bob", "Cyd"}) {
+        db.Persons().Add(MakePerson(name, "Lane"));
+    }
+    Sync();
+    const PimDatabase before = db;
+    for (const auto& entry : fs::directory_iterator(folder)) {
+        fs::rename(entry.path(), scratch / entry.path().filename());
+    }
+    EXPECT_NE(Stopped().find("holds no items, but it held 3"), std::string::npos);
+    fs::remove(folder);
+    EXPECT_NE(Stopped().find("is missing, but it held 3"), std::string::npos);
+    EXPECT_EQ(db.Persons().Count(), 3u);
+
+    fs::create_directory(folder);
+    for (const auto& entry : fs::directory_iterator(scratch.Path())) {
+        if (entry.path().extension() == ".vcf") {
+            fs::rename(entry.path(), folder / entry.path().filename());
+        }
+    }
+    db.Persons().Clear();
+    EXPECT_NE(Stopped().find("The database holds no persons"), std::string::npos);
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 3);
+
+    options.forceDelete = true;
+    EXPECT_EQ(Stopped(), "");
+    EXPECT_TRUE(fs::is_empty(folder));
+}
+
+TEST_F(SyncFixture, PropertiesWithoutAPlaceSurviveAnEditHere)
+{
+    fs::create_directory(folder);
+    WriteItem(ItemPath("phone-1"),
+              "BEGIN:VCARD\r\nVERSION:3.0\r\nUID:phone-1\r\nN:Lane;Ann;;;\r\nFN:Ann Lane\r\n"
+              "EMAIL;TYPE=home:ann@example.org\r\nEMAIL;TYPE=work:ann@work.example\r\n"
+              "BDAY:1990-04-01\r\nX-PHONE-RINGTONE:bells\r\nEND:VCARD\r\n");
+    EXPECT_EQ(Sync().addedHere, 1u);
+    Person person = db.Persons().begin()->second;
+    person.CelPhone = "555-0101";
+    db.Persons().Update(person);
+    EXPECT_EQ(Sync().changedThere, 1u);
+    const std::string card = ReadFileBytes(ItemPath("phone-1"));
+    for (const char* kept : {"BDAY:1990-04-01", "EMAIL;TYPE=work:ann@work.example",
+                             "X-PHONE-RINGTONE:bells", "555-0101"}) {
+        EXPECT_NE(card.find(kept), std::string::npos) << kept << " in\n" << card;
+    }
+}
+
+TEST_F(SyncFixture, FileRenamedByTheServerIsTheSameItem)
+{
+    db.Persons().Add(MakePerson("Ann", "Lane"));
+    Sync();
+    const std::string uid = db.Persons().begin()->second.UID;
+    fs::rename(ItemPath(uid), folder + "/server-name.vcf");
+    EXPECT_EQ(Sync().Line(), kNothing);
+    RenameInDatabase("Here");
+    EXPECT_EQ(Sync().changedThere, 1u);
+    EXPECT_EQ(interop::PersonCard::ReadText(ReadFileBytes(folder + "/server-name.vcf"), nullptr)
+                  ->person.FName,
+              "Here");
+    EXPECT_FALSE(fs::exists(ItemPath(uid)));
+}
+
+TEST_F(SyncFixture, HalfWrittenFileWaitsUntilComplete)
+{
+    db.Persons().Add(MakePerson("Ann", "Lane"));
+    Sync();
+    const std::string uid = db.Persons().begin()->second.UID;
+    const std::string known = ReadFileBytes(ItemPath(uid));
+    const std::string card = "BEGIN:VCARD\r\nVERSION:3.0\r\nUID:new-1\r\nFN:Bob\r\nN:;Bob;;;\r\n";
+    WriteFileBytes(ItemPath("new-1"), card);
+    WriteFileBytes(ItemPath(uid), known.substr(0, known.size() / 2));  // in place, unfinished
+
+    sync::SyncSummary summary = Sync();
+    EXPECT_EQ(summary.Line(), kNothing);
+    EXPECT_EQ(summary.notes.size(), 2u) << summary.Text();
+    EXPECT_EQ(db.Persons().Count(), 1u);
+
+    WriteFileBytes(ItemPath("new-1"), card + "END:VCARD\r\n");
+    WriteFileBytes(ItemPath(uid), known);
+    summary = Sync();
+    EXPECT_EQ(summary.addedHere, 1u) << summary.Text();
+    EXPECT_EQ(summary.deleted, 0u);
+    EXPECT_EQ(db.Persons().Count(), 2u);
+}
+
+TEST_F(SyncFixture, RepeatingEventStaysOneSeriesAndItsAppointmentsAreReadOnly)
+{
+    fs::create_directory(folder);
+    const std::string series =
+        "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Test//EN\r\nBEGIN:VEVENT\r\n"
+        "UID:weekly-1\r\nDTSTAMP:20240101T000000Z\r\nDTSTART:" +
+        PimDateTime::Today().Format("%Y%m%d") +
+        "T090000\r\nDTEND:" + PimDateTime::Today().Format("%Y%m%d") +
+        "T100000\r\nRRULE:FREQ=WEEKLY;COUNT=3\r\nSUMMARY:Standup\r\nEND:VEVENT\r\n"
+        "END:VCALENDAR\r\n";
+    WriteItem(folder + "/weekly-1.ics", series);
+    db.Tasks().Add(MakeTask("Call Ann", PimDateTime::Today()));
+    sync::SyncSummary summary = Sync(true);
+    EXPECT_EQ(summary.addedHere, 1u);
+    EXPECT_EQ(summary.addedThere, 1u);
+    ASSERT_EQ(db.Appointments().Count(), 3u);
+
+    Appointment moved = db.Appointments().begin()->second;
+    moved.Description = "Standup moved";
+    db.Appointments().Update(moved);
+    summary = Sync(true);
+    ASSERT_EQ(summary.notes.size(), 1u) << summary.Text();
+    EXPECT_NE(summary.notes[0].find("repeating event"), std::string::npos);
+    EXPECT_EQ(db.Appointments().begin()->second.Description, "Standup");
+    EXPECT_EQ(ReadFileBytes(folder + "/weekly-1.ics"), series);
+    EXPECT_NE(ReadFileBytes(folder + "/weekly-1.ics.conflict").find("Standup moved"),
+              std::string::npos)
+        << summary.Text();
+    EXPECT_FALSE(Sync(true).ChangedAnything());
+}
+
+}  // namespace
+}  // namespace orvane::test
