@@ -10,6 +10,8 @@
 #include "rules/commands/CommandIds.h"
 #include "storage/ReadWholeFile.h"
 #include "support/Golden.h"
+#include "widgets/panes/FindField.h"
+#include "widgets/panes/MainForm.h"
 
 namespace orvane::test {
 namespace {
@@ -128,18 +130,19 @@ TEST_F(InteropCommandsTest, CommandsImportAndExportWithTheirSummaries)
 TEST_F(InteropCommandsTest, DroppedFilesImportByTheirNames)
 {
     // As the window system delivers a drop: entering first, dropping where it was taken.
-    const auto dropped = [this](const std::vector<std::string>& names) {
+    const auto dropped = [this](const std::vector<std::string>& names, QWidget* target = nullptr) {
         QMimeData data;
         QList<QUrl> urls;
         for (const std::string& name : names) {
             urls << QUrl::fromLocalFile(QString::fromStdString(Fixture(name)));
         }
         data.setUrls(urls);
+        data.setText(urls.first().toLocalFile());  // file managers offer the path as text too
         QDragEnterEvent enter(QPoint(20, 20), Qt::CopyAction, &data, Qt::LeftButton, {});
-        QApplication::sendEvent(&Frame(), &enter);
+        QApplication::sendEvent(target ? target : &Frame(), &enter);
         if (enter.isAccepted()) {
             QDropEvent drop(QPointF(20, 20), Qt::CopyAction, &data, Qt::LeftButton, {});
-            QApplication::sendEvent(&Frame(), &drop);
+            QApplication::sendEvent(target ? target : &Frame(), &drop);
             Idle();
         }
         return enter.isAccepted();
@@ -154,6 +157,10 @@ TEST_F(InteropCommandsTest, DroppedFilesImportByTheirNames)
     EXPECT_TRUE(lines[0].starts_with("webmail.vcf: 3 persons added, 0 updated")) << lines[0];
     EXPECT_TRUE(lines[1].starts_with("tasks.ics: 8 tasks added")) << lines[1];
     EXPECT_EQ(m_view.updates, 1);
+    // Over the phone book's Find field the files are still the window's to import.
+    ASSERT_TRUE(dropped({"webmail.vcf"}, Frame().Form()->Find()));
+    EXPECT_TRUE(Frame().Form()->Find()->text().isEmpty());
+    EXPECT_EQ(m_prompter.Messages().size(), 2u);
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 #include "widgets/panes/FindField.h"
 
+#include <QDropEvent>
 #include <QKeyEvent>
+#include <QMimeData>
 
 namespace orvane {
 
@@ -13,7 +15,14 @@ FindField::FindField(QWidget* parent) : QLineEdit(parent)
 bool FindField::event(QEvent* event)
 {
     // Tab never reaches keyPressEvent: the widget moves the focus itself before.
-    if (event->type() == QEvent::KeyPress) {
+    // Files dropped here are for the window (it imports them), not text to find.
+    const QEvent::Type type = event->type();
+    if ((type == QEvent::DragEnter || type == QEvent::DragMove || type == QEvent::Drop) &&
+        static_cast<QDropEvent*>(event)->mimeData()->hasUrls()) {
+        event->ignore();
+        return false;
+    }
+    if (type == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_Tab && key->modifiers() == Qt::NoModifier) {
             emit leaveToList();
