@@ -1,7 +1,6 @@
 #include "sync/StagedFiles.h"
 
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -58,15 +57,23 @@ StagedFiles::~StagedFiles()
 
 bool StagedFiles::Stage(const std::string& target, std::string_view text)
 {
-    std::string temporary = FolderOf(target) + "/.orvane-sync-XXXXXX";
-    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
+    // A name of this process's own, so that the open needs no retries; the mode 0666 is
+    // narrowed by the umask, which leaves items readable like the files vdirsyncer writes.
+    static unsigned counter = 0;
+    const std::string prefix =
+        FolderOf(target) + "/.orvane-sync-" + std::to_string(::getpid()) + "-";
+    std::string temporary;
+    int fd = -1;
+    for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
+        temporary = prefix + std::to_string(counter++);
+        fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST) {
+            return false;
+        }
+    }
     if (fd < 0) {
         return false;
     }
-    // Items are readable like the files vdirsyncer writes; the umask decides the rest.
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    ::fchmod(fd, 0666 & ~mask);
     if (!WriteAll(fd, text)) {
         ::close(fd);
         ::unlink(temporary.c_str());

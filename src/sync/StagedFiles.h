@@ -7,7 +7,7 @@
 namespace orvane::sync {
 
 // Files written whole and renamed into place, many at a time: each text goes to a hidden
-// file beside its target (".orvane-sync-…", which no vdir reader takes for an item), the
+// file beside its target (".orvane-sync-PID-N", which no vdir reader takes for an item), the
 // file system is synced once for all of them, and then each is renamed over its target.
 // A crash leaves every target old or new, never half written.
 class StagedFiles {
