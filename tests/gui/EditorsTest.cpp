@@ -57,42 +57,6 @@ protected:
         LoadSample();
     }
 
-    // Runs a command whose modal editor the script then works like a user.
-    void RunWithEditor(int commandId, std::function<void(QWidget*)> script)
-    {
-        RunWithEditor([this, commandId] { Frame().RunCommand(commandId); }, std::move(script));
-    }
-    void RunWithEditor(const std::function<void()>& open, std::function<void(QWidget*)> script)
-    {
-        bool ran = false;
-        auto* poll = new QTimer(&Frame());
-        QObject::connect(poll, &QTimer::timeout, poll, [poll, &ran, script] {
-            if (QWidget* dialog = QApplication::activeModalWidget()) {
-                poll->stop();
-                ran = true;
-                script(dialog);
-                if (dialog->isVisible()) {
-                    static_cast<QDialog*>(dialog)->reject();
-                }
-            }
-        });
-        poll->start(10);
-        open();
-        poll->deleteLater();
-        EXPECT_TRUE(ran) << "no editor opened";
-    }
-
-    static QPushButton* OkOf(QWidget* dialog)
-    {
-        for (QPushButton* button : dialog->findChildren<QPushButton*>()) {
-            if (button->text() == "&Ok" || button->text() == "OK" || button->text() == "&OK") {
-                return button;
-            }
-        }
-        ADD_FAILURE() << "no OK button";
-        return nullptr;
-    }
-
     EditorsInstaller* m_installer = nullptr;
     NoDialer m_dialer;
     RecordingDesktop m_desktop;
