@@ -49,7 +49,7 @@ TEST_F(EncodingTest, AByteOrderMarkDecidesHowTheFileReads)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         const std::string path = m_dir.File(std::string(c.name) + ".txt");
-        test::WriteBytes(path, c.bytes);
+        test::WriteFileBytes(path, c.bytes);
         EXPECT_EQ(FirstLinePreview::Read(path).value_or("?"), c.firstLine);
         PimDocument document;
         const int added = test::RunImport(

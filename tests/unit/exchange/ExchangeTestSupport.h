@@ -12,18 +12,6 @@
 
 namespace orvane::test {
 
-using TempDir = ScratchFolder;
-
-inline void WriteBytes(const std::string& path, const std::string& bytes)
-{
-    WriteFileBytes(path, bytes);
-}
-
-inline std::string ReadBytes(const std::string& path)
-{
-    return ReadFileBytes(path);
-}
-
 inline std::string DataFile(const std::string& name)
 {
     return DataPath("exchange/" + name).string();

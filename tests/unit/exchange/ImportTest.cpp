@@ -53,7 +53,7 @@ protected:
     std::string Run(Case c, const std::string& body)
     {
         PimDocument document;
-        test::WriteBytes(c.settings.fileName = m_dir.File("in.csv"), body);
+        test::WriteFileBytes(c.settings.fileName = m_dir.File("in.csv"), body);
         const int added = test::RunImport(document, c.settings);
         return "added " + std::to_string(added) + "\n" + test::RecordsText(document.Database());
     }
@@ -100,22 +100,22 @@ TEST_F(ImportTest, AnOverLongLineEndsTheImport)
             return std::string(length - tail.size(), 'x') + tail;
         };
         const std::string path = m_dir.File("long.csv");
-        test::WriteBytes(path, line(30, 1) + "\n" + line(c.limit, 2) + "\n" + line(c.limit, 3) +
-                                   "\r\n" + line(c.limit + 1, 4) + "\n" + line(30, 5) + "\n");
+        test::WriteFileBytes(path, line(30, 1) + "\n" + line(c.limit, 2) + "\n" + line(c.limit, 3) +
+                                       "\r\n" + line(c.limit + 1, 4) + "\n" + line(30, 5) + "\n");
         auto settings = test::ImportSettings(c.kind, path, c.mapping, false, ",", "");
         EXPECT_EQ(run(settings), 3) << c.limit;
         // The same limit applies to the header line.
-        test::WriteBytes(path, line(c.limit + 1, 6) + "\n" + line(30, 7) + "\n");
+        test::WriteFileBytes(path, line(c.limit + 1, 6) + "\n" + line(30, 7) + "\n");
         settings.firstLineHasNames = true;
         EXPECT_EQ(run(settings), 0) << c.limit;
-        test::WriteBytes(path, line(c.limit, 6) + "\n" + line(30, 7) + "\n");
+        test::WriteFileBytes(path, line(c.limit, 6) + "\n" + line(30, 7) + "\n");
         EXPECT_EQ(run(settings), 1) << c.limit;
     }
 }
 
 TEST_F(ImportTest, AColumnCountBelowTheMappingLimitsWhatIsRead)
 {
-    test::WriteBytes(m_dir.File("in.csv"), "a,2\n");
+    test::WriteFileBytes(m_dir.File("in.csv"), "a,2\n");
     auto settings =
         test::ImportSettings(RecordKind::Tasks, m_dir.File("in.csv"), {"Priority", "Task"}, false);
     settings.columnCount = 1;

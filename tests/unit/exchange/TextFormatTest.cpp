@@ -66,21 +66,21 @@ TEST(RequiredFieldRule, CountsTheRequiredNamesAmongTheColumns)
 
 TEST(FirstLinePreview, ReadsTheTrimmedFirstLineAndSplitsIt)
 {
-    test::TempDir dir;
+    test::ScratchFolder dir;
     EXPECT_FALSE(FirstLinePreview::Read(dir.File("missing.csv")).has_value());
 
-    test::WriteBytes(dir.File("a.csv"), "  a,,b \t\r\nsecond,line\n");
+    test::WriteFileBytes(dir.File("a.csv"), "  a,,b \t\r\nsecond,line\n");
     const auto line = FirstLinePreview::Read(dir.File("a.csv"));
     ASSERT_TRUE(line.has_value());
     EXPECT_EQ(*line, "a,,b");
     EXPECT_EQ(FirstLinePreview::Columns(*line, ",", "\""),
               (std::vector<std::string>{"a", "EMPTY FIELD", "b"}));
 
-    test::WriteBytes(dir.File("empty.csv"), "");
+    test::WriteFileBytes(dir.File("empty.csv"), "");
     EXPECT_EQ(FirstLinePreview::Read(dir.File("empty.csv")).value_or("x"), "");
     EXPECT_TRUE(FirstLinePreview::Columns("", ",", "\"").empty());
 
-    test::WriteBytes(dir.File("unterminated.csv"), "'Name';'City'");
+    test::WriteFileBytes(dir.File("unterminated.csv"), "'Name';'City'");
     EXPECT_EQ(
         FirstLinePreview::Columns(*FirstLinePreview::Read(dir.File("unterminated.csv")), ";", "'"),
         (std::vector<std::string>{"Name", "City"}));
@@ -88,10 +88,10 @@ TEST(FirstLinePreview, ReadsTheTrimmedFirstLineAndSplitsIt)
 
 TEST(FirstLinePreview, CutsALongLineAfter1023Characters)
 {
-    test::TempDir dir;
-    test::WriteBytes(dir.File("long.csv"), std::string(1022, 'x') + " yz\n");
+    test::ScratchFolder dir;
+    test::WriteFileBytes(dir.File("long.csv"), std::string(1022, 'x') + " yz\n");
     EXPECT_EQ(*FirstLinePreview::Read(dir.File("long.csv")), std::string(1022, 'x'));
-    test::WriteBytes(dir.File("long2.csv"), std::string(2000, 'y'));
+    test::WriteFileBytes(dir.File("long2.csv"), std::string(2000, 'y'));
     EXPECT_EQ(FirstLinePreview::Read(dir.File("long2.csv"))->size(), 1023u);
 }
 

@@ -20,8 +20,8 @@ TEST(PersonCards, CardsFromOtherProgramsMapAsExpected)
         PimDatabase db;
         const auto summary = VCardImport::Run(db, ReadFileBytes(test::DataPath("interop/") / name));
         ASSERT_TRUE(summary) << name;
-        test::ExpectGolden(std::string(name) + ".expected",
-                           test::Describe(db) + summary->Text() + "\n");
+        test::ExpectGolden(test::Describe(db) + summary->Text() + "\n",
+                           "interop/" + std::string(name) + ".expected");
     }
 }
 
