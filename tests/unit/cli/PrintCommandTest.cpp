@@ -6,6 +6,7 @@
 #include "cli/PrintOptions.h"
 #include "data/PimDatabase.h"
 #include "storage/StorageTestSupport.h"
+#include "support/Golden.h"
 #include "support/PdfTools.h"
 
 namespace orvane::cli {
@@ -43,34 +44,13 @@ TEST(PrintOptions, ParsesEveryOptionAndLeavesTheRestAsForANewRun)
 
 TEST(PrintOptions, RejectsBadArguments)
 {
-    const std::vector<std::string> base = {"daily-plan", "db.pgr", "--pdf", "o.pdf"};
-    struct Case {
-        std::vector<std::string> extra;
-        std::string problem;  // the start of it
-    };
-    const Case cases[] = {
-        {{"--date", "2026-3-09"}, "bad date"},
-        {{"--date", "2026-13-01"}, "bad date"},
-        {{"--date", "20260309"}, "bad date"},
-        {{"--persons", "1,,2"}, "bad person list"},
-        {{"--persons", "-4"}, "bad person list"},
-        {{"--size", "0"}, "bad point size"},
-        {{"--size", "10.5"}, "bad point size"},
-        {{"--margins", "1000,1000,1000"}, "bad margins"},
-        {{"--margins", "1000,1000,1000,x"}, "bad margins"},
-        {{"--paper", "tabloid"}, "unknown paper"},
-        {{"--font", ""}, "empty font name"},
-        {{"--colour", "red"}, "unknown option"},
-        {{"--date"}, "--date needs a value"},
-        {{"extra"}, "expected REPORT and DBFILE"},
-    };
-    for (const Case& c : cases) {
-        std::vector<std::string> arguments = base;
-        arguments.insert(arguments.end(), c.extra.begin(), c.extra.end());
+    for (const auto& row : test::RowsOf("cli/print-option-errors.txt")) {
+        std::vector<std::string> arguments = {"daily-plan", "db.pgr", "--pdf", "o.pdf"};
+        arguments.insert(arguments.end(), row.begin() + 1, row.end());
         SCOPED_TRACE(testing::PrintToString(arguments));
         std::string problem;
         EXPECT_FALSE(PrintOptions::Parse(arguments, problem));
-        EXPECT_EQ(problem.substr(0, c.problem.size()), c.problem);
+        EXPECT_EQ(problem.substr(0, row[0].size()), row[0]);
     }
     std::string problem;
     EXPECT_FALSE(PrintOptions::Parse({"weekly", "db.pgr", "--pdf", "o.pdf"}, problem));
