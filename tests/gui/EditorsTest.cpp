@@ -15,10 +15,9 @@
 #include "FrameFixture.h"
 #include "WizardDriver.h"
 #include "app/EditorsInstaller.h"
-#include "platform/Desktop.h"
-#include "platform/Dialer.h"
 #include "rules/commands/CommandIds.h"
 #include "rules/editors/EditorFlows.h"
+#include "support/FakeContactServices.h"
 #include "widgets/editors/ArrowButtons.h"
 #include "widgets/editors/PhoneKeyFilter.h"
 
@@ -26,27 +25,6 @@ namespace orvane {
 namespace {
 
 using test::FindControl;
-
-class NoDialer : public Dialer {
-public:
-    bool Bind() override { return true; }
-    int32_t RequestMakeCall(const std::string& number) override
-    {
-        numbers.push_back(number);
-        return kNoRecipient;
-    }
-    std::vector<std::string> numbers;
-};
-
-class RecordingDesktop : public Desktop {
-public:
-    bool OpenAddress(const std::string& address) override
-    {
-        addresses.push_back(address);
-        return true;
-    }
-    std::vector<std::string> addresses;
-};
 
 class EditorsTest : public test::FrameFixture {
 protected:
@@ -58,8 +36,8 @@ protected:
     }
 
     EditorsInstaller* m_installer = nullptr;
-    NoDialer m_dialer;
-    RecordingDesktop m_desktop;
+    test::FakeDialer m_dialer;
+    test::FakeDesktop m_desktop;
     test::FakeHelpViewer m_help;
 };
 
@@ -312,6 +290,7 @@ TEST_F(EditorsTest, DetailButtonsReachTheContactActions)
     ClickRow(PaneList::PhoneBook, 0);
     QTest::mouseClick(Form().Control(1008), Qt::LeftButton);
     EXPECT_EQ(m_desktop.addresses, std::vector<std::string>{"mailto:ann@lee.example"});
+    m_dialer.callResult = Dialer::kNoRecipient;
     QTest::mouseClick(Form().Control(1005), Qt::LeftButton);
     EXPECT_EQ(m_dialer.numbers, std::vector<std::string>{"555-0199"});
     ASSERT_EQ(m_prompter.Messages().size(), 1u);
