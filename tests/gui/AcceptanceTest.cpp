@@ -20,16 +20,7 @@ namespace fs = std::filesystem;
 
 class AcceptanceTest : public FrameFixture {
 protected:
-    void SetUp() override
-    {
-        fs::create_directories(m_dir);
-        StartProgram({});
-    }
-    void TearDown() override
-    {
-        FrameFixture::TearDown();
-        fs::remove_all(m_dir);
-    }
+    void SetUp() override { StartProgram({}); }
 
     // As the program starts: the window, every part, and the file named on the command line.
     void StartProgram(const std::vector<std::string>& arguments)
@@ -61,9 +52,7 @@ protected:
         }
         return rows;
     }
-    std::string Path(const char* name) const { return (m_dir / name).string(); }
-
-    fs::path m_dir = fs::temp_directory_path() / ("orvane-acceptance-" + std::to_string(getpid()));
+    std::string Path(const char* name) const { return m_scratch.File(name); }
 };
 
 TEST_F(AcceptanceTest, FirstSessionThenTheNextDayThenMovingThePhoneBook)

@@ -14,6 +14,7 @@
 #include <memory>
 
 #include "app/MainFrame.h"
+#include "storage/StorageTestSupport.h"
 #include "support/MemorySettingsStore.h"
 #include "support/SampleData.h"
 #include "support/ScriptedPrompter.h"
@@ -120,6 +121,7 @@ protected:
     }
     bool Enabled(int commandId) { return Frame().Action(commandId)->isEnabled(); }
 
+    ScratchFolder m_scratch;  // also the data folder, where saves keep their backups
     ScopedClock m_clock;
     ScriptedPrompter m_prompter;
     MemorySettingsStore m_settings;

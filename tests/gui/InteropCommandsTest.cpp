@@ -21,12 +21,6 @@ std::string Fixture(const std::string& name)
     return std::string(ORVANE_TEST_DATA) + "/interop/" + name;
 }
 
-// Counts the refills the document asks of its views.
-struct CountingView : DocumentView {
-    void OnUpdate() override { ++updates; }
-    int updates = 0;
-};
-
 class InteropCommandsTest : public FrameFixture {
 protected:
     void SetUp() override
@@ -34,19 +28,15 @@ protected:
         FrameFixture::SetUp();
         InteropMenuCommands::Install(Frame(), m_prompter);
         Frame().Document().AttachView(&m_view);
-        std::filesystem::create_directories(m_dir);
     }
     void TearDown() override
     {
         Frame().Document().DetachView(&m_view);
         FrameFixture::TearDown();
-        std::filesystem::remove_all(m_dir);
     }
-    std::string Out(const char* name) const { return (m_dir / name).string(); }
+    std::string Out(const char* name) const { return m_scratch.File(name); }
 
     CountingView m_view;
-    std::filesystem::path m_dir =
-        std::filesystem::temp_directory_path() / ("orvane-interop-" + std::to_string(getpid()));
 };
 
 // The four commands in turn on the sample records: the file dialog each asks, the records
@@ -68,7 +58,7 @@ TEST_F(InteropCommandsTest, CommandsImportAndExportWithTheirSummaries)
         {kCmdExportVCard, Out("book.vcf"), 1},
         {kCmdExportICalendar, Out("cal.ics"), 1},
         {kCmdExportICalendar, Out("cal.ics"), 2},
-        {kCmdExportVCard, m_dir.string() + "/no/such/dir.vcf", 0},
+        {kCmdExportVCard, Out("no/such/dir.vcf"), 0},
         {kCmdExportVCard, Out("again.vcf"), 0},
     };
     LoadSample();
@@ -102,7 +92,8 @@ TEST_F(InteropCommandsTest, CommandsImportAndExportWithTheirSummaries)
                                                                                : "";
         }
     }
-    for (const auto& [folder, name] : {std::pair{m_dir.string(), "OUT"}, {Fixture(""), "DATA/"}}) {
+    for (const auto& [folder, name] :
+         {std::pair{m_scratch.Path().string(), "OUT"}, {Fixture(""), "DATA/"}}) {
         for (size_t at; (at = out.find(folder)) != std::string::npos;) {
             out.replace(at, folder.size(), name);
         }

@@ -18,12 +18,6 @@ protected:
     {
         FrameFixture::SetUp();
         TransferCommands::Install(Frame(), m_prompter);
-        std::filesystem::create_directories(m_dir);
-    }
-    void TearDown() override
-    {
-        FrameFixture::TearDown();
-        std::filesystem::remove_all(m_dir);
     }
 
     // Runs a command; `work` gets the wizard once it is up.
@@ -36,10 +30,7 @@ protected:
             work(*wizard, driver);
         });
     }
-    std::string Path(const char* name) const { return (m_dir / name).string(); }
-
-    std::filesystem::path m_dir =
-        std::filesystem::temp_directory_path() / ("orvane-commands-" + std::to_string(getpid()));
+    std::string Path(const char* name) const { return m_scratch.File(name); }
 };
 
 // Through the window: the command opens the wizard, cancel does nothing, and a finished

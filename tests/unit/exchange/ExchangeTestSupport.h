@@ -63,10 +63,4 @@ inline int RunExport(PimDocument& document, const TransferSettings& settings)
                                           : document.ExportAppointments(settings);
 }
 
-class CountingView : public DocumentView {
-public:
-    void OnUpdate() override { ++updates; }
-    int updates = 0;
-};
-
 }  // namespace orvane::test

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "data/DocumentView.h"
 #include "data/PimDatabase.h"
 #include "data/PimDateTime.h"
 
@@ -140,6 +141,15 @@ inline std::filesystem::path DataPath(const std::string& relative)
 {
     return std::filesystem::path(ORVANE_TEST_DATA) / relative;
 }
+
+// Counts the refills and path changes a document tells its views.
+class CountingView : public DocumentView {
+public:
+    void OnUpdate() override { ++updates; }
+    void OnPathChanged() override { ++pathChanges; }
+    int updates = 0;
+    int pathChanges = 0;
+};
 
 // A fresh folder for one test, removed afterwards; the backups of its saves go into its
 // "data" folder (XDG_DATA_HOME) so that they go with it.
