@@ -11,48 +11,9 @@
 #include "data/DocumentView.h"
 #include "data/PimDatabase.h"
 #include "data/PimDateTime.h"
+#include "support/SampleData.h"
 
 namespace orvane::test {
-
-inline PimDateTime At(int y, int mo, int d, int h = 0, int mi = 0, int s = 0)
-{
-    PimDateTime value;
-    EXPECT_TRUE(value.SetDateTime(y, mo, d, h, mi, s)) << y << "-" << mo << "-" << d;
-    return value;
-}
-
-// Records with the fields most tests care about; the rest keep their defaults.
-inline Task MakeTask(const std::string& text, const PimDateTime& due = PimDateTime::Now(),
-                     int32_t priority = kPriorityHigh)
-{
-    Task task;
-    task.Description = text;
-    task.DueDate = due;
-    task.Priority = priority;
-    return task;
-}
-
-// Listed in the White Pages, with the display name the editor gives.
-inline Person MakePerson(const std::string& first, const std::string& last)
-{
-    Person person;
-    person.FName = first;
-    person.LName = last;
-    person.RName = person.GetDisplayName();
-    person.WhitePages = 1;
-    return person;
-}
-
-inline Appointment MakeAppointment(const std::string& text, const PimDateTime& start,
-                                   const PimDateTime& end)
-{
-    Appointment appointment;
-    appointment.Description = text;
-    appointment.DueDate = start.DateOnly();
-    appointment.StartTime = start;
-    appointment.EndTime = end;
-    return appointment;
-}
 
 inline std::string TimeText(const PimDateTime& time)
 {
