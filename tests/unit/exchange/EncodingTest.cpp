@@ -86,10 +86,7 @@ TEST(Utf16Decoder, PiecesOfAnyLengthDecodeAsTheWhole)
 TEST(ColumnMatch, HeadersOfCommonExportsNameTheirFields)
 {
     for (const auto& row : test::RowsOf("exchange/column-match.txt")) {
-        const RecordKind kind = row[0] == "Persons" ? RecordKind::Persons
-                                : row[0] == "Tasks" ? RecordKind::Tasks
-                                                    : RecordKind::Appointments;
-        EXPECT_EQ(ColumnMatch::FieldOf(kind, row[1]), row[2]) << row[1];
+        EXPECT_EQ(ColumnMatch::FieldOf(test::KindNamed(row[0]), row[1]), row[2]) << row[1];
     }
     // A field goes to the first column that names it.
     EXPECT_EQ(ColumnMatch::Match(RecordKind::Persons, {"Phone", "Surname", "Home Phone", "X"}),

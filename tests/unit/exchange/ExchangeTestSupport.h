@@ -12,6 +12,13 @@
 
 namespace orvane::test {
 
+inline RecordKind KindNamed(const std::string& name)
+{
+    return name == "Persons" ? RecordKind::Persons
+           : name == "Tasks" ? RecordKind::Tasks
+                             : RecordKind::Appointments;
+}
+
 inline std::string DataFile(const std::string& name)
 {
     return DataPath("exchange/" + name).string();

@@ -26,12 +26,9 @@ struct Case {
     explicit Case(const std::string& title)
     {
         const auto parts = Split(title, '|');
-        const RecordKind kind = parts[1] == "Persons" ? RecordKind::Persons
-                                : parts[1] == "Tasks" ? RecordKind::Tasks
-                                                      : RecordKind::Appointments;
         auto mapping = Split(parts[2], ',');
         std::replace(mapping.begin(), mapping.end(), std::string("-"), std::string());
-        settings = test::ImportSettings(kind, "", mapping);
+        settings = test::ImportSettings(test::KindNamed(parts[1]), "", mapping);
         for (const std::string& word : Split(parts.size() > 3 ? parts[3] : "", ' ')) {
             settings.firstLineHasNames |= word == "header";
             each |= word == "each";

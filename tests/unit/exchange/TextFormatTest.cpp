@@ -5,6 +5,7 @@
 #include "exchange/DelimitedLineWriter.h"
 #include "exchange/FirstLinePreview.h"
 #include "exchange/RequiredFieldRule.h"
+#include "support/Golden.h"
 
 namespace orvane {
 namespace {
@@ -37,30 +38,14 @@ TEST(DelimitedLineWriter, DoublesTheEncloserOnlyWhenAsked)
 
 TEST(RequiredFieldRule, CountsTheRequiredNamesAmongTheColumns)
 {
-    const std::string persons =
-        "You must include a first name, last name, or company as a field to import.";
-    const std::string tasks = "You must include a task as a field to import.";
-    const std::string appointments =
-        "You must include an appointment, date, start time, and end time as fields to import.";
-    struct Case {
-        RecordKind kind;
+    for (const auto& row : test::RowsOf("exchange/required-fields.txt")) {
         std::vector<std::string> mapping;
-        std::string message;  // empty: passes
-    } cases[] = {
-        {RecordKind::Persons, {}, persons},
-        {RecordKind::Persons, {"", "City", "Address1"}, persons},
-        {RecordKind::Persons, {"", "Company"}, ""},
-        {RecordKind::Persons, {"LastName", "FirstName", "Company", "Notes"}, ""},
-        {RecordKind::Persons, {"firstname"}, persons},  // names compare exactly
-        {RecordKind::Tasks, {"DueDate", "Priority"}, tasks},
-        {RecordKind::Tasks, {"", "Task", ""}, ""},
-        {RecordKind::Tasks, {"Task", "Task"}, tasks},
-        {RecordKind::Appointments, {"Appointment", "Date", "StartTime"}, appointments},
-        {RecordKind::Appointments, {"EndTime", "", "StartTime", "Date", "Appointment"}, ""},
-    };
-    for (const Case& c : cases) {
-        const auto result = RequiredFieldRule::Check(c.kind, c.mapping);
-        EXPECT_EQ(result.value_or(""), c.message) << static_cast<int>(c.kind);
+        std::istringstream fields(row[1]);
+        for (std::string field; std::getline(fields, field, ',');) {
+            mapping.push_back(field == "-" ? "" : field);
+        }
+        const auto result = RequiredFieldRule::Check(test::KindNamed(row[0]), mapping);
+        EXPECT_EQ(result.value_or(""), row[2]) << row[0] << " " << row[1];
     }
 }
 
