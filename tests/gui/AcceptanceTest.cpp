@@ -20,16 +20,7 @@ namespace fs = std::filesystem;
 
 class AcceptanceTest : public FrameFixture {
 protected:
-    void SetUp() override
-    {
-        fs::create_directories(m_dir);
-        StartProgram({});
-    }
-    void TearDown() override
-    {
-        FrameFixture::TearDown();
-        fs::remove_all(m_dir);
-    }
+    void SetUp() override { StartProgram({}); }
 
     // As the program starts: the window, every part, and the file named on the command line.
     void StartProgram(const std::vector<std::string>& arguments)
@@ -41,49 +32,17 @@ protected:
         Idle();
     }
 
-    // Chooses a menu item as the user would; the modal window it opens (if any) is worked
-    // by `user` and must be gone when the command returns.
+    // Chooses a menu item as the user would; `user` works the modal window it opens.
     void Choose(int commandId, const std::function<void(QWidget*)>& user = {})
     {
-        bool opened = false;
-        QTimer poll;
-        QObject::connect(&poll, &QTimer::timeout, [&] {
-            if (QWidget* window = QApplication::activeModalWidget(); window && user && !opened) {
-                opened = true;
-                user(window);
-            }
-        });
-        poll.start(10);
-        QAction* action = Frame().Action(commandId);
-        ASSERT_NE(action, nullptr) << commandId;
-        ASSERT_TRUE(action->isEnabled()) << commandId;
-        action->trigger();
-        EXPECT_EQ(opened, static_cast<bool>(user)) << "command " << commandId;
+        ASSERT_TRUE(Frame().Action(commandId)->isEnabled()) << commandId;
+        const auto trigger = [&] { Frame().Action(commandId)->trigger(); };
+        user ? RunWithEditor(trigger, user) : trigger();
         EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
         Idle();
     }
-
-    static QLineEdit* Field(QWidget* dialog, int controlId)
-    {
-        for (auto* edit : dialog->findChildren<QLineEdit*>()) {
-            if (edit->property("controlId").toInt() == controlId) {
-                return edit;
-            }
-        }
-        ADD_FAILURE() << "no field " << controlId;
-        return nullptr;
-    }
-    static void ClickOk(QWidget* dialog)
-    {
-        for (auto* button : dialog->findChildren<QPushButton*>()) {
-            if (button->text().remove('&').compare("OK", Qt::CaseInsensitive) == 0) {
-                ASSERT_TRUE(button->isEnabled());
-                QTest::mouseClick(button, Qt::LeftButton);
-                return;
-            }
-        }
-        ADD_FAILURE() << "no OK button";
-    }
+    static QLineEdit* Field(QWidget* dialog, int id) { return FindControl<QLineEdit>(dialog, id); }
+    static void ClickOk(QWidget* dialog) { QTest::mouseClick(OkOf(dialog), Qt::LeftButton); }
     QStringList Rows(PaneList list, int column = 0)
     {
         QStringList rows;
@@ -93,9 +52,7 @@ protected:
         }
         return rows;
     }
-    std::string Path(const char* name) const { return (m_dir / name).string(); }
-
-    fs::path m_dir = fs::temp_directory_path() / ("orvane-acceptance-" + std::to_string(getpid()));
+    std::string Path(const char* name) const { return m_scratch.File(name); }
 };
 
 TEST_F(AcceptanceTest, FirstSessionThenTheNextDayThenMovingThePhoneBook)

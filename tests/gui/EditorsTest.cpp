@@ -15,10 +15,9 @@
 #include "FrameFixture.h"
 #include "WizardDriver.h"
 #include "app/EditorsInstaller.h"
-#include "platform/Desktop.h"
-#include "platform/Dialer.h"
 #include "rules/commands/CommandIds.h"
 #include "rules/editors/EditorFlows.h"
+#include "support/FakeContactServices.h"
 #include "widgets/editors/ArrowButtons.h"
 #include "widgets/editors/PhoneKeyFilter.h"
 
@@ -26,27 +25,6 @@ namespace orvane {
 namespace {
 
 using test::FindControl;
-
-class NoDialer : public Dialer {
-public:
-    bool Bind() override { return true; }
-    int32_t RequestMakeCall(const std::string& number) override
-    {
-        numbers.push_back(number);
-        return kNoRecipient;
-    }
-    std::vector<std::string> numbers;
-};
-
-class RecordingDesktop : public Desktop {
-public:
-    bool OpenAddress(const std::string& address) override
-    {
-        addresses.push_back(address);
-        return true;
-    }
-    std::vector<std::string> addresses;
-};
 
 class EditorsTest : public test::FrameFixture {
 protected:
@@ -57,45 +35,9 @@ protected:
         LoadSample();
     }
 
-    // Runs a command whose modal editor the script then works like a user.
-    void RunWithEditor(int commandId, std::function<void(QWidget*)> script)
-    {
-        RunWithEditor([this, commandId] { Frame().RunCommand(commandId); }, std::move(script));
-    }
-    void RunWithEditor(const std::function<void()>& open, std::function<void(QWidget*)> script)
-    {
-        bool ran = false;
-        auto* poll = new QTimer(&Frame());
-        QObject::connect(poll, &QTimer::timeout, poll, [poll, &ran, script] {
-            if (QWidget* dialog = QApplication::activeModalWidget()) {
-                poll->stop();
-                ran = true;
-                script(dialog);
-                if (dialog->isVisible()) {
-                    static_cast<QDialog*>(dialog)->reject();
-                }
-            }
-        });
-        poll->start(10);
-        open();
-        poll->deleteLater();
-        EXPECT_TRUE(ran) << "no editor opened";
-    }
-
-    static QPushButton* OkOf(QWidget* dialog)
-    {
-        for (QPushButton* button : dialog->findChildren<QPushButton*>()) {
-            if (button->text() == "&Ok" || button->text() == "OK" || button->text() == "&OK") {
-                return button;
-            }
-        }
-        ADD_FAILURE() << "no OK button";
-        return nullptr;
-    }
-
     EditorsInstaller* m_installer = nullptr;
-    NoDialer m_dialer;
-    RecordingDesktop m_desktop;
+    test::FakeDialer m_dialer;
+    test::FakeDesktop m_desktop;
     test::FakeHelpViewer m_help;
 };
 
@@ -348,6 +290,7 @@ TEST_F(EditorsTest, DetailButtonsReachTheContactActions)
     ClickRow(PaneList::PhoneBook, 0);
     QTest::mouseClick(Form().Control(1008), Qt::LeftButton);
     EXPECT_EQ(m_desktop.addresses, std::vector<std::string>{"mailto:ann@lee.example"});
+    m_dialer.callResult = Dialer::kNoRecipient;
     QTest::mouseClick(Form().Control(1005), Qt::LeftButton);
     EXPECT_EQ(m_dialer.numbers, std::vector<std::string>{"555-0199"});
     ASSERT_EQ(m_prompter.Messages().size(), 1u);

@@ -3,16 +3,20 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDialog>
 #include <QEventLoop>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <functional>
 #include <memory>
 
-#include "support/SampleData.h"
 #include "app/MainFrame.h"
+#include "storage/StorageTestSupport.h"
 #include "support/MemorySettingsStore.h"
+#include "support/SampleData.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TestEnvironment.h"
 #include "widgets/panes/MainForm.h"
@@ -80,8 +84,44 @@ protected:
         QWidget* viewport = Form().List(list)->viewport();
         QTest::mouseClick(viewport, Qt::LeftButton, {}, QPoint(5, viewport->height() - 3));
     }
+    // Runs a command whose modal window the script then works like a user; the window is
+    // closed afterwards if the script left it open.
+    void RunWithEditor(int commandId, std::function<void(QWidget*)> script)
+    {
+        RunWithEditor([this, commandId] { Frame().RunCommand(commandId); }, std::move(script));
+    }
+    void RunWithEditor(const std::function<void()>& open, std::function<void(QWidget*)> script)
+    {
+        bool ran = false;
+        auto* poll = new QTimer(&Frame());
+        QObject::connect(poll, &QTimer::timeout, poll, [poll, &ran, script] {
+            if (QWidget* dialog = QApplication::activeModalWidget()) {
+                poll->stop();
+                ran = true;
+                script(dialog);
+                if (dialog->isVisible()) {
+                    static_cast<QDialog*>(dialog)->reject();
+                }
+            }
+        });
+        poll->start(10);
+        open();
+        poll->deleteLater();
+        EXPECT_TRUE(ran) << "no editor opened";
+    }
+    static QPushButton* OkOf(QWidget* dialog)
+    {
+        for (QPushButton* button : dialog->findChildren<QPushButton*>()) {
+            if (button->text() == "&Ok" || button->text() == "OK" || button->text() == "&OK") {
+                return button;
+            }
+        }
+        ADD_FAILURE() << "no OK button";
+        return nullptr;
+    }
     bool Enabled(int commandId) { return Frame().Action(commandId)->isEnabled(); }
 
+    ScratchFolder m_scratch;  // also the data folder, where saves keep their backups
     ScopedClock m_clock;
     ScriptedPrompter m_prompter;
     MemorySettingsStore m_settings;

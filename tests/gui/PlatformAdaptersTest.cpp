@@ -19,6 +19,7 @@
 #include "app/adapters/QtSettingsStore.h"
 #include "exchange/TransferWizardRules.h"
 #include "platform/PictureLocale.h"
+#include "support/Golden.h"
 #include "widgets/panes/DisplayText.h"
 
 namespace orvane {
@@ -26,25 +27,10 @@ namespace {
 
 TEST(QtLocaleNames, TimeFormatsBecomePicturesWithAndWithoutSeconds)
 {
-    struct Case {
-        const char* qt;
-        const char* picture;
-        const char* withoutSeconds;
-    };
-    const Case cases[] = {
-        {"h:mm AP", "h:mm tt", "h:mm tt"},
-        {"h:mm:ss ap t", "h:mm:ss tt", "h:mm tt"},
-        {"hh.mm", "HH.mm", "HH.mm"},
-        {"h 'h' mm", "H 'h' mm", "H 'h' mm"},
-        {"a h:mm", "tt h:mm", "tt h:mm"},
-        {"HH.mm.ss.zzz", "HH.mm.ss", "HH.mm"},
-        {"AP h:mm:ss", "tt h:mm:ss", "tt h:mm"},
-        {"H 'h' mm 'min' ss 's'", "H 'h' mm 'min' ss 's'", "H 'h' mm 'min' 's'"},
-    };
-    for (const Case& c : cases) {
-        const QString qt = QString::fromUtf8(c.qt);
-        EXPECT_EQ(QtLocaleNames::TimePicture(qt), c.picture) << c.qt;
-        EXPECT_EQ(QtLocaleNames::TimePictureWithoutSeconds(qt), c.withoutSeconds) << c.qt;
+    for (const auto& row : test::RowsOf("locale/qt-time-formats.txt")) {
+        const QString qt = QString::fromStdString(row[0]);
+        EXPECT_EQ(QtLocaleNames::TimePicture(qt), row[1]) << row[0];
+        EXPECT_EQ(QtLocaleNames::TimePictureWithoutSeconds(qt), row[2]) << row[0];
     }
     for (const char* name : {"en_GB", "de_DE", "fr_FR", "ja_JP"}) {
         const LocaleNames names = QtLocaleNames::FromQLocale(QLocale(QString::fromLatin1(name)));

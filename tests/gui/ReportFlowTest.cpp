@@ -31,12 +31,6 @@ protected:
         FrameFixture::SetUp();
         m_reports = ReportCommands::Install(Frame());
     }
-    void TearDown() override
-    {
-        std::error_code ignored;
-        std::filesystem::remove_all(m_folder, ignored);
-        FrameFixture::TearDown();
-    }
 
     PrintController& Printing() { return m_reports->Printing(); }
     // Enough tasks due today for several pages.
@@ -54,15 +48,9 @@ protected:
         Idle();
     }
     bool Checked(int commandId) { return Frame().Action(commandId)->isChecked(); }
-    std::string Pdf(const std::string& name)
-    {
-        std::filesystem::create_directories(m_folder);
-        return (m_folder / name).string();
-    }
+    std::string Pdf(const std::string& name) { return m_scratch.File(name); }
 
     ReportCommands* m_reports = nullptr;
-    std::filesystem::path m_folder =
-        std::filesystem::temp_directory_path() / ("orvane-reports-" + std::to_string(::getpid()));
 };
 
 TEST_F(ReportFlow, DailyCommandsCopyThePanesRowsAndChooseTheKind)

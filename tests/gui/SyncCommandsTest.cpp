@@ -18,7 +18,6 @@ protected:
     void SetUp() override
     {
         FrameFixture::SetUp();
-        ::setenv("XDG_DATA_HOME", (m_scratch / "data").c_str(), 1);
         m_commands = SyncCommands::Install(Frame(), m_prompter, m_settings);
         fs::create_directory(m_contacts);
         WriteFileBytes(m_contacts / "ann.vcf",
@@ -44,7 +43,6 @@ protected:
         ASSERT_TRUE(done.count() == 1 || done.wait(20000));
     }
 
-    ScratchFolder m_scratch;
     fs::path m_contacts = m_scratch / "contacts";
     std::string m_db = (m_scratch / "a.pgr").string();
     SyncCommands* m_commands = nullptr;

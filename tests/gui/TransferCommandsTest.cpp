@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QTimer>
 #include <filesystem>
 #include <fstream>
 
@@ -19,37 +18,19 @@ protected:
     {
         FrameFixture::SetUp();
         TransferCommands::Install(Frame(), m_prompter);
-        std::filesystem::create_directories(m_dir);
-    }
-    void TearDown() override
-    {
-        FrameFixture::TearDown();
-        std::filesystem::remove_all(m_dir);
     }
 
-    // Runs a command; `work` gets the wizard once it is up. False when no wizard came.
-    bool RunWithWizard(int command, const std::function<void(TransferWizard&, WizardDriver&)>& work)
+    // Runs a command; `work` gets the wizard once it is up.
+    void RunWithWizard(int command, const std::function<void(TransferWizard&, WizardDriver&)>& work)
     {
-        bool seen = false;
-        QTimer::singleShot(0, [&] {
-            auto* wizard = qobject_cast<TransferWizard*>(QApplication::activeModalWidget());
-            if (!wizard) {
-                return;
-            }
-            seen = true;
+        RunWithEditor(command, [&](QWidget* window) {
+            auto* wizard = qobject_cast<TransferWizard*>(window);
+            ASSERT_NE(wizard, nullptr);
             WizardDriver driver(*wizard);
             work(*wizard, driver);
-            if (wizard->isVisible()) {
-                wizard->reject();
-            }
         });
-        Frame().RunCommand(command);
-        return seen;
     }
-    std::string Path(const char* name) const { return (m_dir / name).string(); }
-
-    std::filesystem::path m_dir =
-        std::filesystem::temp_directory_path() / ("orvane-commands-" + std::to_string(getpid()));
+    std::string Path(const char* name) const { return m_scratch.File(name); }
 };
 
 // Through the window: the command opens the wizard, cancel does nothing, and a finished
@@ -58,21 +39,21 @@ TEST_F(TransferCommandsTest, TasksImportCountsAndCancelDoesNothing)
 {
     const std::string file = Path("tasks.csv");
     std::ofstream(file) << "\"Task\",\"Due\"\n\"Call Bob\",\"3/12/2026\"\n,\"3/13/2026\"\n";
-    EXPECT_TRUE(RunWithWizard(kCmdImportTasks, [&](TransferWizard& wizard, WizardDriver& d) {
+    RunWithWizard(kCmdImportTasks, [&](TransferWizard& wizard, WizardDriver& d) {
         d.TypePath(QString::fromStdString(file));
         d.Click(QWizard::NextButton);
         wizard.reject();
-    }));
+    });
     EXPECT_TRUE(m_prompter.Messages().empty());
 
-    ASSERT_TRUE(RunWithWizard(kCmdImportTasks, [&](TransferWizard&, WizardDriver& d) {
+    RunWithWizard(kCmdImportTasks, [&](TransferWizard&, WizardDriver& d) {
         d.TypePath(QString::fromStdString(file));
         d.Click(QWizard::NextButton);
         d.Click(QWizard::NextButton);
         ASSERT_TRUE(d.Assign(0, "Task"));
         ASSERT_TRUE(d.Assign(1, "DueDate"));
         d.Click(QWizard::FinishButton);
-    }));
+    });
     ASSERT_EQ(m_prompter.Messages().size(), 1u);
     EXPECT_EQ(m_prompter.Messages()[0].text, "1 tasks added to current database.");
     EXPECT_EQ(m_prompter.Messages()[0].caption, "Imported Tasks");

@@ -13,6 +13,7 @@
 #include "WizardDriver.h"
 #include "exchange/TransferSettings.h"
 #include "exchange/TransferWizardRules.h"
+#include "storage/StorageTestSupport.h"
 #include "support/ScriptedPrompter.h"
 #include "widgets/transfer/DocumentStructurePage.h"
 #include "widgets/transfer/WizardContextHelp.h"
@@ -22,11 +23,7 @@ namespace {
 
 class TransferWizardTest : public ::testing::Test {
 protected:
-    void TearDown() override
-    {
-        m_wizard.reset();
-        std::filesystem::remove_all(m_dir);
-    }
+    void TearDown() override { m_wizard.reset(); }
 
     void Open(RecordKind kind, bool importing)
     {
@@ -42,8 +39,7 @@ protected:
     }
     std::string File(const std::string& name, const std::string& bytes)
     {
-        std::filesystem::create_directories(m_dir);
-        const std::string path = (m_dir / name).string();
+        const std::string path = m_dir.File(name);
         std::ofstream(path, std::ios::binary) << bytes;
         return path;
     }
@@ -69,8 +65,7 @@ protected:
         EXPECT_EQ(m_prompter.Messages().back().icon, icon);
     }
 
-    std::filesystem::path m_dir =
-        std::filesystem::temp_directory_path() / ("orvane-wizard-" + std::to_string(getpid()));
+    ScratchFolder m_dir;
     ScriptedPrompter m_prompter;
     FakeHelpViewer m_viewer;
     HelpViewer* m_help = &m_viewer;

@@ -20,6 +20,25 @@ inline std::vector<std::string> LinesOf(const std::string& text)
     return lines;
 }
 
+// The rows of a table under tests/data: one a line, cells split at '|'; empty lines and
+// lines starting with # are left out.
+inline std::vector<std::vector<std::string>> RowsOf(const std::string& relativePath)
+{
+    std::vector<std::vector<std::string>> rows;
+    std::ifstream in(std::string(ORVANE_TEST_DATA) + "/" + relativePath);
+    for (std::string line; std::getline(in, line);) {
+        if (!line.empty() && line[0] != '#') {
+            std::vector<std::string>& row = rows.emplace_back();
+            std::istringstream cells(line + "|");
+            for (std::string cell; std::getline(cells, cell, '|');) {
+                row.push_back(cell);
+            }
+        }
+    }
+    EXPECT_FALSE(rows.empty()) << relativePath;
+    return rows;
+}
+
 // Compares a text with the file of that name under tests/data and names the first line
 // that differs. With ORVANE_UPDATE_GOLDEN=1 in the environment the file is written
 // instead, to be reviewed with `git diff`.

@@ -48,8 +48,16 @@ inline void ExpectOutcomes(const std::vector<OutcomeCase>& cases)
     }
 }
 
+inline void ReplaceAll(std::string& text, const std::string& from, const std::string& to)
+{
+    for (size_t at = 0; (at = text.find(from, at)) != std::string::npos; at += to.size()) {
+        text.replace(at, from.size(), to);
+    }
+}
+
 // The cases of a file under tests/data/cli, one a line: "STATUS|ERROR START|ARGUMENTS",
-// the arguments split at spaces after each "$NAME" of `values` is replaced.
+// the arguments split at spaces, then each "$NAME" of `values` replaced and \s read as a
+// space; \n in the error is a line feed.
 inline std::vector<OutcomeCase> OutcomesOf(const std::string& name,
                                            const std::map<std::string, std::string>& values)
 {
@@ -60,15 +68,18 @@ inline std::vector<OutcomeCase> OutcomesOf(const std::string& name,
         if (line.empty() || line[0] == '#' || next == std::string::npos) {
             continue;
         }
-        for (const auto& [key, value] : values) {
-            for (size_t at; (at = line.find(key, next)) != std::string::npos;) {
-                line.replace(at, key.size(), value);
-            }
-        }
         OutcomeCase c{std::stoi(line.substr(0, bar)), line.substr(bar + 1, next - bar - 1), {}};
+        ReplaceAll(c.err, "\\n", "\n");
         std::istringstream words(line.substr(next + 1));
         for (std::string word; words >> word;) {
+            for (const auto& [key, value] : values) {
+                ReplaceAll(word, key, value);
+            }
+            ReplaceAll(word, "\\s", " ");
             c.arguments.push_back(word);
+        }
+        for (const auto& [key, value] : values) {
+            ReplaceAll(c.err, key, value);
         }
         cases.push_back(c);
     }

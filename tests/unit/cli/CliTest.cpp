@@ -28,55 +28,8 @@ TEST_F(Cli, ExitStatusesAndMessages)
     test::WriteFileBytes(Path("people.csv"), "Ann,Smith\n");
     ASSERT_EQ(::mkfifo(Path("fifo").c_str(), 0600), 0);
     std::filesystem::create_symlink("loop", Path("loop"));
-    const std::string sample = test::DataPath("cli/sample.pgr"), out = Path("no/folder/x.pgr");
-    const auto notDatabase = [&](const std::string& name, const std::string& why) {
-        return Path(name) + " is not an Orvane! database (" + why + "); nothing written\n";
-    };
-    ExpectOutcomes({
-        // Files that did not load as a database are never saved over.
-        {kParseFailed,
-         notDatabase("config.xml", "root element \"config\""),
-         {"compact", Path("config.xml")}},
-        {kParseFailed,
-         notDatabase("config.xml", "root element \"config\""),
-         {"import", "persons", Path("config.xml"), Path("people.csv"), "--columns",
-          "FirstName,LastName", "--no-header"}},
-        {kParseFailed,
-         notDatabase("config.xml", "root element \"config\""),
-         {"resave", sample, Path("config.xml")}},
-        {kParseFailed,
-         notDatabase("v7.pgr", "root element \"Pim\" with version 7; versions 1 and 13 are read"),
-         {"compact", Path("v7.pgr")}},
-        {kParseFailed,
-         notDatabase("broken.pgr", "Parsing error at line 3"),
-         {"demo", Path("broken.pgr")}},
-        {kSuccess, "", {"dump", Path("config.xml")}},
-        // Only a regular file is read or replaced; the rest is left alone at once.
-        {kReadFailed, "Error loading file.\n", {"dump", Path("fifo")}},
-        {kWriteFailed, "Unable to write file!\n", {"resave", sample, Path("fifo")}},
-        {kWriteFailed, "Unable to write file!\n", {"resave", sample, Path("loop")}},
-        {kReadFailed,
-         Path("none.pgr") + " has 0 kept versions; there is no version 1",
-         {"restore", Path("none.pgr")}},
-        {kUsage, "orvane-cli: restore: --version takes", {"restore", sample, "--version", "0"}},
-        {kReadFailed, "Error loading file.\n", {"dump", Path("missing.pgr")}},
-        {kReadFailed, "Error loading file.\n", {"dump", m_folder.Path()}},  // a folder
-        {kParseFailed, "Parsing error at line 3\n", {"dump", Path("broken.pgr")}},
-        {kParseFailed, "Parsing error at line 1\n", {"compact", Path("empty.pgr")}},
-        {kWriteFailed, "Unable to write file!\n", {"resave", sample, out}},
-        {kWriteFailed, "Unable to write file!\n", {"demo", out}},
-        {kUsage, "orvane-cli: no command given", {}},
-        {kUsage, "orvane-cli: unknown command frobnicate", {"frobnicate"}},
-        {kUsage, "orvane-cli: dump takes FILE", {"dump"}},
-        {kUsage, "orvane-cli: resave takes IN OUT", {"resave", sample}},
-        {kUsage, "orvane-cli: --now needs", {"--now", "2024-02-30 10:00:00", "dump", sample}},
-        {kUsage, "orvane-cli: --now needs", {"--now", "2026-01-32 10:00:00", "dump", sample}},
-        {kSuccess, "", {"--now", "0100-01-01 00:00:00", "dump", sample}},
-        {kUsage, "orvane-cli: --now needs", {"--now", "2024-03-10", "dump", sample}},
-        {kUsage, "orvane-cli: unknown option --now", {"--now"}},
-        {kUsage, "orvane-cli: unknown option --verbose", {"--verbose", "dump", sample}},
-        {kSuccess, "", {"--now", "2024-03-10 10:00:00", "dump", sample}},
-    });
+    ExpectOutcomes(OutcomesOf("cli-outcomes.txt", {{"$DIR", m_folder.Path().string()},
+                                                   {"$SAMPLE", test::DataPath("cli/sample.pgr")}}));
     EXPECT_EQ(test::ReadFileBytes(Path("config.xml")), config);
     EXPECT_TRUE(std::filesystem::is_fifo(Path("fifo")));
     EXPECT_TRUE(std::filesystem::is_symlink(Path("loop")));

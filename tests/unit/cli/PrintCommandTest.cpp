@@ -6,6 +6,7 @@
 #include "cli/PrintOptions.h"
 #include "data/PimDatabase.h"
 #include "storage/StorageTestSupport.h"
+#include "support/Golden.h"
 #include "support/PdfTools.h"
 
 namespace orvane::cli {
@@ -43,34 +44,13 @@ TEST(PrintOptions, ParsesEveryOptionAndLeavesTheRestAsForANewRun)
 
 TEST(PrintOptions, RejectsBadArguments)
 {
-    const std::vector<std::string> base = {"daily-plan", "db.pgr", "--pdf", "o.pdf"};
-    struct Case {
-        std::vector<std::string> extra;
-        std::string problem;  // the start of it
-    };
-    const Case cases[] = {
-        {{"--date", "2026-3-09"}, "bad date"},
-        {{"--date", "2026-13-01"}, "bad date"},
-        {{"--date", "20260309"}, "bad date"},
-        {{"--persons", "1,,2"}, "bad person list"},
-        {{"--persons", "-4"}, "bad person list"},
-        {{"--size", "0"}, "bad point size"},
-        {{"--size", "10.5"}, "bad point size"},
-        {{"--margins", "1000,1000,1000"}, "bad margins"},
-        {{"--margins", "1000,1000,1000,x"}, "bad margins"},
-        {{"--paper", "tabloid"}, "unknown paper"},
-        {{"--font", ""}, "empty font name"},
-        {{"--colour", "red"}, "unknown option"},
-        {{"--date"}, "--date needs a value"},
-        {{"extra"}, "expected REPORT and DBFILE"},
-    };
-    for (const Case& c : cases) {
-        std::vector<std::string> arguments = base;
-        arguments.insert(arguments.end(), c.extra.begin(), c.extra.end());
+    for (const auto& row : test::RowsOf("cli/print-option-errors.txt")) {
+        std::vector<std::string> arguments = {"daily-plan", "db.pgr", "--pdf", "o.pdf"};
+        arguments.insert(arguments.end(), row.begin() + 1, row.end());
         SCOPED_TRACE(testing::PrintToString(arguments));
         std::string problem;
         EXPECT_FALSE(PrintOptions::Parse(arguments, problem));
-        EXPECT_EQ(problem.substr(0, c.problem.size()), c.problem);
+        EXPECT_EQ(problem.substr(0, row[0].size()), row[0]);
     }
     std::string problem;
     EXPECT_FALSE(PrintOptions::Parse({"weekly", "db.pgr", "--pdf", "o.pdf"}, problem));
@@ -126,44 +106,20 @@ protected:
 
 TEST_F(PrintCommand, WritesEachReportAsPdfWithItsRowsInOrder)
 {
-    struct Case {
-        std::string report;
-        std::vector<std::string> extra;
-        int pages;
-        std::vector<std::string> inOrder;
-    };
-    const Case cases[] = {
-        {"daily-tasks",
-         {},
-         1,
-         {"DAILY TASKS", "TASK", "PRIORITY", "DUE DATE", "Alpha errand", "Bravo errand",
-          "Charlie errand", "Page 1"}},
-        {"daily-appointments",
-         {},
-         1,
-         {"DAILY APPOINTMENTS", "START", "9:05 A", "10:30 A", "Early meeting", "12:05 P",
-          "Later lunch", "Page 1"}},
-        {"daily-plan", {}, 1, {"DAILY PLAN", "Early meeting", "Later lunch", "Page 1"}},
-        {"address-book", {}, 1, {"ADDRESS BOOK", "Adam Baker", "Mia Moss", "Zoe Young", "Page 1"}},
-        // Envelopes follow the ID order; the return address comes first on each.
-        {"envelopes",
-         {"--persons", "3,1"},
-         2,
-         {"Owen Owner", "Zoe Young", "Owen Owner", "Mia Moss"}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.report);
-        const CliResult result = Print(c.report, c.extra);
+    for (const auto& row : test::RowsOf("cli/print-reports.txt")) {
+        SCOPED_TRACE(row[0]);
+        const CliResult result = Print(row[0], {row.begin() + 3, row.end()});
         ASSERT_EQ(result.status, kSuccess) << result.err;
         EXPECT_EQ(test::ReadFileBytes(m_pdf).substr(0, 5), "%PDF-");
-        EXPECT_EQ(test::PdfTools::Pages(m_pdf), c.pages);
+        EXPECT_EQ(test::PdfTools::Pages(m_pdf), std::stoi(row[1]));
         const std::string text = test::PdfTools::Text(m_pdf);
         size_t from = 0;
-        for (const std::string& wanted : c.inOrder) {
-            const size_t at = text.find(wanted, from);
-            ASSERT_NE(at, std::string::npos) << "\"" << wanted << "\" missing or out of order in\n"
+        std::istringstream wanted(row[2]);
+        for (std::string item; std::getline(wanted, item, ';');) {
+            const size_t at = text.find(item, from);
+            ASSERT_NE(at, std::string::npos) << "\"" << item << "\" missing or out of order in\n"
                                              << text;
-            from = at + wanted.size();
+            from = at + item.size();
         }
     }
 }

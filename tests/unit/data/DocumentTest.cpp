@@ -1,19 +1,13 @@
 #include <gtest/gtest.h>
 
-#include "data/DocumentView.h"
 #include "data/PimDocument.h"
+#include "storage/StorageTestSupport.h"
 #include "support/TestEnvironment.h"
 
 namespace orvane {
 namespace {
 
-class CountingView : public DocumentView {
-public:
-    void OnUpdate() override { ++updates; }
-    void OnPathChanged() override { ++pathChanges; }
-    int updates = 0;
-    int pathChanges = 0;
-};
+using test::CountingView;
 
 TEST(PimDocument, ViewsRefillOncePerNotifiedChange)
 {

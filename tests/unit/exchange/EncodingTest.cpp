@@ -4,6 +4,7 @@
 #include "exchange/ColumnMatch.h"
 #include "exchange/FirstLinePreview.h"
 #include "exchange/Utf16Decoder.h"
+#include "support/Golden.h"
 
 namespace orvane {
 namespace {
@@ -49,7 +50,7 @@ TEST_F(EncodingTest, AByteOrderMarkDecidesHowTheFileReads)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         const std::string path = m_dir.File(std::string(c.name) + ".txt");
-        test::WriteBytes(path, c.bytes);
+        test::WriteFileBytes(path, c.bytes);
         EXPECT_EQ(FirstLinePreview::Read(path).value_or("?"), c.firstLine);
         PimDocument document;
         const int added = test::RunImport(
@@ -84,46 +85,8 @@ TEST(Utf16Decoder, PiecesOfAnyLengthDecodeAsTheWhole)
 
 TEST(ColumnMatch, HeadersOfCommonExportsNameTheirFields)
 {
-    struct Case {
-        RecordKind kind;
-        const char* header;
-        const char* field;
-    };
-    const Case cases[] = {
-        {RecordKind::Persons, "Given Name", "FirstName"},
-        {RecordKind::Persons, "first_name", "FirstName"},
-        {RecordKind::Persons, "Surname", "LastName"},
-        {RecordKind::Persons, "LAST NAME", "LastName"},
-        {RecordKind::Persons, "Mobile", "CelPhone"},
-        {RecordKind::Persons, "Mobile Phone", "CelPhone"},
-        {RecordKind::Persons, "Business Phone", "WorkPhone"},
-        {RecordKind::Persons, "E-mail Address", "E-Mail"},
-        {RecordKind::Persons, "Home Street", "Address1"},
-        {RecordKind::Persons, "Home Street 2", "Address2"},
-        {RecordKind::Persons, "Postal Code", "ZipCode"},
-        {RecordKind::Persons, "ZIP", "ZipCode"},
-        {RecordKind::Persons, "Company", "Company"},
-        {RecordKind::Persons, "Job Title", "Position"},
-        {RecordKind::Persons, "Title", ""},
-        {RecordKind::Persons, "Web Page", "WebPage"},
-        {RecordKind::Persons, "Notes", "Notes"},
-        {RecordKind::Persons, "Yellow Pages", "YellowPages"},
-        {RecordKind::Persons, "Address 1 - Postal Code", "ZipCode"},
-        {RecordKind::Persons, "Birthday", ""},
-        {RecordKind::Persons, " - ", ""},
-        {RecordKind::Tasks, "Subject", "Task"},
-        {RecordKind::Tasks, "Due Date", "DueDate"},
-        {RecordKind::Tasks, "Start Date", ""},
-        {RecordKind::Appointments, "Subject", "Appointment"},
-        {RecordKind::Appointments, "Start Date", "Date"},
-        {RecordKind::Appointments, "Start Time", "StartTime"},
-        {RecordKind::Appointments, "End Time", "EndTime"},
-        {RecordKind::Appointments, "Reminder on/off", "Alarmed"},
-        {RecordKind::Appointments, "Reminder Time", "AlarmTime"},
-        {RecordKind::Appointments, "End Date", ""},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(ColumnMatch::FieldOf(c.kind, c.header), c.field) << c.header;
+    for (const auto& row : test::RowsOf("exchange/column-match.txt")) {
+        EXPECT_EQ(ColumnMatch::FieldOf(test::KindNamed(row[0]), row[1]), row[2]) << row[1];
     }
     // A field goes to the first column that names it.
     EXPECT_EQ(ColumnMatch::Match(RecordKind::Persons, {"Phone", "Surname", "Home Phone", "X"}),

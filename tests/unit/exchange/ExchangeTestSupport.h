@@ -12,16 +12,11 @@
 
 namespace orvane::test {
 
-using TempDir = ScratchFolder;
-
-inline void WriteBytes(const std::string& path, const std::string& bytes)
+inline RecordKind KindNamed(const std::string& name)
 {
-    WriteFileBytes(path, bytes);
-}
-
-inline std::string ReadBytes(const std::string& path)
-{
-    return ReadFileBytes(path);
+    return name == "Persons" ? RecordKind::Persons
+           : name == "Tasks" ? RecordKind::Tasks
+                             : RecordKind::Appointments;
 }
 
 inline std::string DataFile(const std::string& name)
@@ -74,11 +69,5 @@ inline int RunExport(PimDocument& document, const TransferSettings& settings)
            : settings.typeName == "Tasks" ? document.ExportTasks(settings)
                                           : document.ExportAppointments(settings);
 }
-
-class CountingView : public DocumentView {
-public:
-    void OnUpdate() override { ++updates; }
-    int updates = 0;
-};
 
 }  // namespace orvane::test

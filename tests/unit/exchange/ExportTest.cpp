@@ -14,7 +14,7 @@ using test::At;
 class ExportTest : public ::testing::Test {
 protected:
     test::ScopedClock m_clock{2026, 3, 1, 9, 0, 0};
-    test::TempDir m_dir;
+    test::ScratchFolder m_dir;
     PimDocument m_document;
     std::string m_out = m_dir.File("out.csv");
 };
@@ -46,7 +46,8 @@ TEST_F(ExportTest, PersonsMatchTheGoldenFile)
                              {"FirstName", "LastName", "Address1", "City", "State", "CelPhone",
                               "Pager", "E-Mail", "Company", "Position", "Notes"});
     EXPECT_EQ(m_document.ExportPersons(settings), 2);
-    EXPECT_EQ(test::ReadBytes(m_out), test::ReadBytes(test::DataFile("golden/persons.csv")));
+    EXPECT_EQ(test::ReadFileBytes(m_out),
+              test::ReadFileBytes(test::DataFile("golden/persons.csv")));
 }
 
 TEST_F(ExportTest, TasksMatchTheGoldenFile)
@@ -65,7 +66,7 @@ TEST_F(ExportTest, TasksMatchTheGoldenFile)
     const auto settings =
         test::ExportSettings(RecordKind::Tasks, m_out, {"Task", "DueDate", "Priority"});
     EXPECT_EQ(m_document.ExportTasks(settings), 3);
-    EXPECT_EQ(test::ReadBytes(m_out), test::ReadBytes(test::DataFile("golden/tasks.csv")));
+    EXPECT_EQ(test::ReadFileBytes(m_out), test::ReadFileBytes(test::DataFile("golden/tasks.csv")));
 }
 
 Appointment MakeAppointment(const char* text, PimDateTime start, PimDateTime end, bool alarm,
@@ -101,7 +102,8 @@ TEST_F(ExportTest, AppointmentsMatchTheGoldenFile)
         RecordKind::Appointments, m_out,
         {"Appointment", "Date", "StartTime", "EndTime", "Alarmed", "AlarmTime"}, true, ";", "\"");
     EXPECT_EQ(m_document.ExportAppointments(settings), 6);
-    EXPECT_EQ(test::ReadBytes(m_out), test::ReadBytes(test::DataFile("golden/appointments.csv")));
+    EXPECT_EQ(test::ReadFileBytes(m_out),
+              test::ReadFileBytes(test::DataFile("golden/appointments.csv")));
 }
 
 TEST_F(ExportTest, AlarmLeadIsWholeMinutesWithinAnHour)
@@ -156,12 +158,12 @@ TEST_F(ExportTest, SmallExportsReplaceTheFile)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.expected);
-        test::WriteBytes(m_out, std::string(10000, 'z'));
+        test::WriteFileBytes(m_out, std::string(10000, 'z'));
         const auto settings =
             test::ExportSettings(c.kind, m_out, c.fields, c.header, c.separator, c.encloser);
         const int expected = *c.expected ? 1 : 0;
         EXPECT_EQ(test::RunExport(m_document, settings), expected);
-        EXPECT_EQ(test::ReadBytes(m_out), c.expected);
+        EXPECT_EQ(test::ReadFileBytes(m_out), c.expected);
         if (c.kind == RecordKind::Persons && !expected) {
             m_document.Database().Persons().Add(person);
         }
@@ -180,11 +182,11 @@ TEST_F(ExportTest, AFailedWriteReturnsZero)
                   RecordKind::Appointments, m_dir.File("no/such/folder/a.csv"), {"Appointment"})),
               0);
     // The file it was to replace stays as it was.
-    test::WriteBytes(m_out, "kept");
+    test::WriteFileBytes(m_out, "kept");
     SafeSave::SetFaultInjector([](SafeSave::Step step) { return step == SafeSave::Step::Rename; });
     EXPECT_EQ(m_document.ExportTasks(test::ExportSettings(RecordKind::Tasks, m_out, {"Task"})), 0);
     SafeSave::SetFaultInjector({});
-    EXPECT_EQ(test::ReadBytes(m_out), "kept");
+    EXPECT_EQ(test::ReadFileBytes(m_out), "kept");
 }
 
 }  // namespace

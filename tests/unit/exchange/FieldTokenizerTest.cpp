@@ -81,6 +81,7 @@ const std::vector<TokenCase>& Cases()
         {"other escaped characters stand for themselves", "'\\q\\\\'", ',', "'", {"q\\"}},
         {"escaped encloser does not end the field", "'a\\'b',c", ',', "'", {"a'b", "c"}},
         {"octal takes at most three digits", "'\\1011'", ',', "'", {"A1"}},
+        {"three digits swallow nothing", "'\\101\\n'", ',', "'", {"A\n"}},
         {"octal keeps the low eight bits", "'\\777'", ',', "'", {"\xFF"}},
         {"two digits swallow the next character", "'\\12x'", ',', "'", {"\nx"}},
         {"one digit swallows a separator", "'\\7,b',c", ',', "'", {"\a,b", "c"}},

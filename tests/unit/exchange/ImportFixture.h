@@ -21,7 +21,7 @@ protected:
                bool header = false, std::string separator = ",", std::string encloser = "'")
     {
         const std::string file = m_dir.File("in.csv");
-        WriteBytes(file, contents);
+        WriteFileBytes(file, contents);
         return ImportFile(ImportSettings(kind, file, std::move(mapping), header,
                                          std::move(separator), std::move(encloser)));
     }
@@ -39,7 +39,7 @@ protected:
     }
 
     ScopedClock m_clock{2026, 3, 1, 9, 30, 0};
-    TempDir m_dir;
+    ScratchFolder m_dir;
     PimDocument m_document;
     CountingView m_view;
 };

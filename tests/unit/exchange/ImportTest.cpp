@@ -1,161 +1,76 @@
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "ImportFixture.h"
-#include "exchange/FieldTables.h"
+#include "support/Golden.h"
 
 namespace orvane {
 namespace {
 
 using test::At;
 
+std::vector<std::string> Split(const std::string& text, char separator)
+{
+    std::vector<std::string> parts;
+    std::istringstream in(text);
+    for (std::string part; std::getline(in, part, separator);) {
+        const size_t first = part.find_first_not_of(' '), last = part.find_last_not_of(' ');
+        parts.push_back(first == std::string::npos ? "" : part.substr(first, last - first + 1));
+    }
+    return parts;
+}
+
+// "name | kind | mapping" and optional words: header, sep=X, enc=X, each.
+struct Case {
+    explicit Case(const std::string& title)
+    {
+        const auto parts = Split(title, '|');
+        auto mapping = Split(parts[2], ',');
+        std::replace(mapping.begin(), mapping.end(), std::string("-"), std::string());
+        settings = test::ImportSettings(test::KindNamed(parts[1]), "", mapping);
+        for (const std::string& word : Split(parts.size() > 3 ? parts[3] : "", ' ')) {
+            settings.firstLineHasNames |= word == "header";
+            each |= word == "each";
+            settings.separator = word.starts_with("sep=") ? word.substr(4) : settings.separator;
+            settings.encloser = word.starts_with("enc=") ? word.substr(4) : settings.encloser;
+        }
+    }
+    TransferSettings settings;
+    bool each = false;
+};
+
 class ImportTest : public test::ImportFixture {
 protected:
     std::vector<Task> Tasks() { return Records(m_document.Database().Tasks()); }
-    std::vector<Person> Persons() { return Records(m_document.Database().Persons()); }
+    int Import(RecordKind kind, const std::string& body, std::vector<std::string> mapping)
+    {
+        return ImportFixture::Import(kind, body, std::move(mapping));
+    }
+    std::string Run(Case c, const std::string& body)
+    {
+        PimDocument document;
+        test::WriteFileBytes(c.settings.fileName = m_dir.File("in.csv"), body);
+        const int added = test::RunImport(document, c.settings);
+        return "added " + std::to_string(added) + "\n" + test::RecordsText(document.Database());
+    }
 };
 
-TEST_F(ImportTest, PriorityReadsLikeAtoiAndKeepsOnlyTheFourCodes)
+TEST_F(ImportTest, FilesGiveTheRecordsOfTheGoldenFile)
 {
-    const std::pair<const char*, int> cases[] = {
-        {"7", 0}, {"-1", 0}, {"High", 0}, {"2", 2},           {"' 3'", 3},         {"1x", 1},
-        {"", 0},  {"+2", 2}, {"3.9", 3},  {"99999999999", 0}, {"-99999999999", 0},
-    };
-    std::string file;
-    for (const auto& [text, expected] : cases) {
-        file += std::string("'t',") + text + "\n";
+    std::string out;
+    for (const test::TextCase& text : test::ReadCases(test::DataFile("import-cases.txt"))) {
+        const Case c(text.title);
+        out += "== " + text.title + "\n";
+        if (!c.each) {
+            out += Run(c, text.body);
+            continue;
+        }
+        for (const std::string& line : test::LinesOf(text.body)) {
+            out += line + ": " + Run(c, line + "\n");
+        }
     }
-    ASSERT_EQ(Import(RecordKind::Tasks, file, {"Task", "Priority"}), std::size(cases));
-    const auto tasks = Tasks();
-    for (size_t i = 0; i < tasks.size(); ++i) {
-        EXPECT_EQ(tasks[i].Priority, cases[i].second) << cases[i].first;
-    }
-}
-
-TEST_F(ImportTest, ATaskNeedsADescriptionAndMarkersReadAsEmpty)
-{
-    const std::string file =
-        "'Call',1\n"
-        ",2\n"
-        "'  b  ',1\n"
-        "EOF,1\n"
-        "eof,1\n"
-        "EMPTY FIELD,1\n"
-        "Empty Field,1\n"
-        "'EOF ',1\n";
-    EXPECT_EQ(Import(RecordKind::Tasks, file, {"Task", "Priority"}), 5);
-    std::vector<std::string> descriptions;
-    for (const Task& task : Tasks()) {
-        descriptions.push_back(task.Description);
-    }
-    EXPECT_EQ(descriptions, (std::vector<std::string>{"Call", "b", "eof", "Empty Field", "EOF"}));
-}
-
-TEST_F(ImportTest, DueDatesAreDaysAtMidnightOrToday)
-{
-    const std::string file =
-        "a,3/9/2026\n"
-        "b,'March 10, 2026'\n"
-        "c,3/11/2026 14:30\n"
-        "d,garbage\n"
-        "e,\n"
-        "f,2/30/2026\n";
-    ASSERT_EQ(Import(RecordKind::Tasks, file, {"Task", "DueDate"}), 6);
-    const PimDateTime today = At(2026, 3, 1);
-    const PimDateTime expected[] = {At(2026, 3, 9), At(2026, 3, 10), At(2026, 3, 11),
-                                    today,          today,           today};
-    const auto tasks = Tasks();
-    for (size_t i = 0; i < tasks.size(); ++i) {
-        EXPECT_EQ(tasks[i].DueDate, expected[i]) << tasks[i].Description;
-    }
-}
-
-TEST_F(ImportTest, FieldsWithoutAColumnKeepANewTasksDefaults)
-{
-    ASSERT_EQ(Import(RecordKind::Tasks, "a,3\nb,2\n", {"Task", ""}), 2);
-    for (const Task& task : Tasks()) {
-        EXPECT_EQ(task.Priority, kPriorityHigh);
-        EXPECT_EQ(task.DueDate, At(2026, 3, 1, 9, 30));  // now, not midnight
-        EXPECT_FALSE(task.DoneDate.IsValid());
-    }
-    EXPECT_EQ(Tasks()[0].ID, 1);
-    EXPECT_EQ(Tasks()[1].ID, 2);
-}
-
-TEST_F(ImportTest, APersonNeedsAFirstNameLastNameOrCompany)
-{
-    const std::string file =
-        ",,'Acme',,\n"
-        ",,,'1 Main St','Rome'\n"
-        "'Anna','Smith',,,\n"
-        "EOF,EMPTY FIELD,,,x\n"
-        "'Bo',,,,\n";
-    EXPECT_EQ(
-        Import(RecordKind::Persons, file, {"FirstName", "LastName", "Company", "Address1", "City"}),
-        3);
-    const auto persons = Persons();
-    ASSERT_EQ(persons.size(), 3u);
-    EXPECT_EQ(persons[0].Company, "Acme");
-    EXPECT_EQ(persons[0].RName, "");
-    EXPECT_EQ(persons[1].RName, "Smith, Anna");
-    EXPECT_EQ(persons[2].RName, "Bo");
-}
-
-TEST_F(ImportTest, ListingFlagsDefaultToTheWhitePages)
-{
-    const std::string file =
-        "a,,\n"
-        "b,no,Yes\n"
-        "c,TRUE,1\n"
-        "d,no,no\n"
-        "e,yes,YES\n"
-        "f,on,true\n";
-    ASSERT_EQ(Import(RecordKind::Persons, file, {"FirstName", "WhitePages", "YellowPages"}), 6);
-    const std::pair<int, int> expected[] = {{1, 0}, {0, 1}, {1, 1}, {1, 0}, {1, 1}, {0, 1}};
-    const auto persons = Persons();
-    for (size_t i = 0; i < persons.size(); ++i) {
-        EXPECT_EQ(persons[i].WhitePages, expected[i].first) << persons[i].FName;
-        EXPECT_EQ(persons[i].YellowPages, expected[i].second) << persons[i].FName;
-    }
-    ASSERT_EQ(Import(RecordKind::Persons, "g\n", {"FirstName"}), 1);
-    EXPECT_EQ(Persons().back().WhitePages, 1);
-    EXPECT_EQ(Persons().back().YellowPages, 0);
-}
-
-TEST_F(ImportTest, EveryPersonColumnFeedsItsOwnField)
-{
-    const auto names = FieldTables::ImportNames(RecordKind::Persons);
-    std::string line;
-    for (size_t i = 0; i < names.size(); ++i) {
-        line += (i ? "," : "") + (names[i] == "WhitePages"    ? std::string("0")
-                                  : names[i] == "YellowPages" ? std::string("yes")
-                                                              : "' v" + names[i] + " '");
-    }
-    ASSERT_EQ(Import(RecordKind::Persons, line + "\n", names), 1);
-    const Person p = Persons().front();
-    // The round trip compares every field; here the ones whose import differs.
-    EXPECT_EQ(p.RName, "vLastName, vFirstName");
-    EXPECT_EQ(p.Pager, "vPager");
-    EXPECT_EQ(p.CelPhone, "vCelPhone");
-    EXPECT_EQ(p.Notes, "vNotes");
-    EXPECT_EQ(p.Position, " vPosition ");  // the one field that keeps its white space
-    EXPECT_EQ(p.WhitePages, 0);
-    EXPECT_EQ(p.YellowPages, 1);
-}
-
-TEST_F(ImportTest, TheHeaderLineIsSkippedOnlyWhenAnnounced)
-{
-    EXPECT_EQ(Import(RecordKind::Tasks, "'Task'\n'x'\n", {"Task"}, true), 1);
-    EXPECT_EQ(Tasks().back().Description, "x");
-    EXPECT_EQ(Import(RecordKind::Tasks, "'Task'\n'x'\n", {"Task"}, false), 2);
-    EXPECT_EQ(Tasks()[1].Description, "Task");
-    EXPECT_EQ(Import(RecordKind::Tasks, "", {"Task"}, true), 0);
-    EXPECT_EQ(Import(RecordKind::Tasks, "'Task'", {"Task"}, true), 0);
-}
-
-TEST_F(ImportTest, AnUnterminatedLastLineIsLost)
-{
-    EXPECT_EQ(Import(RecordKind::Tasks, "a\nb\nc", {"Task"}), 2);
-    EXPECT_EQ(Tasks().back().Description, "b");
+    test::ExpectGolden(out, "exchange/import-cases.expected");
 }
 
 TEST_F(ImportTest, AnOverLongLineEndsTheImport)
@@ -182,44 +97,22 @@ TEST_F(ImportTest, AnOverLongLineEndsTheImport)
             return std::string(length - tail.size(), 'x') + tail;
         };
         const std::string path = m_dir.File("long.csv");
-        test::WriteBytes(path, line(30, 1) + "\n" + line(c.limit, 2) + "\n" + line(c.limit, 3) +
-                                   "\r\n" + line(c.limit + 1, 4) + "\n" + line(30, 5) + "\n");
+        test::WriteFileBytes(path, line(30, 1) + "\n" + line(c.limit, 2) + "\n" + line(c.limit, 3) +
+                                       "\r\n" + line(c.limit + 1, 4) + "\n" + line(30, 5) + "\n");
         auto settings = test::ImportSettings(c.kind, path, c.mapping, false, ",", "");
         EXPECT_EQ(run(settings), 3) << c.limit;
         // The same limit applies to the header line.
-        test::WriteBytes(path, line(c.limit + 1, 6) + "\n" + line(30, 7) + "\n");
+        test::WriteFileBytes(path, line(c.limit + 1, 6) + "\n" + line(30, 7) + "\n");
         settings.firstLineHasNames = true;
         EXPECT_EQ(run(settings), 0) << c.limit;
-        test::WriteBytes(path, line(c.limit, 6) + "\n" + line(30, 7) + "\n");
+        test::WriteFileBytes(path, line(c.limit, 6) + "\n" + line(30, 7) + "\n");
         EXPECT_EQ(run(settings), 1) << c.limit;
     }
 }
 
-TEST_F(ImportTest, CarriageReturnLineFeedFilesReadLikeLineFeedFiles)
+TEST_F(ImportTest, AColumnCountBelowTheMappingLimitsWhatIsRead)
 {
-    const std::string lf = "'Task','Priority'\n'Call Bob','1'\n  \n\"q\",2\n";
-    std::string crlf;
-    for (char c : lf) {
-        crlf += c == '\n' ? "\r\n" : std::string(1, c);
-    }
-    ASSERT_EQ(Import(RecordKind::Tasks, lf, {"Task", "Priority"}, true), 2);
-    ASSERT_EQ(Import(RecordKind::Tasks, crlf, {"Task", "Priority"}, true), 2);
-    const auto tasks = Tasks();
-    for (size_t i = 0; i < 2; ++i) {
-        EXPECT_EQ(tasks[i].Description, tasks[i + 2].Description);
-        EXPECT_EQ(tasks[i].Priority, tasks[i + 2].Priority);
-    }
-    // A carriage return that is not followed by a line feed is text.
-    ASSERT_EQ(Import(RecordKind::Tasks, "a\rb,2\n", {"Task", "Priority"}, false, ",", ""), 1);
-    EXPECT_EQ(Tasks().back().Description, "a\rb");
-}
-
-TEST_F(ImportTest, ShortLinesReadAsEmptyColumnsAndExtraFieldsAreIgnored)
-{
-    ASSERT_EQ(Import(RecordKind::Tasks, "a\nb,2,x,y\n,,\n", {"Task", "Priority"}), 2);
-    EXPECT_EQ(Tasks()[0].Priority, 0);
-    EXPECT_EQ(Tasks()[1].Priority, 2);
-    // A column count below the mapping's size limits what is read.
+    test::WriteFileBytes(m_dir.File("in.csv"), "a,2\n");
     auto settings =
         test::ImportSettings(RecordKind::Tasks, m_dir.File("in.csv"), {"Priority", "Task"}, false);
     settings.columnCount = 1;
@@ -247,6 +140,37 @@ TEST_F(ImportTest, ViewsRefillOnceAndOnlyWhenSomethingWasAdded)
     EXPECT_EQ(tasks[4].ID, 5);
     EXPECT_EQ(tasks[4].Description, "b");
     EXPECT_EQ(m_document.Database().Tasks().LastID(), 5);
+}
+
+TEST_F(ImportTest, AppointmentLimitsThatTouchOrFallInsideCollide)
+{
+    const auto store = [&](PimDateTime start, PimDateTime end) {
+        Appointment a;
+        a.Description = "stored";
+        a.DueDate = start.DateOnly();
+        a.StartTime = start;
+        a.EndTime = end;
+        m_document.Database().Appointments().Add(a);
+    };
+    store(At(2026, 3, 9, 10), At(2026, 3, 9, 11));
+    store(At(2026, 3, 11, 12), At(2026, 3, 11, 10));  // ends before it starts: holds no time
+    const std::string file =
+        "shared limit,3/9/2026,11:00,12:00\n"
+        "encloses,3/9/2026,9:00,13:00\n"
+        "other day,3/10/2026,11:00,12:00\n"
+        "same again,3/10/2026,11:00,12:00\n"
+        "touches the new one,3/9/2026,8:00,9:00\n"
+        "inside,3/9/2026,10:15,10:30\n"
+        "free,3/9/2026,7:00,8:45\n"
+        "at the reversed start,3/11/2026,12:00,12:30\n";
+    EXPECT_EQ(
+        Import(RecordKind::Appointments, file, {"Appointment", "Date", "StartTime", "EndTime"}), 4);
+    std::vector<std::string> added;
+    for (const Appointment& a : Records(m_document.Database().Appointments())) {
+        added.push_back(a.Description);
+    }
+    EXPECT_EQ(added, (std::vector<std::string>{"stored", "stored", "encloses", "other day", "free",
+                                               "at the reversed start"}));
 }
 
 }  // namespace

@@ -43,7 +43,7 @@ protected:
     }
 
     test::ScopedClock m_clock{2026, 3, 1, 9, 30, 0};
-    test::TempDir m_dir;
+    test::ScratchFolder m_dir;
     PimDocument m_source;
 };
 

@@ -5,6 +5,7 @@
 #include "exchange/DelimitedLineWriter.h"
 #include "exchange/FirstLinePreview.h"
 #include "exchange/RequiredFieldRule.h"
+#include "support/Golden.h"
 
 namespace orvane {
 namespace {
@@ -37,50 +38,34 @@ TEST(DelimitedLineWriter, DoublesTheEncloserOnlyWhenAsked)
 
 TEST(RequiredFieldRule, CountsTheRequiredNamesAmongTheColumns)
 {
-    const std::string persons =
-        "You must include a first name, last name, or company as a field to import.";
-    const std::string tasks = "You must include a task as a field to import.";
-    const std::string appointments =
-        "You must include an appointment, date, start time, and end time as fields to import.";
-    struct Case {
-        RecordKind kind;
+    for (const auto& row : test::RowsOf("exchange/required-fields.txt")) {
         std::vector<std::string> mapping;
-        std::string message;  // empty: passes
-    } cases[] = {
-        {RecordKind::Persons, {}, persons},
-        {RecordKind::Persons, {"", "City", "Address1"}, persons},
-        {RecordKind::Persons, {"", "Company"}, ""},
-        {RecordKind::Persons, {"LastName", "FirstName", "Company", "Notes"}, ""},
-        {RecordKind::Persons, {"firstname"}, persons},  // names compare exactly
-        {RecordKind::Tasks, {"DueDate", "Priority"}, tasks},
-        {RecordKind::Tasks, {"", "Task", ""}, ""},
-        {RecordKind::Tasks, {"Task", "Task"}, tasks},
-        {RecordKind::Appointments, {"Appointment", "Date", "StartTime"}, appointments},
-        {RecordKind::Appointments, {"EndTime", "", "StartTime", "Date", "Appointment"}, ""},
-    };
-    for (const Case& c : cases) {
-        const auto result = RequiredFieldRule::Check(c.kind, c.mapping);
-        EXPECT_EQ(result.value_or(""), c.message) << static_cast<int>(c.kind);
+        std::istringstream fields(row[1]);
+        for (std::string field; std::getline(fields, field, ',');) {
+            mapping.push_back(field == "-" ? "" : field);
+        }
+        const auto result = RequiredFieldRule::Check(test::KindNamed(row[0]), mapping);
+        EXPECT_EQ(result.value_or(""), row[2]) << row[0] << " " << row[1];
     }
 }
 
 TEST(FirstLinePreview, ReadsTheTrimmedFirstLineAndSplitsIt)
 {
-    test::TempDir dir;
+    test::ScratchFolder dir;
     EXPECT_FALSE(FirstLinePreview::Read(dir.File("missing.csv")).has_value());
 
-    test::WriteBytes(dir.File("a.csv"), "  a,,b \t\r\nsecond,line\n");
+    test::WriteFileBytes(dir.File("a.csv"), "  a,,b \t\r\nsecond,line\n");
     const auto line = FirstLinePreview::Read(dir.File("a.csv"));
     ASSERT_TRUE(line.has_value());
     EXPECT_EQ(*line, "a,,b");
     EXPECT_EQ(FirstLinePreview::Columns(*line, ",", "\""),
               (std::vector<std::string>{"a", "EMPTY FIELD", "b"}));
 
-    test::WriteBytes(dir.File("empty.csv"), "");
+    test::WriteFileBytes(dir.File("empty.csv"), "");
     EXPECT_EQ(FirstLinePreview::Read(dir.File("empty.csv")).value_or("x"), "");
     EXPECT_TRUE(FirstLinePreview::Columns("", ",", "\"").empty());
 
-    test::WriteBytes(dir.File("unterminated.csv"), "'Name';'City'");
+    test::WriteFileBytes(dir.File("unterminated.csv"), "'Name';'City'");
     EXPECT_EQ(
         FirstLinePreview::Columns(*FirstLinePreview::Read(dir.File("unterminated.csv")), ";", "'"),
         (std::vector<std::string>{"Name", "City"}));
@@ -88,10 +73,10 @@ TEST(FirstLinePreview, ReadsTheTrimmedFirstLineAndSplitsIt)
 
 TEST(FirstLinePreview, CutsALongLineAfter1023Characters)
 {
-    test::TempDir dir;
-    test::WriteBytes(dir.File("long.csv"), std::string(1022, 'x') + " yz\n");
+    test::ScratchFolder dir;
+    test::WriteFileBytes(dir.File("long.csv"), std::string(1022, 'x') + " yz\n");
     EXPECT_EQ(*FirstLinePreview::Read(dir.File("long.csv")), std::string(1022, 'x'));
-    test::WriteBytes(dir.File("long2.csv"), std::string(2000, 'y'));
+    test::WriteFileBytes(dir.File("long2.csv"), std::string(2000, 'y'));
     EXPECT_EQ(FirstLinePreview::Read(dir.File("long2.csv"))->size(), 1023u);
 }
 

@@ -31,9 +31,9 @@ TEST(FieldAssignmentsTest, AFieldFeedsAtMostOneColumn)
 
 TEST(TransferWizardRulesTest, FilePageNeedsANameAndImportNeedsAReadableFile)
 {
-    TempDir dir;
-    WriteBytes(dir.File("people.csv"), "  \"First\",\"Last\"  \r\nAnn,Lee\n");
-    WriteBytes(dir.File("empty.csv"), "");
+    ScratchFolder dir;
+    WriteFileBytes(dir.File("people.csv"), "  \"First\",\"Last\"  \r\nAnn,Lee\n");
+    WriteFileBytes(dir.File("empty.csv"), "");
     std::filesystem::create_directory(dir.File("folder.csv"));
     struct Case {
         std::string path;
@@ -116,7 +116,7 @@ protected:
     TransferCommandTest() : m_clock(2026, 3, 10, 9, 0) {}
 
     ScopedClock m_clock;
-    TempDir m_dir;
+    ScratchFolder m_dir;
     PimDocument m_document;
     ScriptedPrompter m_prompter;
 };

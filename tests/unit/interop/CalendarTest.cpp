@@ -32,8 +32,8 @@ TEST_F(Calendars, CalendarsFromOtherProgramsMapAsExpected)
     const auto events = CalendarImport::Run(db, Fixture("calendar.ics"), year);
     const auto tasks = CalendarImport::Run(db, Fixture("tasks.ics"), year);
     ASSERT_TRUE(events && tasks);
-    test::ExpectGolden("calendar.expected",
-                       test::Describe(db) + events->Text() + "\n" + tasks->Text() + "\n");
+    test::ExpectGolden(test::Describe(db) + events->Text() + "\n" + tasks->Text() + "\n",
+                       "interop/calendar.expected");
 }
 
 TEST_F(Calendars, SeriesAreExpandedWithinTheWindow)

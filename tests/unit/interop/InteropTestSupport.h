@@ -2,11 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
 
 #include "data/PimDatabase.h"
 #include "storage/StorageTestSupport.h"
+#include "support/Golden.h"
 
 namespace orvane::test {
 
@@ -48,16 +48,6 @@ inline std::string Describe(const PimDatabase& db)
         text += " UID=" + a.UID + "\n";
     }
     return text;
-}
-
-// Compares with tests/data/interop/NAME; ORVANE_WRITE_GOLDEN=1 writes the file instead.
-inline void ExpectGolden(const std::string& name, const std::string& actual)
-{
-    const auto path = DataPath("interop/" + name);
-    if (std::getenv("ORVANE_WRITE_GOLDEN")) {
-        WriteFileBytes(path, actual);
-    }
-    EXPECT_EQ(actual, ReadFileBytes(path)) << name;
 }
 
 }  // namespace orvane::test

@@ -18,10 +18,11 @@ TEST(TextDecoding, ValidUtf8IsReadAsUtf8AndAnythingElseAsWindows1252)
         {"", true, U""},
         {"Caf\xE9", false, U"Caf\u00E9"},
         {"\x80 \x93quoted\x94", false, U"\u20AC \u201Cquoted\u201D"},
-        {"\xC3", false, U"\u00C3"},                                        // a lone lead byte
-        {"\xC0\xAF", false, U"\u00C0\u00AF"},                              // overlong "/"
-        {"\xD0", false, U"\u00D0"},                                        // a lead at the end
-        {"\xED\xA0\x80", false, U"\u00ED\u00A0\u20AC"},                    // a surrogate
+        {"\x80", false, U"\u20AC"},                      // a continuation byte cannot lead
+        {"\xC3", false, U"\u00C3"},                      // a lone lead byte
+        {"\xC0\xAF", false, U"\u00C0\u00AF"},            // overlong "/"
+        {"\xD0", false, U"\u00D0"},                      // a lead at the end
+        {"\xED\xA0\x80", false, U"\u00ED\u00A0\u20AC"},  // a surrogate
         {"ok \xC3\xA9 then \xE9", false, U"ok \u00C3\u00A9 then \u00E9"},  // mixed: all 1252
         {"\xC2\x80\xF4\x8F\xBF\xBF", true, U"\u0080\U0010FFFF"},           // the first and last
         {"\xE0\x80\xAF", false, U"\u00E0\u20AC\u00AF"},                    // overlong, 3 bytes

@@ -9,6 +9,7 @@
 #include "data/Task.h"
 #include "platform/RecordingCanvas.h"
 #include "reports/PrintSettings.h"
+#include "support/SampleData.h"
 
 namespace orvane::test {
 
@@ -16,13 +17,6 @@ namespace orvane::test {
 // is 113 dots and 45 rows fit a page.
 constexpr int kLh = 113;
 constexpr int kRowsPerPage = 45;
-
-inline PimDateTime At(int year, int month, int day, int hour = 0, int minute = 0)
-{
-    PimDateTime value;
-    value.SetDateTime(year, month, day, hour, minute, 0);
-    return value;
-}
 
 inline Appointment MakeAppointment(int id, std::string description, int startHour, int startMinute,
                                    int endHour, int endMinute)

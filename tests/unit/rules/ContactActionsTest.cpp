@@ -1,12 +1,11 @@
 #include <gtest/gtest.h>
 
 #include "data/PimDocument.h"
-#include "platform/Desktop.h"
-#include "platform/Dialer.h"
 #include "platform/HelpAddress.h"
 #include "rules/editors/ContactActions.h"
 #include "rules/help/ContextHelp.h"
 #include "rules/panes/FormModel.h"
+#include "support/FakeContactServices.h"
 #include "support/FakeHelpViewer.h"
 #include "support/SampleData.h"
 #include "support/ScriptedPrompter.h"
@@ -14,37 +13,6 @@
 
 namespace orvane::test {
 namespace {
-
-class FakeDialer : public Dialer {
-public:
-    bool bindResult = true;
-    int32_t callResult = kAccepted;
-    int binds = 0;
-    std::vector<std::string> numbers;
-
-    bool Bind() override
-    {
-        ++binds;
-        return bindResult;
-    }
-    int32_t RequestMakeCall(const std::string& number) override
-    {
-        numbers.push_back(number);
-        return callResult;
-    }
-};
-
-class FakeDesktop : public Desktop {
-public:
-    bool result = true;
-    std::vector<std::string> addresses;
-
-    bool OpenAddress(const std::string& address) override
-    {
-        addresses.push_back(address);
-        return result;
-    }
-};
 
 class ContactActionsTest : public ::testing::Test {
 protected:

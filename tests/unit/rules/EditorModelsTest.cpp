@@ -2,6 +2,7 @@
 
 #include "rules/editors/AppointmentEditorModel.h"
 #include "rules/editors/EditorRules.h"
+#include "support/Golden.h"
 #include "support/SampleData.h"
 
 namespace orvane::test {
@@ -51,44 +52,14 @@ AppointmentEditorModel AppointmentAt(int startHour, int startMinute, int endHour
 
 TEST(AppointmentEditorModelTest, ArrowsStepAndPushTheOtherTime)
 {
-    enum Arrow { Begin, End };
-    struct Case {
-        const char* start;
-        const char* end;
-        Arrow arrow;
-        bool up;
-        const char* newStart;
-        const char* newEnd;
-    };
-    const Case cases[] = {
-        {"09:00", "10:00", Begin, true, "09:15", "10:00"},
-        {"09:45", "11:00", Begin, true, "10:00", "11:00"},   // carry into the next hour
-        {"09:45", "10:00", Begin, true, "10:00", "10:15"},   // reaching the end pushes it
-        {"22:45", "23:00", Begin, true, "05:00", "23:00"},   // wraps, end later stays
-        {"10:00", "11:00", Begin, false, "09:45", "11:00"},  // borrow from the hour
-        {"05:00", "06:00", Begin, false, "22:45", "23:00"},  // wraps past the end: push
-        {"09:10", "11:00", Begin, false, "08:45", "11:00"},  // odd minute borrows to 45
-        {"09:00", "10:00", End, true, "09:00", "10:15"},
-        {"09:00", "10:45", End, true, "09:00", "11:00"},
-        {"10:00", "23:00", End, true, "05:00", "05:15"},   // wraps, start pushed back
-        {"04:00", "23:30", End, true, "04:00", "05:15"},   // any time in hour 23 wraps
-        {"05:00", "05:15", End, false, "05:00", "23:00"},  // wraps, start earlier stays
-        {"10:00", "10:15", End, false, "09:45", "10:00"},  // reaching the start pushes it
-        {"09:00", "11:00", End, false, "09:00", "10:45"},
-    };
-    for (const Case& c : cases) {
-        const int sh = std::stoi(std::string(c.start, 2)), sm = std::stoi(c.start + 3);
-        const int eh = std::stoi(std::string(c.end, 2)), em = std::stoi(c.end + 3);
-        AppointmentEditorModel model = AppointmentAt(sh, sm, eh, em);
-        if (c.arrow == Begin) {
-            model.StepBegin(c.up);
-        } else {
-            model.StepEnd(c.up);
-        }
-        const std::string label = std::string(c.start) + "-" + c.end +
-                                  (c.arrow == Begin ? " begin " : " end ") + (c.up ? "up" : "down");
-        EXPECT_EQ(HourMinute(model.Start()), c.newStart) << label;
-        EXPECT_EQ(HourMinute(model.End()), c.newEnd) << label;
+    for (const auto& row : RowsOf("rules/appointment-arrows.txt")) {
+        AppointmentEditorModel model =
+            AppointmentAt(std::stoi(row[0]), std::stoi(row[0].substr(3)), std::stoi(row[1]),
+                          std::stoi(row[1].substr(3)));
+        row[2] == "begin" ? model.StepBegin(row[3] == "up") : model.StepEnd(row[3] == "up");
+        const std::string label = row[0] + "-" + row[1] + " " + row[2] + " " + row[3];
+        EXPECT_EQ(HourMinute(model.Start()), row[4]) << label;
+        EXPECT_EQ(HourMinute(model.End()), row[5]) << label;
         EXPECT_EQ(model.Start().DateOnly(), Day(2026, 3, 10)) << label;
     }
 }

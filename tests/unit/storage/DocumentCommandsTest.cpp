@@ -19,11 +19,6 @@ namespace {
 namespace fs = std::filesystem;
 using Strings = std::vector<std::string>;
 
-class CountingView : public DocumentView {
-public:
-    void OnUpdate() override {}
-};
-
 std::string Msg(const std::string& text, const std::string& caption,
                 MessageButtons buttons = MessageButtons::Ok, MessageIcon icon = MessageIcon::Error)
 {
@@ -89,7 +84,7 @@ protected:
     test::ScopedClock m_clock{2024, 3, 10, 15, 30};
     test::ScratchFolder m_folder;
     PimDocument m_document;
-    CountingView m_view;
+    test::CountingView m_view;
     ScriptedPrompter m_prompter;
     RecentFileList m_recent{"(Empty)"};
     MemorySettingsStore m_settings;
@@ -103,7 +98,7 @@ TEST_F(DocumentCommandsTest, NewAsksOnlyWhenModifiedAndShownByOneView)
     EXPECT_EQ(m_titles, Strings{Title("Untitled")});
 
     ChangeSomething();
-    CountingView second;
+    test::CountingView second;
     m_document.AttachView(&second);
     m_commands.New();  // two views: the close check never asks
     EXPECT_EQ(TakeMessages(), Strings{});

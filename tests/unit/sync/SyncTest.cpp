@@ -19,8 +19,6 @@ using sync::ConflictRule;
 // folder.
 class SyncFixture : public ::testing::Test {
 protected:
-    SyncFixture() { ::setenv("XDG_DATA_HOME", (scratch / "data").c_str(), 1); }
-
     sync::SyncSummary Sync(bool calendar = false)
     {
         sync::Synchronizer synchronizer(dbPath, calendar ? sync::Synchronizer::Folders{"", folder}
