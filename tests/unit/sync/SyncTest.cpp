@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <optional>
+#include <set>
 
 #include "data/PimDatabase.h"
 #include "interop/PersonCard.h"
@@ -324,6 +325,30 @@ TEST_F(SyncFixture, RepeatingEventStaysOneSeriesAndItsAppointmentsAreReadOnly)
               std::string::npos)
         << summary.Text();
     EXPECT_FALSE(Sync(true).ChangedAnything());
+}
+
+// A UID that would make a bad file name (hidden, a path, too long) names no file: the item's
+// file takes a name made from it instead.
+TEST_F(SyncFixture, UidsThatMakeBadFileNamesNameNoFile)
+{
+    const std::string uids[] = {"plain-uid@example.com", ".hidden", "../up", std::string(200, 'u')};
+    for (const std::string& uid : uids) {
+        Person person = MakePerson("Ann", "Lane");
+        person.UID = uid;
+        db.Persons().Add(person);
+    }
+    Sync();
+    std::set<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder)) {
+        if (entry.path().extension() == ".vcf") {
+            names.insert(entry.path().filename().string());
+        }
+    }
+    EXPECT_EQ(names.size(), 4u);
+    EXPECT_EQ(names.count("plain-uid@example.com.vcf"), 1u);
+    for (const std::string& name : names) {
+        EXPECT_TRUE(name[0] != '.' && name.size() < 100) << name;
+    }
 }
 
 }  // namespace
