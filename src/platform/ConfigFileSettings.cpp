@@ -1,7 +1,10 @@
 #include "platform/ConfigFileSettings.h"
 
+#include <cctype>
 #include <cstdlib>
 #include <fstream>
+
+#include "platform/TextDecoding.h"
 
 namespace orvane {
 
@@ -64,18 +67,42 @@ std::string Normalised(const std::string& name)
     return key;
 }
 
-// A value in double quotes keeps its spaces; \" and \\ stand for themselves.
+// A value as QSettings writes it: double quotes keep spaces and are not part of the value;
+// a backslash escapes anywhere (quote, backslash, \n and the other C letters, \x with hex
+// digits, \0 octal).
 std::string Unquoted(const std::string& value)
 {
-    if (value.size() < 2 || value.front() != '"' || value.back() != '"') {
-        return value;
-    }
+    static const std::string kControls = "a\ab\bf\fn\nr\rt\tv\v";
     std::string plain;
-    for (size_t i = 1; i + 1 < value.size(); ++i) {
-        if (value[i] == '\\' && i + 2 < value.size()) {
-            ++i;
+    for (size_t i = 0; i < value.size(); ++i) {
+        const char c = value[i];
+        if (c == '"') {
+            continue;
         }
-        plain += value[i];
+        if (c != '\\' || i + 1 == value.size()) {
+            plain += c;
+            continue;
+        }
+        const char escaped = value[++i];
+        const bool hex = escaped == 'x';
+        if (hex || (escaped >= '0' && escaped <= '7')) {
+            char32_t code = hex ? 0 : static_cast<char32_t>(escaped - '0');
+            const size_t first = i;
+            while (i + 1 < value.size() && i - first < (hex ? 4u : 2u) &&
+                   std::isxdigit(static_cast<unsigned char>(value[i + 1])) &&
+                   (hex || (value[i + 1] >= '0' && value[i + 1] <= '7'))) {
+                const char d = value[++i];
+                code = code * (hex ? 16 : 8) +
+                       static_cast<char32_t>(std::isdigit(static_cast<unsigned char>(d))
+                                                 ? d - '0'
+                                                 : (d | 0x20) - 'a' + 10);
+            }
+            TextDecoding::AppendUtf8(plain, code);
+            continue;
+        }
+        const size_t control = kControls.find(escaped);
+        plain +=
+            control != std::string::npos && control % 2 == 0 ? kControls[control + 1] : escaped;
     }
     return plain;
 }

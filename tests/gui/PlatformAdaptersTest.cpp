@@ -18,6 +18,7 @@
 #include "app/adapters/QtPrompter.h"
 #include "app/adapters/QtSettingsStore.h"
 #include "exchange/TransferWizardRules.h"
+#include "platform/ConfigFileSettings.h"
 #include "platform/PictureLocale.h"
 #include "support/Golden.h"
 #include "widgets/panes/DisplayText.h"
@@ -87,9 +88,27 @@ TEST(QtSettingsStore, KeepsGroupsAndValuesInTheProgramsFile)
     store.RemoveValue("Recent Document List", "Document1");
     EXPECT_EQ(store.ReadString("Recent Document List", "Document1"), std::nullopt);
 
-    const QString file =
-        QDir(qEnvironmentVariable("XDG_CONFIG_HOME")).filePath("Kestrow/Orvane!.conf");
-    EXPECT_TRUE(QFile::exists(file)) << file.toStdString();
+    // The command line reads back whatever the window wrote, in the file QSettings made.
+    const std::tuple<std::string, std::string, std::string> values[] = {
+        {"Sync", "Command", "vdirsyncer sync  \"x\" \\"},
+        {"Sync", "Contacts", " /home/ann/My Contacts "},
+        {"Window", "Place", "[left]"},
+        {"Group With Space", "Key/Sub", "\xC3\xBCn\xC3\xAF \xE2\x9C\x93;#="},
+    };
+    {
+        QtSettingsStore writer;  // written out when it goes
+        for (const auto& [group, name, value] : values) {
+            EXPECT_TRUE(writer.WriteString(group, name, value));
+        }
+        EXPECT_TRUE(writer.WriteNumber("Backup", "Count", 7));
+    }
+    const ConfigFileSettings file(ConfigFileSettings::UserFile());
+    ASSERT_TRUE(file.IsAvailable());
+    for (const auto& [group, name, value] : values) {
+        EXPECT_EQ(file.ReadString(group, name), value) << group << "/" << name;
+    }
+    EXPECT_EQ(file.ReadNumber("Backup", "Count"), 7u);
+    EXPECT_EQ(file.ReadNumber("Recent Document List", "DocumentCount"), 6u);
 }
 
 // Runs check on the modal window that the next exec() opens.
