@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "data/PimDatabase.h"
+#include "storage/NumberText.h"
 #include "storage/StorageTestSupport.h"
 #include "support/Golden.h"
 #include "support/ScriptedPrompter.h"
@@ -78,6 +79,17 @@ TEST_F(DatabaseLoader, TheTextEndsAtItsFirstZeroByte)
     EXPECT_FALSE(broken->ok);
     EXPECT_EQ(broken->prompter.Messages().at(0).text, "Parsing error at line 3");
     EXPECT_TRUE(Load(whole + std::string(1, '\0') + "garbage")->ok);
+}
+
+TEST(ParseFileNumber, ReadsAsAtolDoes)
+{
+    const std::pair<std::string_view, int32_t> cases[] = {
+        {" \t\n\v\f\r42", 42}, {"-7x", -7}, {"+13", 13}, {"x1", 0}, {"", 0},
+        {"4294967297", 1},  // wraps at 32 bits
+    };
+    for (const auto& [text, value] : cases) {
+        EXPECT_EQ(ParseFileNumber(text), value) << text;
+    }
 }
 
 }  // namespace
