@@ -24,9 +24,10 @@ int HexDigit(char c)
     return upper >= 'A' && upper <= 'F' ? upper - 'A' + 10 : -1;
 }
 
-std::string WithoutZeroBytes(std::string text)
+// A record's text ends at its first zero byte, as wherever else text enters a record.
+std::string UpToZeroByte(std::string text)
 {
-    text.erase(std::remove(text.begin(), text.end(), '\0'), text.end());
+    text.resize(std::min(text.find('\0'), text.size()));
     return text;
 }
 
@@ -239,13 +240,13 @@ std::string VCardText::ToUtf8(std::string_view bytes, std::string_view charset)
             for (char32_t code : TextDecoding::DecodeWindows1252(bytes)) {
                 TextDecoding::AppendUtf8(out, code);
             }
-            return WithoutZeroBytes(std::move(out));
+            return UpToZeroByte(std::move(out));
         }
         if (ConvertWithIconv(bytes, name, out)) {
-            return WithoutZeroBytes(std::move(out));
+            return UpToZeroByte(std::move(out));
         }
     }
-    return WithoutZeroBytes(TextDecoding::ToUtf8(bytes));
+    return UpToZeroByte(TextDecoding::ToUtf8(bytes));
 }
 
 }  // namespace orvane::interop

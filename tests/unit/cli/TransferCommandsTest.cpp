@@ -154,6 +154,11 @@ TEST_F(TransferCommands, AZeroByteEndsTheTextFromEverySource)
         {"raw zero byte", std::string("First\tLast\nAnn\0x\tS\n", 19), tab, "Ann", "S"},
         {"\\000 escape", "'Ann\\000x','S'\n", quoted, "Ann", "S"},
         {"UTF-16", utf16, tab, "Ann", "S"},
+        {"vCard",
+         std::string("BEGIN:VCARD\r\nVERSION:3.0\r\nN:S;Ann\0x\r\nEND:VCARD\r\n", 48),
+         {"vcard"},
+         "Ann",
+         "S"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -161,7 +166,9 @@ TEST_F(TransferCommands, AZeroByteEndsTheTextFromEverySource)
         ASSERT_TRUE(PimDatabase().Save(db));
         test::WriteFileBytes(in, c.bytes);
         std::vector<std::string> command = {"resave", in, db};
-        if (!c.import.empty()) {
+        if (c.import == std::vector<std::string>{"vcard"}) {
+            command = {"import", "vcard", db, in};
+        } else if (!c.import.empty()) {
             command = {"import", "persons", db, in};
             command.insert(command.end(), c.import.begin(), c.import.end());
         }
