@@ -193,17 +193,11 @@ Appointment AppointmentEvent::Read(icalcomponent* event, const EventTimes& times
             a.AlarmTime = IcalTime::WholeSeconds(at);
         }
     }
-    if (const char* uid = icalcomponent_get_uid(event)) {
-        a.UID = uid;
-    }
-    const bool summaryGiven = icalcomponent_get_first_property(event, ICAL_SUMMARY_PROPERTY);
+    a.UID = IcalProperties::Uid(event);
     IcalProperties::CountOthers(
         event,
-        {ICAL_UID_PROPERTY, ICAL_DTSTAMP_PROPERTY, ICAL_CREATED_PROPERTY,
-         ICAL_LASTMODIFIED_PROPERTY, ICAL_SEQUENCE_PROPERTY, ICAL_SUMMARY_PROPERTY,
-         ICAL_DTSTART_PROPERTY, ICAL_DTEND_PROPERTY, ICAL_DURATION_PROPERTY, ICAL_RRULE_PROPERTY,
-         ICAL_RDATE_PROPERTY, ICAL_EXDATE_PROPERTY, ICAL_RECURRENCEID_PROPERTY,
-         summaryGiven ? ICAL_UID_PROPERTY : ICAL_DESCRIPTION_PROPERTY},
+        {ICAL_DTSTART_PROPERTY, ICAL_DTEND_PROPERTY, ICAL_DURATION_PROPERTY, ICAL_RRULE_PROPERTY,
+         ICAL_RDATE_PROPERTY, ICAL_EXDATE_PROPERTY, ICAL_RECURRENCEID_PROPERTY},
         unmapped, alarm);
     return a;
 }

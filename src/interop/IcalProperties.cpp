@@ -36,10 +36,18 @@ void IcalProperties::CountOthers(icalcomponent* component,
     if (!unmapped) {
         return;
     }
+    const icalproperty_kind title =
+        icalcomponent_get_first_property(component, ICAL_SUMMARY_PROPERTY)
+            ? ICAL_SUMMARY_PROPERTY
+            : ICAL_DESCRIPTION_PROPERTY;
+    const icalproperty_kind always[] = {ICAL_UID_PROPERTY,      ICAL_DTSTAMP_PROPERTY,
+                                        ICAL_CREATED_PROPERTY,  ICAL_LASTMODIFIED_PROPERTY,
+                                        ICAL_SEQUENCE_PROPERTY, title};
     for (icalproperty* p = icalcomponent_get_first_property(component, ICAL_ANY_PROPERTY); p;
          p = icalcomponent_get_next_property(component, ICAL_ANY_PROPERTY)) {
         const icalproperty_kind kind = icalproperty_isa(p);
-        if (std::find(known.begin(), known.end(), kind) != known.end()) {
+        if (std::find(known.begin(), known.end(), kind) != known.end() ||
+            std::find(std::begin(always), std::end(always), kind) != std::end(always)) {
             continue;
         }
         if (kind == ICAL_XLICERROR_PROPERTY) {
@@ -57,6 +65,12 @@ void IcalProperties::CountOthers(icalcomponent* component,
             unmapped->Add(icalcomponent_kind_to_string(icalcomponent_isa(c)));
         }
     }
+}
+
+std::string IcalProperties::Uid(icalcomponent* component)
+{
+    const char* uid = icalcomponent_get_uid(component);
+    return uid ? uid : "";
 }
 
 std::string IcalProperties::Title(icalcomponent* component)

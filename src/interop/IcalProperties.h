@@ -16,10 +16,14 @@ public:
     static void Replace(icalcomponent* component, icalproperty_kind kind,
                         icalproperty* replacement);
     // Counts the properties and inner components that are neither known nor this program's
-    // own X-ORVANE- ones. Components named in skipped are not counted.
+    // own X-ORVANE- ones. The item's bookkeeping (UID, stamps, sequence) and its title
+    // (SUMMARY, or DESCRIPTION when it stands in) count as known too. Components named in
+    // skipped are not counted.
     static void CountOthers(icalcomponent* component,
                             std::initializer_list<icalproperty_kind> known, PropertyTally* unmapped,
                             icalcomponent* skipped = nullptr);
+    // The item's UID; empty when it has none.
+    static std::string Uid(icalcomponent* component);
     // SUMMARY, or else the first line of DESCRIPTION.
     static std::string Title(icalcomponent* component);
     // The date or date-time of the first property of the kind, zone resolved; null time

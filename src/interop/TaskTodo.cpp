@@ -82,17 +82,11 @@ bool TaskTodo::Read(icalcomponent* todo, Task& task, PropertyTally* unmapped)
         task.DoneDate =
             icaltime_is_null_time(done) ? PimDateTime::Today() : IcalTime::ToLocal(done).DateOnly();
     }
-    if (const char* uid = icalcomponent_get_uid(todo)) {
-        task.UID = uid;
-    }
-    const bool summaryGiven = icalcomponent_get_first_property(todo, ICAL_SUMMARY_PROPERTY);
+    task.UID = IcalProperties::Uid(todo);
     IcalProperties::CountOthers(
         todo,
-        {ICAL_UID_PROPERTY, ICAL_DTSTAMP_PROPERTY, ICAL_CREATED_PROPERTY,
-         ICAL_LASTMODIFIED_PROPERTY, ICAL_SEQUENCE_PROPERTY, ICAL_SUMMARY_PROPERTY,
-         ICAL_DUE_PROPERTY, ICAL_DTSTART_PROPERTY, ICAL_PRIORITY_PROPERTY, ICAL_STATUS_PROPERTY,
-         ICAL_COMPLETED_PROPERTY, ICAL_PERCENTCOMPLETE_PROPERTY,
-         summaryGiven ? ICAL_UID_PROPERTY : ICAL_DESCRIPTION_PROPERTY},
+        {ICAL_DUE_PROPERTY, ICAL_DTSTART_PROPERTY, ICAL_PRIORITY_PROPERTY, ICAL_STATUS_PROPERTY,
+         ICAL_COMPLETED_PROPERTY, ICAL_PERCENTCOMPLETE_PROPERTY},
         unmapped);
     return true;
 }
