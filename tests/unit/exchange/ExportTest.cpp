@@ -53,11 +53,7 @@ TEST_F(ExportTest, PersonsMatchTheGoldenFile)
 TEST_F(ExportTest, TasksMatchTheGoldenFile)
 {
     const auto add = [this](const char* text, PimDateTime due, int priority) {
-        Task task;
-        task.Description = text;
-        task.DueDate = due;
-        task.Priority = priority;
-        m_document.Database().Tasks().Add(task);
+        m_document.Database().Tasks().Add(test::MakeTask(text, due, priority));
     };
     add("Call Bob", At(2026, 3, 9, 15, 30), kPriorityMedium);
     add("", At(2026, 12, 25), kPriorityDone);
@@ -72,11 +68,7 @@ TEST_F(ExportTest, TasksMatchTheGoldenFile)
 Appointment MakeAppointment(const char* text, PimDateTime start, PimDateTime end, bool alarm,
                             PimDateTime alarmTime)
 {
-    Appointment a;
-    a.Description = text;
-    a.DueDate = start.DateOnly();
-    a.StartTime = start;
-    a.EndTime = end;
+    Appointment a = test::MakeAppointment(text, start, end);
     a.Alarm = alarm;
     a.AlarmTime = alarmTime;
     return a;
@@ -134,12 +126,9 @@ TEST_F(ExportTest, AlarmLeadIsWholeMinutesWithinAnHour)
 
 TEST_F(ExportTest, SmallExportsReplaceTheFile)
 {
-    Task task;
-    task.Description = "Call Bob";
-    task.Priority = kPriorityMedium;
-    m_document.Database().Tasks().Add(task);
-    Person person;
-    person.FName = "Anna";
+    m_document.Database().Tasks().Add(
+        test::MakeTask("Call Bob", PimDateTime::Now(), kPriorityMedium));
+    Person person = test::MakePerson("Anna", "");
     person.City = "Rome";
     struct Case {
         RecordKind kind;
@@ -172,9 +161,7 @@ TEST_F(ExportTest, SmallExportsReplaceTheFile)
 
 TEST_F(ExportTest, AFailedWriteReturnsZero)
 {
-    Task task;
-    task.Description = "x";
-    m_document.Database().Tasks().Add(task);
+    m_document.Database().Tasks().Add(test::MakeTask("x"));
     m_document.Database().Appointments().Add(Appointment());
     EXPECT_EQ(
         m_document.ExportTasks(test::ExportSettings(RecordKind::Tasks, "/dev/full", {"Task"})), 0);

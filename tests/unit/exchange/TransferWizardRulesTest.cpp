@@ -1,33 +1,13 @@
 #include <gtest/gtest.h>
 
 #include "ExchangeTestSupport.h"
-#include "data/PimDocument.h"
-#include "exchange/FieldAssignments.h"
-#include "exchange/TransferCommand.h"
 #include "exchange/TransferWizardRules.h"
 #include "support/Golden.h"
-#include "support/ScriptedPrompter.h"
-#include "support/TestEnvironment.h"
 
 namespace orvane::test {
 namespace {
 
 using Rules = TransferWizardRules;
-
-TEST(FieldAssignmentsTest, AFieldFeedsAtMostOneColumn)
-{
-    FieldAssignments rows({"First", "Last", "Town"});
-    EXPECT_EQ(rows.Assign(0, "FirstName"), -1);
-    EXPECT_EQ(rows.Assign(1, "FirstName"), 0);
-    EXPECT_EQ(rows.Mapping(), (std::vector<std::string>{"", "FirstName", ""}));
-    // Names compare exactly: a different letter case is another field.
-    EXPECT_EQ(rows.Assign(2, "firstname"), -1);
-    EXPECT_EQ(rows.Assigned(1), "FirstName");
-    rows.Assign(1, "City");
-    rows.Clear(2);
-    EXPECT_EQ(rows.Mapping(), (std::vector<std::string>{"", "City", ""}));
-    EXPECT_EQ(rows.ColumnName(2), "Town");
-}
 
 TEST(TransferWizardRulesTest, FilePageNeedsANameAndImportNeedsAReadableFile)
 {
@@ -109,33 +89,6 @@ TEST(TransferWizardRulesTest, PopupTopicsMatchTheGoldenFile)
         }
     }
     ExpectGolden(out, "help/wizard-topics.txt");
-}
-
-class TransferCommandTest : public ::testing::Test {
-protected:
-    TransferCommandTest() : m_clock(2026, 3, 10, 9, 0) {}
-
-    ScopedClock m_clock;
-    ScratchFolder m_dir;
-    PimDocument m_document;
-    ScriptedPrompter m_prompter;
-};
-
-TEST_F(TransferCommandTest, CancelTransfersNothing)
-{
-    std::vector<std::string> titles;
-    const TransferCommand::Wizard cancel = [&](TransferSettings& settings, const std::string& title,
-                                               bool, RecordKind) {
-        settings.fileName = m_dir.File("out.csv");
-        titles.push_back(title);
-        return false;
-    };
-    EXPECT_FALSE(TransferCommand::Import(m_document, RecordKind::Persons, m_prompter, cancel));
-    EXPECT_FALSE(TransferCommand::Export(m_document, RecordKind::Tasks, cancel));
-    EXPECT_TRUE(m_prompter.Messages().empty());
-    EXPECT_FALSE(std::filesystem::exists(m_dir.File("out.csv")));
-    EXPECT_EQ(titles, (std::vector<std::string>{"Import Person Information From Text File",
-                                                "Export Tasks To Text File"}));
 }
 
 }  // namespace
