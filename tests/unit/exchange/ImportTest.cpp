@@ -42,11 +42,6 @@ struct Case {
 
 class ImportTest : public test::ImportFixture {
 protected:
-    std::vector<Task> Tasks() { return Records(m_document.Database().Tasks()); }
-    int Import(RecordKind kind, const std::string& body, std::vector<std::string> mapping)
-    {
-        return ImportFixture::Import(kind, body, std::move(mapping));
-    }
     std::string Run(Case c, const std::string& body)
     {
         PimDocument document;
@@ -86,9 +81,6 @@ TEST_F(ImportTest, AnOverLongLineEndsTheImport)
     };
     for (const Case& c : cases) {
         PimDocument document;
-        auto run = [&](const TransferSettings& settings) {
-            return test::RunImport(document, settings);
-        };
         // Lines of an exact length; appointments on different days so that none collide.
         auto line = [&](size_t length, int day) {
             const std::string tail = c.kind == RecordKind::Appointments
@@ -100,13 +92,13 @@ TEST_F(ImportTest, AnOverLongLineEndsTheImport)
         test::WriteFileBytes(path, line(30, 1) + "\n" + line(c.limit, 2) + "\n" + line(c.limit, 3) +
                                        "\r\n" + line(c.limit + 1, 4) + "\n" + line(30, 5) + "\n");
         auto settings = test::ImportSettings(c.kind, path, c.mapping, false, ",", "");
-        EXPECT_EQ(run(settings), 3) << c.limit;
+        EXPECT_EQ(test::RunImport(document, settings), 3) << c.limit;
         // The same limit applies to the header line.
         test::WriteFileBytes(path, line(c.limit + 1, 6) + "\n" + line(30, 7) + "\n");
         settings.firstLineHasNames = true;
-        EXPECT_EQ(run(settings), 0) << c.limit;
+        EXPECT_EQ(test::RunImport(document, settings), 0) << c.limit;
         test::WriteFileBytes(path, line(c.limit, 6) + "\n" + line(30, 7) + "\n");
-        EXPECT_EQ(run(settings), 1) << c.limit;
+        EXPECT_EQ(test::RunImport(document, settings), 1) << c.limit;
     }
 }
 
@@ -135,7 +127,7 @@ TEST_F(ImportTest, ViewsRefillOnceAndOnlyWhenSomethingWasAdded)
 
     // Importing the same file again adds everything again, with new identifiers.
     EXPECT_EQ(Import(RecordKind::Tasks, "a,1\nb,2\n", {"Task", "Priority"}), 2);
-    const auto tasks = Tasks();
+    const auto tasks = Records(m_document.Database().Tasks());
     ASSERT_EQ(tasks.size(), 5u);
     EXPECT_EQ(tasks[4].ID, 5);
     EXPECT_EQ(tasks[4].Description, "b");

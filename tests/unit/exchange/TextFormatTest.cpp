@@ -49,28 +49,6 @@ TEST(RequiredFieldRule, CountsTheRequiredNamesAmongTheColumns)
     }
 }
 
-TEST(FirstLinePreview, ReadsTheTrimmedFirstLineAndSplitsIt)
-{
-    test::ScratchFolder dir;
-    EXPECT_FALSE(FirstLinePreview::Read(dir.File("missing.csv")).has_value());
-
-    test::WriteFileBytes(dir.File("a.csv"), "  a,,b \t\r\nsecond,line\n");
-    const auto line = FirstLinePreview::Read(dir.File("a.csv"));
-    ASSERT_TRUE(line.has_value());
-    EXPECT_EQ(*line, "a,,b");
-    EXPECT_EQ(FirstLinePreview::Columns(*line, ",", "\""),
-              (std::vector<std::string>{"a", "EMPTY FIELD", "b"}));
-
-    test::WriteFileBytes(dir.File("empty.csv"), "");
-    EXPECT_EQ(FirstLinePreview::Read(dir.File("empty.csv")).value_or("x"), "");
-    EXPECT_TRUE(FirstLinePreview::Columns("", ",", "\"").empty());
-
-    test::WriteFileBytes(dir.File("unterminated.csv"), "'Name';'City'");
-    EXPECT_EQ(
-        FirstLinePreview::Columns(*FirstLinePreview::Read(dir.File("unterminated.csv")), ";", "'"),
-        (std::vector<std::string>{"Name", "City"}));
-}
-
 TEST(FirstLinePreview, CutsALongLineAfter1023Characters)
 {
     test::ScratchFolder dir;

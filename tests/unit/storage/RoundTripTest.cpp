@@ -115,17 +115,6 @@ private:
     std::mt19937 m_random;
 };
 
-// Equal bytes could hide a field that the writer and the loader both drop.
-void ExpectSameTexts(const PimDatabase& a, const PimDatabase& b)
-{
-    ASSERT_EQ(a.Persons().Count(), b.Persons().Count());
-    for (const auto& [id, person] : a.Persons()) {
-        const Person* other = b.Persons().Find(id);
-        ASSERT_TRUE(other && *other == person) << id;
-    }
-    EXPECT_EQ(a.GetUser(), b.GetUser());
-}
-
 void CheckRoundTrips(uint32_t seed, int count)
 {
     RandomDatabase random(seed);
@@ -136,20 +125,21 @@ void CheckRoundTrips(uint32_t seed, int count)
         ScriptedPrompter prompter;
         ASSERT_TRUE(loaded.Load(first.c_str(), prompter)) << "seed " << seed << " #" << i;
         ASSERT_EQ(DatabaseWriter::BuildText(loaded), first) << "seed " << seed << " #" << i;
-        ExpectSameTexts(original, loaded);
+        // Equal bytes could hide a field that the writer and the loader both drop.
+        EXPECT_EQ(loaded.Persons().Records(), original.Persons().Records());
+        EXPECT_EQ(loaded.GetUser(), original.GetUser());
     }
 }
 
 TEST(RoundTrip, SavedLoadedAndSavedAgainGivesTheSameBytes)
 {
-    test::ScopedClock clock(2024, 3, 10, 15, 30);
-    CheckRoundTrips(1, 2000);
-}
-
-TEST(RoundTrip, AlsoInAZoneEastOfGreenwich)
-{
+    {
+        test::ScopedClock clock(2024, 3, 10, 15, 30);
+        CheckRoundTrips(1, 2000);
+    }
+    // Also in a zone east of Greenwich, inside the repeated hour.
     test::ScopedTimeZone zone("Europe/Berlin");
-    test::ScopedClock clock(2024, 10, 27, 2, 30);  // inside the repeated hour
+    test::ScopedClock clock(2024, 10, 27, 2, 30);
     CheckRoundTrips(2, 1000);
 }
 

@@ -320,27 +320,6 @@ TEST_F(SafeSave, AFullDiskFailsCleanly)
     }
 }
 
-TEST_F(SafeSave, KeepsTheNewestVersionsUpToTheCount)
-{
-    const fs::path target = m_folder / "home.pgr";
-    for (const uint32_t count : {3u, 0u}) {
-        SCOPED_TRACE(count);
-        const BackupStore store((m_folder / ("kept" + std::to_string(count))).string(), count);
-        orvane::SafeSave::Options options;
-        options.backups = store;
-        for (int version = 0; version <= 5; ++version) {
-            const std::string text = TextOf(version);
-            ASSERT_EQ(orvane::SafeSave::Write(target, text, options).result,
-                      orvane::SafeSave::Result::Saved);
-        }
-        std::vector<std::string> kept;
-        for (const BackupVersion& version : store.Versions(target)) {
-            kept.push_back(ReadFileBytes(version.file));
-        }
-        EXPECT_EQ(kept, count == 0 ? Names{} : (Names{TextOf(4), TextOf(3), TextOf(2)}));
-    }
-}
-
 // Another file system gets a copy, with the time the version was saved.
 TEST_F(SafeSave, KeepsACopyOnAnotherFileSystem)
 {
