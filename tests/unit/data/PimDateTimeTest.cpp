@@ -197,15 +197,11 @@ TEST(PimDateTime, FormatIsTheSameUnderAnyProcessLocale)
 
 TEST(PimDateTime, FractionsRoundToTheNearestSecond)
 {
-    const auto raw = [](double value) {
-        SystemTime st;
-        EXPECT_TRUE(V(value).GetAsSystemTime(st));
-        return std::vector<int>{st.year, st.month, st.day, st.hour, st.minute, st.second};
-    };
     // Half a second before midnight of 31 December 1899 rounds into the next day.
-    EXPECT_EQ(raw(2.0 - 0.4 / 86400), (std::vector<int>{1900, 1, 1, 0, 0, 0}));
+    EXPECT_EQ(Components(V(2.0 - 0.4 / 86400)), (std::vector<int>{1900, 1, 1, 0, 0, 0}));
     // Day -1 at 23:59:59.6 is 30 December 00:00.
-    EXPECT_EQ(raw(-1.0 - (86400 - 0.4) / 86400), (std::vector<int>{1899, 12, 30, 0, 0, 0}));
+    EXPECT_EQ(Components(V(-1.0 - (86400 - 0.4) / 86400)),
+              (std::vector<int>{1899, 12, 30, 0, 0, 0}));
 }
 
 }  // namespace

@@ -53,9 +53,10 @@ TEST_F(EncodingTest, AByteOrderMarkDecidesHowTheFileReads)
         test::WriteFileBytes(path, c.bytes);
         EXPECT_EQ(FirstLinePreview::Read(path).value_or("?"), c.firstLine);
         PimDocument document;
-        const int added = test::RunImport(
-            document, test::ImportSettings(RecordKind::Persons, path, {"FirstName", "LastName"},
-                                           true, "\t", ""));
+        const int added =
+            Transfer::Import(document, RecordKind::Persons,
+                             test::ImportSettings(RecordKind::Persons, path,
+                                                  {"FirstName", "LastName"}, true, "\t", ""));
         ASSERT_EQ(added, c.first ? 1 : 0);
         if (c.first) {
             const Person& person = document.Database().Persons().begin()->second;

@@ -7,6 +7,7 @@
 
 #include "data/DocumentView.h"
 #include "data/PimDocument.h"
+#include "exchange/Transfer.h"
 #include "exchange/TransferSettings.h"
 #include "storage/StorageTestSupport.h"
 
@@ -53,21 +54,6 @@ inline TransferSettings ExportSettings(RecordKind kind, const std::string& file,
 {
     return Filled(TransferSettings::ForExport(kind), file, std::move(fields), header,
                   std::move(separator), std::move(encloser));
-}
-
-// Imports into the document with the importer for the settings' record type.
-inline int RunImport(PimDocument& document, const TransferSettings& settings)
-{
-    return settings.typeName == "Persons" ? document.ImportPersons(settings)
-           : settings.typeName == "Tasks" ? document.ImportTasks(settings)
-                                          : document.ImportAppointments(settings);
-}
-
-inline int RunExport(PimDocument& document, const TransferSettings& settings)
-{
-    return settings.typeName == "Persons" ? document.ExportPersons(settings)
-           : settings.typeName == "Tasks" ? document.ExportTasks(settings)
-                                          : document.ExportAppointments(settings);
 }
 
 }  // namespace orvane::test

@@ -22,20 +22,9 @@ protected:
     {
         const std::string file = m_dir.File("in.csv");
         WriteFileBytes(file, contents);
-        return ImportFile(ImportSettings(kind, file, std::move(mapping), header,
-                                         std::move(separator), std::move(encloser)));
-    }
-
-    int ImportFile(const TransferSettings& settings) { return RunImport(m_document, settings); }
-
-    template <class Collection>
-    static auto Records(const Collection& collection)
-    {
-        std::vector<typename Collection::Map::mapped_type> records;
-        for (const auto& [id, record] : collection) {
-            records.push_back(record);
-        }
-        return records;
+        return Transfer::Import(m_document, kind,
+                                ImportSettings(kind, file, std::move(mapping), header,
+                                               std::move(separator), std::move(encloser)));
     }
 
     ScopedClock m_clock{2026, 3, 1, 9, 30, 0};

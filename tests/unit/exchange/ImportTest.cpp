@@ -46,7 +46,8 @@ protected:
     {
         PimDocument document;
         test::WriteFileBytes(c.settings.fileName = m_dir.File("in.csv"), body);
-        const int added = test::RunImport(document, c.settings);
+        const int added =
+            Transfer::Import(document, test::KindNamed(c.settings.typeName), c.settings);
         return "added " + std::to_string(added) + "\n" + test::RecordsText(document.Database());
     }
 };
@@ -92,13 +93,13 @@ TEST_F(ImportTest, AnOverLongLineEndsTheImport)
         test::WriteFileBytes(path, line(30, 1) + "\n" + line(c.limit, 2) + "\n" + line(c.limit, 3) +
                                        "\r\n" + line(c.limit + 1, 4) + "\n" + line(30, 5) + "\n");
         auto settings = test::ImportSettings(c.kind, path, c.mapping, false, ",", "");
-        EXPECT_EQ(test::RunImport(document, settings), 3) << c.limit;
+        EXPECT_EQ(Transfer::Import(document, c.kind, settings), 3) << c.limit;
         // The same limit applies to the header line.
         test::WriteFileBytes(path, line(c.limit + 1, 6) + "\n" + line(30, 7) + "\n");
         settings.firstLineHasNames = true;
-        EXPECT_EQ(test::RunImport(document, settings), 0) << c.limit;
+        EXPECT_EQ(Transfer::Import(document, c.kind, settings), 0) << c.limit;
         test::WriteFileBytes(path, line(c.limit, 6) + "\n" + line(30, 7) + "\n");
-        EXPECT_EQ(test::RunImport(document, settings), 1) << c.limit;
+        EXPECT_EQ(Transfer::Import(document, c.kind, settings), 1) << c.limit;
     }
 }
 
@@ -119,7 +120,8 @@ TEST_F(ImportTest, ViewsRefillOnceAndOnlyWhenSomethingWasAdded)
 
     m_document.SetModified(false, false);
     EXPECT_EQ(Import(RecordKind::Persons, ",,\n", {"FirstName"}), 0);
-    EXPECT_EQ(ImportFile(
+    EXPECT_EQ(Transfer::Import(
+                  m_document, RecordKind::Persons,
                   test::ImportSettings(RecordKind::Persons, m_dir.File("gone.csv"), {"FirstName"})),
               0);
     EXPECT_EQ(m_view.updates, 1);
@@ -127,10 +129,9 @@ TEST_F(ImportTest, ViewsRefillOnceAndOnlyWhenSomethingWasAdded)
 
     // Importing the same file again adds everything again, with new identifiers.
     EXPECT_EQ(Import(RecordKind::Tasks, "a,1\nb,2\n", {"Task", "Priority"}), 2);
-    const auto tasks = Records(m_document.Database().Tasks());
-    ASSERT_EQ(tasks.size(), 5u);
-    EXPECT_EQ(tasks[4].ID, 5);
-    EXPECT_EQ(tasks[4].Description, "b");
+    const auto& tasks = m_document.Database().Tasks();
+    ASSERT_EQ(tasks.Count(), 5u);
+    EXPECT_EQ(tasks.Find(5)->Description, "b");
     EXPECT_EQ(m_document.Database().Tasks().LastID(), 5);
 }
 
@@ -158,7 +159,7 @@ TEST_F(ImportTest, AppointmentLimitsThatTouchOrFallInsideCollide)
     EXPECT_EQ(
         Import(RecordKind::Appointments, file, {"Appointment", "Date", "StartTime", "EndTime"}), 4);
     std::vector<std::string> added;
-    for (const Appointment& a : Records(m_document.Database().Appointments())) {
+    for (const auto& [id, a] : m_document.Database().Appointments()) {
         added.push_back(a.Description);
     }
     EXPECT_EQ(added, (std::vector<std::string>{"stored", "stored", "encloses", "other day", "free",

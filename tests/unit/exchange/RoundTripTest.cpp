@@ -30,7 +30,7 @@ protected:
         const std::string file = m_dir.File("round.csv");
         auto out = test::ExportSettings(kind, file, FieldTables::ExportNames(kind), true,
                                         format.separator, format.encloser);
-        const int written = test::RunExport(m_source, out);
+        const int written = Transfer::Export(m_source, kind, out);
         auto in = TransferSettings::ForImport(kind);
         in.SetFormat(out.Format());
         in.fileName = file;
@@ -38,7 +38,7 @@ protected:
         in.columnNames = FirstLinePreview::Columns(in.firstLine, in.separator, in.encloser);
         in.columnCount = static_cast<int>(in.columnNames.size());
         in.mapping = in.columnNames;
-        EXPECT_EQ(test::RunImport(target, in), written);
+        EXPECT_EQ(Transfer::Import(target, kind, in), written);
         return written;
     }
 

@@ -3,6 +3,7 @@
 #include "data/PimDatabase.h"
 #include "storage/DatabaseWriter.h"
 #include "storage/StorageTestSupport.h"
+#include "support/Golden.h"
 #include "support/TestEnvironment.h"
 
 namespace orvane {
@@ -21,7 +22,9 @@ TEST(DatabaseWriter, EmptyDatabase)
     EXPECT_EQ(DatabaseWriter::BuildText(PimDatabase()), Golden("empty.pgr"));
 }
 
-TEST(DatabaseWriter, EscapesOnlyTheFiveMarkupCharacters)
+// Only the five markup characters are escaped; task dates fall back to today and a done
+// date needs completion; dates before 1970 and an alarm time without an alarm are 0.
+TEST(DatabaseWriter, RecordsOfEveryKind)
 {
     test::ScopedClock clock(2024, 3, 10, 15, 30);
     PimDatabase db;
@@ -37,7 +40,34 @@ TEST(DatabaseWriter, EscapesOnlyTheFiveMarkupCharacters)
     db.Persons().Insert(p);
     db.Persons().SetLastID(9);
     db.GetUser().FName = "<me>";
-    EXPECT_EQ(DatabaseWriter::BuildText(db), Golden("escaping.pgr"));
+
+    const auto task = [](int32_t id, const char* text, int32_t priority, PimDateTime due) {
+        Task t = test::MakeTask(text, due, priority);
+        t.ID = id;
+        return t;
+    };
+    // Added out of order: the file lists them by ID.
+    db.Tasks().Insert(task(5, "Before 1970", kPriorityLow, At(1969, 7, 20)));
+    Task open = task(2, "Open, with a date", kPriorityMedium, At(2024, 3, 12));
+    open.DoneDate = At(2024, 3, 1);
+    db.Tasks().Insert(open);
+    db.Tasks().Insert(task(1, "Done, no date", kPriorityDone, At(2024, 3, 9)));
+    db.Tasks().SetLastID(5);
+
+    Appointment moon =
+        test::MakeAppointment("Moon landing party", At(1969, 7, 20, 20, 17), At(1970, 1, 1, 10));
+    moon.ID = 3;
+    moon.AlarmTime = At(1969, 7, 20, 20);
+    Appointment summer =
+        test::MakeAppointment("Summer", At(2024, 7, 4, 9, 30), At(2024, 7, 4, 10, 45));
+    summer.ID = 4;
+    summer.Alarm = true;
+    summer.AlarmTime = At(2024, 7, 4, 9, 15);
+    summer.Done = true;
+    db.Appointments().Insert(summer);
+    db.Appointments().Insert(moon);
+    db.Appointments().SetLastID(-2);
+    test::ExpectGolden(DatabaseWriter::BuildText(db), "writer/records.pgr");
 }
 
 // A save takes the text in pieces: together they are the whole text, and a refused piece
@@ -65,45 +95,6 @@ TEST(DatabaseWriter, PiecesMakeTheWholeTextAndARefusalStops)
             EXPECT_EQ(pieces, refused);
         }
     }
-}
-
-TEST(DatabaseWriter, TaskDatesFallBackToTodayAndDoneDateNeedsCompletion)
-{
-    test::ScopedClock clock(2024, 3, 10, 15, 30);
-    const auto task = [](int32_t id, const char* text, int32_t priority, PimDateTime due) {
-        Task t = test::MakeTask(text, due, priority);
-        t.ID = id;
-        return t;
-    };
-    PimDatabase db;
-    // Added out of order: the file lists them by ID.
-    db.Tasks().Insert(task(5, "Before 1970", kPriorityLow, At(1969, 7, 20)));
-    Task open = task(2, "Open, with a date", kPriorityMedium, At(2024, 3, 12));
-    open.DoneDate = At(2024, 3, 1);
-    db.Tasks().Insert(open);
-    db.Tasks().Insert(task(1, "Done, no date", kPriorityDone, At(2024, 3, 9)));
-    db.Tasks().SetLastID(5);
-    EXPECT_EQ(DatabaseWriter::BuildText(db), Golden("tasks.pgr"));
-}
-
-TEST(DatabaseWriter, AppointmentDatesBefore1970AndTheAlarmTime)
-{
-    test::ScopedClock clock(2024, 3, 10, 15, 30);
-    PimDatabase db;
-    Appointment moon =
-        test::MakeAppointment("Moon landing party", At(1969, 7, 20, 20, 17), At(1970, 1, 1, 10));
-    moon.ID = 3;
-    moon.AlarmTime = At(1969, 7, 20, 20);  // no alarm: written as 0
-    Appointment summer =
-        test::MakeAppointment("Summer", At(2024, 7, 4, 9, 30), At(2024, 7, 4, 10, 45));
-    summer.ID = 4;
-    summer.Alarm = true;
-    summer.AlarmTime = At(2024, 7, 4, 9, 15);
-    summer.Done = true;
-    db.Appointments().Insert(summer);
-    db.Appointments().Insert(moon);
-    db.Appointments().SetLastID(-2);
-    EXPECT_EQ(DatabaseWriter::BuildText(db), Golden("appointments.pgr"));
 }
 
 }  // namespace

@@ -13,19 +13,15 @@ namespace {
 namespace fs = std::filesystem;
 using namespace SimpleXMLParser;
 
+// Bytes outside printable ASCII, quotes and backslashes as \xNN.
 std::string Quoted(const std::string& text)
 {
     std::string out = "\"";
     for (unsigned char c : text) {
-        const char* named = c == '\n'   ? "\\n"
-                            : c == '\r' ? "\\r"
-                            : c == '\t' ? "\\t"
-                            : c == '"'  ? "\\\""
-                            : c == '\\' ? "\\\\"
-                                        : nullptr;
         char hex[8];
         std::snprintf(hex, sizeof hex, "\\x%02x", c);
-        out += named ? named : (c < 32 || c >= 127) ? hex : std::string(1, static_cast<char>(c));
+        const bool plain = c >= 32 && c < 127 && c != '"' && c != '\\';
+        out += plain ? std::string(1, static_cast<char>(c)) : hex;
     }
     return out + "\"";
 }
