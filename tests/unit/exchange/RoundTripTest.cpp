@@ -4,13 +4,10 @@
 #include "data/PimDocument.h"
 #include "exchange/FieldTables.h"
 #include "exchange/FirstLinePreview.h"
-#include "exchange/ImportValueRules.h"
 #include "support/TestEnvironment.h"
 
 namespace orvane {
 namespace {
-
-using test::At;
 
 struct Format {
     const char* separator;
@@ -85,33 +82,6 @@ TEST_F(RoundTripTest, PersonsComeBackWithNewIdentifiers)
             expected.WhitePages = 1;
             expected.YellowPages = 0;
             EXPECT_EQ(person, expected) << format.separator << format.encloser << person.RName;
-            ++source;
-        }
-    }
-}
-
-TEST_F(RoundTripTest, AppointmentsComeBackWithTheirTimesAndAlarms)
-{
-    for (int i = 0; i < 16; ++i) {
-        Appointment a;
-        a.Description = i % 2 ? "Dentist, \"Dr. O'Neil\"" : "Lunch; | team";
-        a.DueDate = At(2026, 1 + i % 12, 1 + i);
-        const int start = 15 * (i * 5 % 90);
-        a.StartTime = *ImportValueRules::AtMinute(a.DueDate, start);
-        a.EndTime = *ImportValueRules::AtMinute(a.DueDate, start + 15 * (i % 5));
-        a.Alarm = i % 3 != 0;
-        // Without an alarm the file says 0, which reads back as an alarm at the start.
-        a.AlarmTime = *ImportValueRules::AtMinute(a.DueDate, start - (a.Alarm ? 5 * (i % 13) : 0));
-        m_source.Database().Appointments().Add(a);
-    }
-    for (const Format& format : kFormats) {
-        PimDocument target;
-        ASSERT_EQ(RoundTrip(RecordKind::Appointments, format, target), 16);
-        auto source = m_source.Database().Appointments().begin();
-        for (const auto& [id, a] : target.Database().Appointments()) {
-            Appointment expected = source->second;
-            expected.ID = id;
-            EXPECT_EQ(a, expected) << format.separator << format.encloser << " " << id;
             ++source;
         }
     }
