@@ -244,25 +244,5 @@ TEST(QtSoundPlayerTest, WithoutAudioOutputTheReminderStaysSilent)
     player.StopAll();
 }
 
-// The default sound as shipped beside the program: a short mono PCM wave.
-TEST(QtSoundPlayerTest, ShippedBeepIsAShortPcmWave)
-{
-    QFile file(ORVANE_BINARY_DIR "/src/app/beep.wav");
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QByteArray bytes = file.readAll();
-    ASSERT_GE(bytes.size(), 44);
-    EXPECT_EQ(bytes.mid(8, 8), "WAVEfmt ");
-    const auto u16 = [&](int at) {
-        return static_cast<uint8_t>(bytes[at]) | static_cast<uint8_t>(bytes[at + 1]) << 8;
-    };
-    const auto u32 = [&](int at) { return u16(at) | u16(at + 2) << 16; };
-    EXPECT_EQ(u16(20), 1) << "PCM";
-    const int byteRate = u32(28);
-    ASSERT_GT(byteRate, 0);
-    const double seconds = static_cast<double>(u32(40)) / byteRate;
-    EXPECT_GT(seconds, 0.2);
-    EXPECT_LE(seconds, 2.0);
-}
-
 }  // namespace
 }  // namespace orvane

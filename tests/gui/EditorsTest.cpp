@@ -288,6 +288,9 @@ TEST_F(EditorsTest, DetailButtonsReachTheContactActions)
     Db().Persons().Update(ann);
     Frame().Document().SetModified(false, true);
     ClickRow(PaneList::PhoneBook, 0);
+    EXPECT_EQ(Form().Control(1005)->property("text").toString(), "555-0199x12");
+    EXPECT_EQ(Form().Control(1004)->property("text").toString(), "Not Available");
+    EXPECT_FALSE(Form().Control(1004)->isEnabled());
     QTest::mouseClick(Form().Control(1008), Qt::LeftButton);
     EXPECT_EQ(m_desktop.addresses, std::vector<std::string>{"mailto:ann@lee.example"});
     m_dialer.callResult = Dialer::kNoRecipient;
