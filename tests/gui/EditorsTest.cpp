@@ -112,9 +112,7 @@ TEST(PhoneKeyFilter, FiltersTypedCharactersOnly)
     };
     const Case cases[] = {
         {{{Qt::Key_Delete, "\x7f"}}, "124"},
-        {{{Qt::Key_Backspace, "\b"}}, "134"},
         {{{Qt::Key_Home, ""}, {Qt::Key_Plus, "+"}}, "+1234"},
-        {{{Qt::Key_Right, ""}, {Qt::Key_ParenLeft, "("}}, "123(4"},
         {{{Qt::Key_5, "5"}, {Qt::Key_Space, " "}, {Qt::Key_Period, "."}}, "125 .34"},
         {{{Qt::Key_A, "a"}, {Qt::Key_NumberSign, "#"}, {Qt::Key_AsciiTilde, "~"}}, "1234"},
         {{{Qt::Key_A, "a", Qt::AltModifier}, {Qt::Key_5, "5", Qt::AltModifier}}, "1234"},
