@@ -119,6 +119,12 @@ TEST_F(AlarmsAndHelpTest, F1OpensThePaneTopic)
 
 TEST_F(AlarmsAndHelpTest, ContextHelpModePicksTheClickedControl)
 {
+    // Without a viewer help is silent.
+    Frame().SetHelpViewer(nullptr);
+    Frame().RunCommand(kCmdHelpTopics);
+    EXPECT_FALSE(m_installed->Forms()->HelpFor(Form().Calendar()));
+    EXPECT_TRUE(m_prompter.Messages().empty());
+
     test::FakeHelpViewer& viewer = Viewer();
     Frame().show();
     Frame().RunCommand(kCmdContextHelp);
@@ -141,14 +147,6 @@ TEST_F(AlarmsAndHelpTest, ContextHelpModePicksTheClickedControl)
     ASSERT_EQ(viewer.m_calls.size(), 2u);
     EXPECT_EQ(viewer.m_calls[1].address, HelpAddress::Contents(ProgramDirectory::Current()));
     EXPECT_EQ(viewer.m_calls[1].command, HelpCommand::TableOfContents);
-}
-
-TEST_F(AlarmsAndHelpTest, WithoutAViewerHelpIsSilent)
-{
-    Frame().SetHelpViewer(nullptr);
-    Frame().RunCommand(kCmdHelpTopics);
-    EXPECT_FALSE(m_installed->Forms()->HelpFor(Form().Calendar()));
-    EXPECT_TRUE(m_prompter.Messages().empty());
 }
 
 // The pages shipped with the program, as a folder beside a program would hold them.

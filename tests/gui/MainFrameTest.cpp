@@ -42,10 +42,12 @@ TEST_F(MainFrameTest, EveryFormControlCarriesItsId)
     EXPECT_EQ(Form().Control(1011)->property("text").toString(), "Tuesday, March 10, 2026");
 }
 
-TEST_F(MainFrameTest, ClickingTheAppointmentListDisablesTheTaskCommands)
+// Clicks on the lists and the listing's radio buttons, as a user makes them.
+TEST_F(MainFrameTest, TheMouseOnTheListsAndTheListing)
 {
     LoadSample();
     Show();
+    // Clicking the appointment list disables the task commands.
     ClickRow(PaneList::Tasks, 0);
     Idle();
     EXPECT_TRUE(Enabled(kCmdTaskComplete));
@@ -56,12 +58,8 @@ TEST_F(MainFrameTest, ClickingTheAppointmentListDisablesTheTaskCommands)
     ClickRow(PaneList::Appointments, 0);
     Idle();
     EXPECT_TRUE(Enabled(kCmdAppointmentDelete));
-}
 
-TEST_F(MainFrameTest, DoubleClickCompletesATask)
-{
-    LoadSample();
-    Show();
+    // A double click completes a task.
     QWidget* viewport = Form().List(PaneList::Tasks)->viewport();
     const QPoint row = RowCenter(PaneList::Tasks, 1);
     QTest::mouseClick(viewport, Qt::LeftButton, {}, row);
@@ -69,12 +67,8 @@ TEST_F(MainFrameTest, DoubleClickCompletesATask)
     EXPECT_TRUE(Db().Tasks().Find(2)->IsCompleted());
     EXPECT_FALSE(Db().Tasks().Find(1)->IsCompleted());
     EXPECT_EQ(Form().List(PaneList::Tasks)->model()->rowCount(), 2);
-}
 
-TEST_F(MainFrameTest, YellowPagesRadioButtonSwitchesTheListing)
-{
-    LoadSample();
-    Show();
+    // The Yellow Pages radio button switches the listing.
     QWidget* yellow = Form().Control(1045);
     QTest::mouseClick(yellow, Qt::LeftButton, {}, QPoint(8, yellow->height() / 2));
     EXPECT_EQ(Form().List(PaneList::PhoneBook)->model()->rowCount(), 1);
