@@ -83,6 +83,8 @@ TEST_F(ReportFlow, PreviewNavigatesZoomsAndGivesTheFormBack)
 {
     Frame().resize(900, 700);
     Frame().show();
+    Frame().activateWindow();  // the page keys are shortcuts, for the active window only
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&Frame()));
     PreviewManyTasks(150);
 
     ASSERT_TRUE(Frame().IsPreviewing());
@@ -140,27 +142,10 @@ TEST_F(ReportFlow, PreviewNavigatesZoomsAndGivesTheFormBack)
     EXPECT_EQ(Frame().StatusText(), "Ready");
     EXPECT_EQ(Printing().CurrentReport(), nullptr);
 
-    // The preview command enters again at fit, and leaves the preview too.
+    // The preview command enters again at fit; the keys turn the pages and Escape leaves.
     Run(kCmdPrintPreview);
     EXPECT_EQ(preview->ZoomPixels(), 0);
     EXPECT_EQ(Printing().Navigator().CurrentPage(), 0);
-    Run(kCmdPrintPreview);
-    EXPECT_FALSE(Frame().IsPreviewing());
-
-    // Closing the window leaves the preview first.
-    Run(kCmdPrintPreview);
-    Frame().close();
-    EXPECT_FALSE(Frame().IsPreviewing());
-    EXPECT_EQ(Printing().CurrentReport(), nullptr);
-}
-
-TEST_F(ReportFlow, PreviewKeysTurnThePagesAndLeave)
-{
-    Frame().show();
-    Frame().activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&Frame()));
-    PreviewManyTasks(150);
-    QWidget* preview = Printing().Preview();
     const std::pair<Qt::Key, int> keys[] = {
         {Qt::Key_PageDown, 1}, {Qt::Key_PageDown, 2}, {Qt::Key_PageUp, 1}};
     for (const auto& [key, page] : keys) {
@@ -170,6 +155,16 @@ TEST_F(ReportFlow, PreviewKeysTurnThePagesAndLeave)
     }
     QTest::keyClick(preview, Qt::Key_Escape);
     EXPECT_FALSE(Frame().IsPreviewing());
+    // The preview command leaves the preview too.
+    Run(kCmdPrintPreview);
+    Run(kCmdPrintPreview);
+    EXPECT_FALSE(Frame().IsPreviewing());
+
+    // Closing the window leaves the preview first.
+    Run(kCmdPrintPreview);
+    Frame().close();
+    EXPECT_FALSE(Frame().IsPreviewing());
+    EXPECT_EQ(Printing().CurrentReport(), nullptr);
 }
 
 TEST_F(ReportFlow, PageSetupInThePreviewMakesTheReportAgain)
