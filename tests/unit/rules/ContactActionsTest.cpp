@@ -63,12 +63,8 @@ TEST_F(ContactActionsTest, DialsTheStoredNumberUnchanged)
 
 TEST_F(ContactActionsTest, ResultCodesShowTheirMessages)
 {
-    struct Case {
-        int32_t result;
-        const char* message;  // nullptr: no message
-    };
-    const Case cases[] = {
-        {0, nullptr},
+    const std::pair<int32_t, const char*> cases[] = {
+        {0, nullptr},  // no message
         {-2,
          "There is no phone dialer active on your computer. Ifyou have not done so, please "
          "install the phone dialer applet from Windows Setup"},
@@ -78,20 +74,16 @@ TEST_F(ContactActionsTest, ResultCodesShowTheirMessages)
         {5, "Unknown error. The call could not be placed."},
     };
     Select(0);
-    for (const Case& c : cases) {
+    for (const auto& [result, message] : cases) {
         m_prompter.ClearRecord();
-        m_dialer.callResult = c.result;
+        m_dialer.callResult = result;
         m_actions.Run(1004);
-        if (!c.message) {
-            EXPECT_TRUE(m_prompter.Messages().empty()) << c.result;
-            continue;
+        ASSERT_EQ(m_prompter.Messages().size(), message ? 1u : 0u) << result;
+        if (message) {
+            const ScriptedPrompter::Message& shown = m_prompter.Messages()[0];
+            EXPECT_EQ(shown.text + "|" + shown.caption, std::string(message) + "|Calling Error");
+            EXPECT_TRUE(shown.buttons == MessageButtons::Ok && shown.icon == MessageIcon::Error);
         }
-        ASSERT_EQ(m_prompter.Messages().size(), 1u) << c.result;
-        const ScriptedPrompter::Message& shown = m_prompter.Messages()[0];
-        EXPECT_EQ(shown.text, c.message);
-        EXPECT_EQ(shown.caption, "Calling Error");
-        EXPECT_EQ(shown.buttons, MessageButtons::Ok);
-        EXPECT_EQ(shown.icon, MessageIcon::Error);
     }
 }
 

@@ -1,3 +1,5 @@
+#include <tuple>
+
 #include "FormFixture.h"
 
 namespace orvane {
@@ -26,16 +28,13 @@ TEST_F(DayIndexTest, BusyDaysOfAMonthAndTheAppointmentsOfADay)
     Db().Tasks().Add(MakeTask("same day", Day(2026, 3, 10)));
     m_document.SetModified(false, true);
 
-    struct Case {
-        int year, month;
-        std::vector<int> days;
-    };
-    const Case cases[] = {
+    // A month and its busy days.
+    const std::tuple<int, int, std::vector<int>> cases[] = {
         {2026, 3, {1, 10, 31}}, {2026, 4, {1}}, {2026, 2, {28}},      {2026, 5, {}},
         {2026, 12, {31}},       {2027, 1, {}},  {1899, 12, {29, 30}},
     };
-    for (const Case& c : cases) {
-        EXPECT_EQ(Form().Days().BusyDays(c.year, c.month), c.days) << c.year << "-" << c.month;
+    for (const auto& [year, month, days] : cases) {
+        EXPECT_EQ(Form().Days().BusyDays(year, month), days) << year << "-" << month;
     }
     EXPECT_EQ(Form().Days().AppointmentsOn(Day(2026, 3, 10)),
               (std::vector<int32_t>{first, second}));

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "rules/editors/AppointmentEditorModel.h"
 #include "rules/editors/EditorRules.h"
 #include "support/Golden.h"
@@ -15,17 +17,15 @@ std::string HourMinute(const PimDateTime& time)
 
 TEST(EditorRulesTest, NameNeedsFirstLastOrCompany)
 {
-    struct Case {
-        const char* first;
-        const char* last;
-        const char* company;
-        bool ok;
-    };
-    for (const Case& c :
-         {Case{"", "", "", false}, Case{"Ann", "", "", true}, Case{"", "Lee", "", true},
-          Case{"", "", "Lee Co", true}, Case{" ", "", "", true}}) {
-        EXPECT_EQ(EditorRules::HasName(c.first, c.last, c.company), c.ok)
-            << c.first << "|" << c.last << "|" << c.company;
+    const std::tuple<const char*, const char*, const char*, bool> cases[] = {
+        {"", "", "", false},
+        {"Ann", "", "", true},
+        {"", "Lee", "", true},
+        {"", "", "Lee Co", true},
+        {" ", "", "", true}};
+    for (const auto& [first, last, company, ok] : cases) {
+        EXPECT_EQ(EditorRules::HasName(first, last, company), ok)
+            << first << "|" << last << "|" << company;
     }
 }
 
@@ -64,33 +64,27 @@ TEST(AppointmentEditorModelTest, ArrowsStepAndPushTheOtherTime)
     }
 }
 
-TEST(AppointmentEditorModelTest, LeadMinutesOnOpening)
+TEST(AppointmentEditorModelTest, LeadMinutesOnOpeningAndTheirArrows)
 {
-    struct Case {
-        int secondsBefore;  // negative: the alarm lies after the start
-        int lead;
-    };
-    for (const Case& c :
-         {Case{0, 0}, Case{15 * 60, 15}, Case{7 * 60, 10}, Case{7 * 60 + 59, 10}, Case{58 * 60, 60},
-          Case{60 * 60 + 30, 60}, Case{61 * 60, 0}, Case{-7 * 60, 10}, Case{-90 * 60, 0}}) {
-        const PimDateTime start = Day(2026, 3, 10, 9, 0);
-        const PimDateTime alarm = start - PimTimeSpan(0, 0, 0, c.secondsBefore);
-        EXPECT_EQ(AppointmentEditorModel::LeadMinutesFor(alarm, start), c.lead) << c.secondsBefore;
+    // Seconds between the alarm and the start (negative: the alarm lies after it), and the
+    // lead the editor opens with.
+    const std::pair<int, int> cases[] = {
+        {0, 0},        {15 * 60, 15},      {7 * 60, 10}, {7 * 60 + 59, 10},
+        {58 * 60, 60}, {60 * 60 + 30, 60}, {61 * 60, 0}, {-7 * 60, 10},
+        {-90 * 60, 0}};
+    const PimDateTime start = Day(2026, 3, 10, 9, 0);
+    for (const auto& [secondsBefore, lead] : cases) {
+        const PimDateTime alarm = start - PimTimeSpan(0, 0, 0, secondsBefore);
+        EXPECT_EQ(AppointmentEditorModel::LeadMinutesFor(alarm, start), lead) << secondsBefore;
     }
-    EXPECT_EQ(AppointmentEditorModel::LeadMinutesFor(PimDateTime(), Day(2026, 3, 10, 9, 0)), 0);
-}
-
-TEST(AppointmentEditorModelTest, LeadArrowsStepByFiveAndWrap)
-{
-    struct Case {
-        int from;
-        bool up;
-        int to;
-    };
-    for (const Case& c : {Case{0, true, 5}, Case{55, true, 60}, Case{60, true, 0},
-                          Case{0, false, 60}, Case{5, false, 0}, Case{30, false, 25}}) {
-        EXPECT_EQ(AppointmentEditorModel::StepLead(c.from, c.up), c.to)
-            << c.from << (c.up ? " up" : " down");
+    EXPECT_EQ(AppointmentEditorModel::LeadMinutesFor(PimDateTime(), start), 0);
+    for (const auto& [from, up, to] : {std::tuple{0, true, 5},
+                                       {55, true, 60},
+                                       {60, true, 0},
+                                       {0, false, 60},
+                                       {5, false, 0},
+                                       {30, false, 25}}) {
+        EXPECT_EQ(AppointmentEditorModel::StepLead(from, up), to) << from << (up ? " up" : " down");
     }
 }
 
@@ -126,18 +120,17 @@ TEST(AppointmentEditorModelTest, AlarmTimeSetOnOk)
 
 TEST(AppointmentEditorModelTest, DefaultStartIsAQuarterHourOnTheSelectedDay)
 {
-    struct Case {
-        int hour;
-        int minute;
-        const char* start;
-    };
     const PimDateTime selected = Day(2026, 5, 20);
-    for (const Case& c : {Case{10, 5, "10:00"}, Case{10, 20, "10:15"}, Case{10, 37, "11:30"},
-                          Case{10, 50, "11:45"}, Case{23, 40, "00:30"}, Case{0, 0, "00:00"}}) {
-        const PimDateTime now = Day(2026, 3, 10, c.hour, c.minute);
-        const PimDateTime start = AppointmentEditorModel::DefaultStart(now, selected);
-        EXPECT_EQ(HourMinute(start), c.start) << c.hour << ":" << c.minute;
-        EXPECT_EQ(start.DateOnly(), selected) << c.hour << ":" << c.minute;
+    for (const auto& [hour, minute, expected] : {std::tuple{10, 5, "10:00"},
+                                                 {10, 20, "10:15"},
+                                                 {10, 37, "11:30"},
+                                                 {10, 50, "11:45"},
+                                                 {23, 40, "00:30"},
+                                                 {0, 0, "00:00"}}) {
+        const PimDateTime start =
+            AppointmentEditorModel::DefaultStart(Day(2026, 3, 10, hour, minute), selected);
+        EXPECT_EQ(HourMinute(start), expected) << hour << ":" << minute;
+        EXPECT_EQ(start.DateOnly(), selected) << hour << ":" << minute;
     }
 }
 
