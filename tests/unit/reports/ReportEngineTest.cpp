@@ -24,62 +24,15 @@ TEST(RecordingCanvas, MetricsFollowTheFontHeight)
     EXPECT_EQ(canvas.GetTextExtent("Zürich"), (Size{6 * 22, 50}));
 }
 
-TEST(ReportEngine, PageRectangleFromMarginsAndDevice)
+// Fonts, indent and page box for other settings and devices are in the golden pages.
+TEST(ReportEngine, DefaultsBeforeAnySettingsApply)
 {
-    DeviceMetrics offset = DeviceMetrics::Letter600();
-    offset.offsetX = 100;
-    offset.offsetY = 120;
-    const struct {
-        DeviceMetrics device;
-        Rect margins, expected;
-    } cases[] = {
-        {offset, {1000, 1000, 1000, 1000}, {500, 480, 4400, 5880}},
-        // 0.333 inch is 199.8 dots, 0.959 inch 575.4: both cut toward zero.
-        {DeviceMetrics::Letter600(), {333, 500, 959, 0}, {199, 300, 4524, 6600}},
-        {DeviceMetrics::Sheet(8.5, 11, 300), {500, 250, 750, 1250}, {150, 75, 2325, 2925}},
-    };
-    for (const auto& c : cases) {
-        RecordingCanvas canvas(c.device);
-        PrintSettings settings;
-        settings.margins = c.margins;
-        auto report = ReportFactory::Create(ReportKind::DailyTasks, canvas, {}, settings);
-        EXPECT_EQ(report->PageRect(), c.expected) << c.margins.left;
-    }
-    RecordingCanvas canvas;
-    EXPECT_EQ(ReportFactory::Create(ReportKind::None, canvas, {}, PrintSettings{}), nullptr);
-}
-
-TEST(ReportEngine, FontsAndIndentFromFaceSizeAndMargins)
-{
-    const struct {
-        Rect margins;
-        int points;
-        Font normal;
-        int lineHeight, charWidth, leftX;
-    } cases[] = {
-        // 600 * 11 / 72 = 91.67 cuts to 91; a line is the height, a quarter and an eighth.
-        {{1000, 1000, 1000, 1000}, 11, {"Arial", -91, 400}, 124, 45, 641},
-        // The margins apply first, so the indent is the 10-point character width.
-        {{500, 500, 500, 500}, 12, {"Arial", -100, 400}, 137, 50, 341},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.points);
-        RecordingCanvas canvas;
-        PrintSettings settings{c.margins, "Arial", c.points};
-        auto report = ReportFactory::Create(ReportKind::DailyTasks, canvas, {}, settings);
-        EXPECT_EQ(report->NormalFont(), c.normal);
-        EXPECT_EQ(report->BoldFont().weight, 700);
-        EXPECT_EQ(report->LineHeight(), c.lineHeight);
-        EXPECT_EQ(report->CharWidth(), c.charWidth);
-        EXPECT_EQ(report->LeftTextX(), c.leftX);
-        // The measuring leaves the information canvas as it was.
-        EXPECT_EQ(canvas.SelectedFont().face, "System");
-    }
-    // Before any settings apply: Times New Roman at 10 points, half-inch margins.
+    // Times New Roman at 10 points, half-inch margins.
     RecordingCanvas canvas;
     DailyTasksReport report(canvas, ManyTasks(1));
     EXPECT_EQ(report.Face() + " " + std::to_string(report.PointSize()), "Times New Roman 10");
     EXPECT_EQ(report.PageRect(), (Rect{300, 300, 4800, 6300}));
+    EXPECT_EQ(ReportFactory::Create(ReportKind::None, canvas, {}, PrintSettings{}), nullptr);
 }
 
 TEST(RowPager, RowsGoToTheNextPageAtTheBottom)

@@ -49,6 +49,9 @@ struct Scenario {
     ReportKind kind;
     ReportRecords records;
     Rect margins{1000, 1000, 1000, 1000};
+    std::string face = "Times New Roman";
+    int points = 10;
+    DeviceMetrics device = DeviceMetrics::Letter600();
 };
 
 std::vector<Scenario> Scenarios()
@@ -57,6 +60,7 @@ std::vector<Scenario> Scenarios()
     // blocks of the address book, so that page breaks need few records.
     const Rect shortPage{1000, 1000, 1000, 8500};
     const Rect twoBlocks{1000, 1000, 1000, 6000};
+    const Rect inch{1000, 1000, 1000, 1000};
     std::vector<Scenario> s;
     s.push_back({"daily appointments", ReportKind::DailyAppointments, {}});
     s.back().records.appointments = {MakeAppointment(4, "Dentist", 9, 5, 10, 30),
@@ -102,6 +106,27 @@ std::vector<Scenario> Scenarios()
     s.back().records.persons[0].FName = "Eve";
     s.back().records.owner.LName = "Owner";
     s.back().records.owner.Company = "Owner Inc";
+    // 600 * 11 / 72 = 91.67 cuts to 91; a line is the height, a quarter and an eighth.
+    s.push_back({"11-point Arial", ReportKind::DailyTasks, {}, inch, "Arial", 11});
+    // The margins apply first, so the indent is the 10-point character width.
+    s.push_back({"12-point Arial", ReportKind::DailyTasks, {}, {500, 500, 500, 500}, "Arial", 12});
+    DeviceMetrics offset = DeviceMetrics::Letter600();
+    offset.offsetX = 100;
+    offset.offsetY = 120;
+    s.push_back(
+        {"a printer's physical offset", ReportKind::DailyTasks, {}, inch, "Arial", 10, offset});
+    // 0.333 inch is 199.8 dots, 0.959 inch 575.4: both cut toward zero.
+    s.push_back({"margins in fractions of a dot", ReportKind::DailyTasks, {}, {333, 500, 959, 0}});
+    s.push_back({"300 dpi",
+                 ReportKind::DailyTasks,
+                 {},
+                 {500, 250, 750, 1250},
+                 "Arial",
+                 10,
+                 DeviceMetrics::Sheet(8.5, 11, 300)});
+    for (size_t i = s.size() - 5; i < s.size(); ++i) {
+        s[i].records.tasks = ManyTasks(2);
+    }
     return s;
 }
 
@@ -110,12 +135,13 @@ TEST(ReportPages, EveryItemOfEveryPageMatchesTheGoldenFile)
 {
     std::string out;
     for (const Scenario& s : Scenarios()) {
-        RecordingCanvas canvas;
-        PrintSettings settings;
-        settings.margins = s.margins;
-        auto report = ReportFactory::Create(s.kind, canvas, s.records, settings);
-        out +=
-            "== " + std::string(s.name) + ": " + std::to_string(report->PageCount()) + " pages\n";
+        RecordingCanvas canvas(s.device);
+        auto report = ReportFactory::Create(s.kind, canvas, s.records,
+                                            PrintSettings{s.margins, s.face, s.points});
+        // The measuring leaves the canvas as it was.
+        EXPECT_EQ(canvas.SelectedFont().face, "System") << s.name;
+        out += "== " + std::string(s.name) + ": " + std::to_string(report->PageCount()) +
+               " pages in " + report->NormalFont().face + "\n";
         for (int page = 0; page < std::max(1, report->PageCount()); ++page) {
             canvas.ClearItems();
             report->DrawPage(canvas, page);
