@@ -53,36 +53,5 @@ TEST(RowPager, RowsGoToTheNextPageAtTheBottom)
     }
 }
 
-TEST(ReportEngine, DailyReportsShrinkToEightPointsOnNarrowPaper)
-{
-    // 6 x 9 inches: at 10 points 35 rows fit, at 8 points (line 82 + 8 = 90) 44 rows.
-    RecordingCanvas canvas(DeviceMetrics::Sheet(6, 9, 600));
-    ReportRecords records;
-    records.tasks = ManyTasks(40);
-    auto report = ReportFactory::Create(ReportKind::DailyTasks, canvas, records, PrintSettings{});
-    ASSERT_EQ(report->PageCount(), 2);
-    report->DrawPage(canvas, 0);
-    EXPECT_EQ(report->PointSize(), 8);
-    EXPECT_EQ(report->NormalFont().height, -66);
-    EXPECT_EQ(report->LineHeight(), 90);
-    EXPECT_EQ(report->PageCount(), 1);
-    const auto texts = canvas.Texts();
-    ASSERT_EQ(texts[4].text, "Page 1");
-    EXPECT_EQ(texts[4].font.height, -66);
-    EXPECT_EQ(texts[4].y, 4800 - 90);
-    EXPECT_TRUE(HasText(canvas, "Task 40"));
-
-    // Only the daily reports shrink, and seven inches exactly is not narrow.
-    records.persons = {MakePerson(1, "Anna", "Smith")};
-    for (const auto& [width, kind] : {std::pair{6.99, ReportKind::AddressBook},
-                                      {6.99, ReportKind::Envelopes},
-                                      {7.0, ReportKind::DailyTasks}}) {
-        RecordingCanvas sheet(DeviceMetrics::Sheet(width, 9, 600));
-        auto other = ReportFactory::Create(kind, sheet, records, PrintSettings{});
-        other->DrawPage(sheet, 0);
-        EXPECT_EQ(other->PointSize(), 10) << width;
-    }
-}
-
 }  // namespace
 }  // namespace orvane

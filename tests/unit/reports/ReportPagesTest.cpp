@@ -127,6 +127,31 @@ std::vector<Scenario> Scenarios()
     for (size_t i = s.size() - 5; i < s.size(); ++i) {
         s[i].records.tasks = ManyTasks(2);
     }
+    // Daily reports on paper narrower than seven inches switch to 8 points when drawn, so
+    // that 6 x 9 inches holds 44 rows a page instead of 35; the other reports do not.
+    const std::string times = "Times New Roman";
+    s.push_back({"daily tasks, narrow paper",
+                 ReportKind::DailyTasks,
+                 {},
+                 inch,
+                 times,
+                 10,
+                 DeviceMetrics::Sheet(6, 9, 600)});
+    s.back().records.tasks = ManyTasks(40);
+    s.push_back({"daily tasks, seven inches wide",
+                 ReportKind::DailyTasks,
+                 {},
+                 inch,
+                 times,
+                 10,
+                 DeviceMetrics::Sheet(7, 9, 600)});
+    s.back().records.tasks = ManyTasks(2);
+    for (const auto& [name, kind] :
+         {std::pair{"address book, narrow paper", ReportKind::AddressBook},
+          {"envelopes, narrow paper", ReportKind::Envelopes}}) {
+        s.push_back({name, kind, {}, inch, times, 10, DeviceMetrics::Sheet(6.99, 9, 600)});
+        s.back().records.persons = {Smith()};
+    }
     return s;
 }
 
