@@ -180,24 +180,13 @@ TEST(ReportPages, EveryItemOfEveryPageMatchesTheGoldenFile)
 
 TEST(AddressLines, NameAndCityLines)
 {
-    const char* names[][3] = {
-        {"   ", "Smith", "Smith"}, {"  Anna ", "Smith", "Anna Smith"}, {"Anna", "", "Anna "}};
-    for (const auto& [first, last, line] : names) {
-        EXPECT_EQ(AddressLines::NameLine(first, last), line) << first << "|" << last;
+    for (const auto& row : RowsOf("reports/address-lines.txt")) {
+        const std::string line = row[0] == "name" ? AddressLines::NameLine(row[1], row[2])
+                                 : row[0] == "return"
+                                     ? AddressLines::ReturnNameLine(row[1], row[2])
+                                     : AddressLines::CityLine(row[1], row[2], row[3]);
+        EXPECT_EQ(line, row.back()) << row[0] << " " << row[1] << "|" << row[2];
     }
-    const char* cities[][4] = {
-        {"Boston", "MA", "02110", "Boston, MA 02110"},
-        {"  ", "MA", "02110", "MA 02110"},
-        {"Boston", "MA", "", "Boston, MA"},
-        {" Boston ", "", "", "Boston,"},
-        {"", "", "02110", "02110"},
-        {"", "", "", ""},
-    };
-    for (const auto& [city, state, zip, line] : cities) {
-        EXPECT_EQ(AddressLines::CityLine(city, state, zip), line) << city;
-    }
-    EXPECT_EQ(AddressLines::ReturnNameLine("Jane  ", "Owner"), "Jane Owner");
-    EXPECT_EQ(AddressLines::ReturnNameLine("  Jane", "Owner"), "  Jane Owner");
 }
 
 TEST(AddressBookReport, SortsByDisplayNameWithoutRegardToCaseSmallLettersFirst)
