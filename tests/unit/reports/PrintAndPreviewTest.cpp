@@ -105,7 +105,8 @@ TEST(PrintLoop, PagesBeyondAShrunkCountAreNotPrinted)
     EXPECT_EQ(run.statuses, (std::vector<std::string>{"Page 1 of 2"}));
 }
 
-TEST(PreviewNavigator, PagesAndZoomSteps)
+// The zoom steps are the preview window's test.
+TEST(PreviewNavigator, Pages)
 {
     PreviewNavigator nav;
     nav.Start(3);
@@ -123,15 +124,8 @@ TEST(PreviewNavigator, PagesAndZoomSteps)
     EXPECT_TRUE(nav.Previous());
     EXPECT_TRUE(nav.HasPage());
 
-    EXPECT_FALSE(nav.CanZoomOut());
-    std::vector<int> steps;
-    while (nav.ZoomIn()) {
-        steps.push_back(nav.ZoomPixels());
-    }
-    EXPECT_EQ(steps, (std::vector<int>{200, 400, 800}));
-    EXPECT_TRUE(nav.ZoomOut());
-    EXPECT_TRUE(nav.CanZoomIn());
-
+    // A new start is at fit again.
+    ASSERT_TRUE(nav.ZoomIn());
     nav.Start(0);
     EXPECT_FALSE(nav.HasPage());
     EXPECT_FALSE(nav.CanNext());
