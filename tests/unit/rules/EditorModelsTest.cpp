@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <tuple>
-
 #include "rules/editors/AppointmentEditorModel.h"
 #include "rules/editors/EditorRules.h"
 #include "support/Golden.h"
@@ -13,20 +11,6 @@ namespace {
 std::string HourMinute(const PimDateTime& time)
 {
     return time.Format("%H:%M");
-}
-
-TEST(EditorRulesTest, NameNeedsFirstLastOrCompany)
-{
-    const std::tuple<const char*, const char*, const char*, bool> cases[] = {
-        {"", "", "", false},
-        {"Ann", "", "", true},
-        {"", "Lee", "", true},
-        {"", "", "Lee Co", true},
-        {" ", "", "", true}};
-    for (const auto& [first, last, company, ok] : cases) {
-        EXPECT_EQ(EditorRules::HasName(first, last, company), ok)
-            << first << "|" << last << "|" << company;
-    }
 }
 
 TEST(EditorRulesTest, PhoneKeysLetThroughOnlyNumberCharacters)
@@ -64,28 +48,30 @@ TEST(AppointmentEditorModelTest, ArrowsStepAndPushTheOtherTime)
     }
 }
 
-TEST(AppointmentEditorModelTest, LeadMinutesOnOpeningAndTheirArrows)
+// A name, the lead an alarm opens with, its arrows, and the start proposed for a new
+// appointment, from tests/data/rules/editor-values.txt.
+TEST(AppointmentEditorModelTest, NamesLeadsAndDefaultStarts)
 {
-    // Seconds between the alarm and the start (negative: the alarm lies after it), and the
-    // lead the editor opens with.
-    const std::pair<int, int> cases[] = {
-        {0, 0},        {15 * 60, 15},      {7 * 60, 10}, {7 * 60 + 59, 10},
-        {58 * 60, 60}, {60 * 60 + 30, 60}, {61 * 60, 0}, {-7 * 60, 10},
-        {-90 * 60, 0}};
-    const PimDateTime start = Day(2026, 3, 10, 9, 0);
-    for (const auto& [secondsBefore, lead] : cases) {
-        const PimDateTime alarm = start - PimTimeSpan(0, 0, 0, secondsBefore);
-        EXPECT_EQ(AppointmentEditorModel::LeadMinutesFor(alarm, start), lead) << secondsBefore;
+    const PimDateTime start = Day(2026, 3, 10, 9, 0), selected = Day(2026, 5, 20);
+    for (const auto& row : RowsOf("rules/editor-values.txt")) {
+        SCOPED_TRACE(row[0] + " " + row[1]);
+        if (row[0] == "name") {
+            EXPECT_EQ(EditorRules::HasName(row[1], row[2], row[3]), row[4] == "1");
+        } else if (row[0] == "lead") {
+            const PimDateTime alarm = start - PimTimeSpan(0, 0, 0, std::stoi(row[1]));
+            EXPECT_EQ(AppointmentEditorModel::LeadMinutesFor(alarm, start), std::stoi(row[2]));
+        } else if (row[0] == "step") {
+            EXPECT_EQ(AppointmentEditorModel::StepLead(std::stoi(row[1]), row[2] == "up"),
+                      std::stoi(row[3]));
+        } else {
+            const PimDateTime now =
+                Day(2026, 3, 10, std::stoi(row[1]), std::stoi(row[1].substr(3)));
+            const PimDateTime proposed = AppointmentEditorModel::DefaultStart(now, selected);
+            EXPECT_EQ(HourMinute(proposed), row[2]);
+            EXPECT_EQ(proposed.DateOnly(), selected);
+        }
     }
     EXPECT_EQ(AppointmentEditorModel::LeadMinutesFor(PimDateTime(), start), 0);
-    for (const auto& [from, up, to] : {std::tuple{0, true, 5},
-                                       {55, true, 60},
-                                       {60, true, 0},
-                                       {0, false, 60},
-                                       {5, false, 0},
-                                       {30, false, 25}}) {
-        EXPECT_EQ(AppointmentEditorModel::StepLead(from, up), to) << from << (up ? " up" : " down");
-    }
 }
 
 TEST(AppointmentEditorModelTest, AlarmTimeSetOnOk)
@@ -116,22 +102,6 @@ TEST(AppointmentEditorModelTest, AlarmTimeSetOnOk)
     model.ApplyTo(stored);
     EXPECT_FALSE(stored.Alarm);
     EXPECT_EQ(stored.AlarmTime, Day(2026, 3, 10, 8, 30));
-}
-
-TEST(AppointmentEditorModelTest, DefaultStartIsAQuarterHourOnTheSelectedDay)
-{
-    const PimDateTime selected = Day(2026, 5, 20);
-    for (const auto& [hour, minute, expected] : {std::tuple{10, 5, "10:00"},
-                                                 {10, 20, "10:15"},
-                                                 {10, 37, "11:30"},
-                                                 {10, 50, "11:45"},
-                                                 {23, 40, "00:30"},
-                                                 {0, 0, "00:00"}}) {
-        const PimDateTime start =
-            AppointmentEditorModel::DefaultStart(Day(2026, 3, 10, hour, minute), selected);
-        EXPECT_EQ(HourMinute(start), expected) << hour << ":" << minute;
-        EXPECT_EQ(start.DateOnly(), selected) << hour << ":" << minute;
-    }
 }
 
 TEST(AppointmentEditorModelTest, NewAppointmentDefaults)

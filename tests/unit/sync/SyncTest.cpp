@@ -173,25 +173,6 @@ TEST_F(SyncFixture, OneEmptySideStopsTheSyncAndDeletesNothing)
     EXPECT_TRUE(fs::is_empty(folder));
 }
 
-TEST_F(SyncFixture, PropertiesWithoutAPlaceSurviveAnEditHere)
-{
-    fs::create_directory(folder);
-    WriteItem(ItemPath("phone-1"),
-              "BEGIN:VCARD\r\nVERSION:3.0\r\nUID:phone-1\r\nN:Lane;Ann;;;\r\nFN:Ann Lane\r\n"
-              "EMAIL;TYPE=home:ann@example.org\r\nEMAIL;TYPE=work:ann@work.example\r\n"
-              "BDAY:1990-04-01\r\nX-PHONE-RINGTONE:bells\r\nEND:VCARD\r\n");
-    EXPECT_EQ(Sync().addedHere, 1u);
-    Person person = db.Persons().begin()->second;
-    person.CelPhone = "555-0101";
-    db.Persons().Update(person);
-    EXPECT_EQ(Sync().changedThere, 1u);
-    const std::string card = ReadFileBytes(ItemPath("phone-1"));
-    for (const char* kept : {"BDAY:1990-04-01", "EMAIL;TYPE=work:ann@work.example",
-                             "X-PHONE-RINGTONE:bells", "555-0101"}) {
-        EXPECT_NE(card.find(kept), std::string::npos) << kept << " in\n" << card;
-    }
-}
-
 TEST_F(SyncFixture, FileRenamedByTheServerIsTheSameItem)
 {
     db.Persons().Add(MakePerson("Ann", "Lane"));
