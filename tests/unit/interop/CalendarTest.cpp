@@ -1,12 +1,14 @@
 #include <gtest/gtest.h>
 
+#include "data/PimDatabase.h"
 #include "interop/CalendarExport.h"
 #include "interop/CalendarImport.h"
 #include "interop/CalendarItem.h"
 #include "interop/CalendarRecords.h"
-#include "interop/InteropTestSupport.h"
 #include "interop/VCardExport.h"
 #include "interop/VCardImport.h"
+#include "storage/StorageTestSupport.h"
+#include "support/Golden.h"
 #include "support/TestEnvironment.h"
 
 namespace orvane::interop {
@@ -32,7 +34,7 @@ TEST_F(Calendars, CalendarsFromOtherProgramsMapAsExpected)
     const auto events = CalendarImport::Run(db, Fixture("calendar.ics"), year);
     const auto tasks = CalendarImport::Run(db, Fixture("tasks.ics"), year);
     ASSERT_TRUE(events && tasks);
-    test::ExpectGolden(test::Describe(db) + events->Text() + "\n" + tasks->Text() + "\n",
+    test::ExpectGolden(test::RecordsText(db) + events->Text() + "\n" + tasks->Text() + "\n",
                        "interop/calendar.expected");
 }
 
@@ -53,7 +55,7 @@ TEST_F(Calendars, SeriesAreExpandedWithinTheWindow)
         ASSERT_TRUE(summary);
         EXPECT_EQ(summary->series, 2u);
         EXPECT_EQ(summary->seriesAppointments, fromSeries)
-            << test::Stamp(window.first) << " " << test::Stamp(window.last);
+            << test::TimeText(window.first) << " " << test::TimeText(window.last);
         EXPECT_EQ(db.Appointments().Count(), fromSeries + 6);  // the single events
     }
 }
@@ -108,7 +110,7 @@ TEST_F(Calendars, EveryFieldSurvivesARoundTripInEveryZone)
         EXPECT_EQ(result.uidsGiven, 9u);
         PimDatabase back;
         ASSERT_TRUE(CalendarImport::Run(back, result.text, ExpansionWindow::Default()));
-        EXPECT_EQ(test::Describe(back), test::Describe(db)) << zone << "\n" << result.text;
+        EXPECT_EQ(test::RecordsText(back), test::RecordsText(db)) << zone << "\n" << result.text;
         EXPECT_EQ(back.Appointments().Records(), db.Appointments().Records()) << zone;
         EXPECT_EQ(back.Tasks().Records(), db.Tasks().Records()) << zone;
     }
@@ -123,7 +125,7 @@ TEST_F(Calendars, AnAllDayEventWithATimedEndLastsItsFirstDay)
         "END:VCALENDAR\r\n",
         ExpansionWindow::Default());
     ASSERT_TRUE(read && read->appointments.size() == 1);
-    EXPECT_EQ(test::Stamp(read->appointments[0].EndTime), "2024-03-05 23:59");
+    EXPECT_EQ(test::TimeText(read->appointments[0].EndTime), "2024-03-05 23:59:00");
 }
 
 TEST_F(Calendars, ItemsKnownByTheirUidAreUpdatedNotDoubled)

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
-#include "interop/InteropTestSupport.h"
+#include "data/PimDatabase.h"
 #include "interop/PersonCard.h"
 #include "interop/VCardImport.h"
 #include "interop/VCardReader.h"
+#include "storage/StorageTestSupport.h"
+#include "support/Golden.h"
 #include "support/TestEnvironment.h"
 
 namespace orvane::interop {
@@ -17,7 +19,7 @@ TEST(PersonCards, CardsFromOtherProgramsMapAsExpected)
         PimDatabase db;
         const auto summary = VCardImport::Run(db, ReadFileBytes(test::DataPath("interop/") / name));
         ASSERT_TRUE(summary) << name;
-        test::ExpectGolden(test::Describe(db) + summary->Text() + "\n",
+        test::ExpectGolden(test::RecordsText(db) + summary->Text() + "\n",
                            "interop/" + std::string(name) + ".expected");
     }
 }
