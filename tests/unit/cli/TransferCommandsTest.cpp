@@ -126,32 +126,16 @@ TEST_F(TransferCommands, FailuresAndBadArguments)
 // saved opens again with the same records. Import files are the import's own test.
 TEST_F(TransferCommands, AZeroByteEndsTheText)
 {
-    struct Case {
-        const char* name;
-        std::string bytes;
-        bool card;  // otherwise a database file, resaved
-    };
-    const Case cases[] = {
-        {"&#0;",
-         R"(<Pim Version="1"><Persons><Person ID="1" FName="Ann&#0;x" LName="S&#256;m"/>)"
-         "</Persons></Pim>",
-         false},
-        {"&#x110000;",
-         R"(<Pim Version="13"><Persons><Person ID="1"><FName>Ann&#x110000;x</FName>)"
-         "<LName>S</LName></Person></Persons></Pim>",
-         false},
-        {"vCard", std::string("BEGIN:VCARD\r\nVERSION:3.0\r\nN:S;Ann\0x\r\nEND:VCARD\r\n", 48),
-         true},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        const std::string db = Path("db.pgr"), in = Path("in.txt");
+    for (const char* name :
+         {"zero-reference.pgr", "beyond-unicode-reference.pgr", "zero-byte.vcf"}) {
+        SCOPED_TRACE(name);
+        const std::string db = Path("db.pgr"), in = test::DataPath("cli") / name;
         ASSERT_TRUE(PimDatabase().Save(db));
-        test::WriteFileBytes(in, c.bytes);
-        const std::vector<std::string> command =
-            c.card ? std::vector<std::string>{"import", "vcard", db, in}
-                   : std::vector<std::string>{"resave", in, db};
-        ASSERT_EQ(RunCli(command).status, kSuccess);
+        ASSERT_EQ(RunCli(std::string(name).ends_with(".vcf")
+                             ? std::vector<std::string>{"import", "vcard", db, in}
+                             : std::vector<std::string>{"resave", in, db})
+                      .status,
+                  kSuccess);
         const PimDatabase saved = Load(db);
         ASSERT_EQ(saved.Persons().Count(), 1u);
         const Person& person = saved.Persons().begin()->second;

@@ -7,6 +7,7 @@
 #include "rules/panes/FormModel.h"
 #include "support/FakeContactServices.h"
 #include "support/FakeHelpViewer.h"
+#include "support/Golden.h"
 #include "support/SampleData.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TestEnvironment.h"
@@ -63,25 +64,15 @@ TEST_F(ContactActionsTest, DialsTheStoredNumberUnchanged)
 
 TEST_F(ContactActionsTest, ResultCodesShowTheirMessages)
 {
-    const std::pair<int32_t, const char*> cases[] = {
-        {0, nullptr},  // no message
-        {-2,
-         "There is no phone dialer active on your computer. Ifyou have not done so, please "
-         "install the phone dialer applet from Windows Setup"},
-        {-3, "Your calling queue is full. Please try again later"},
-        {-4, "The number you have tried to dial is not valid. Please correct it and try again."},
-        {-1, "Unknown error. The call could not be placed."},
-        {5, "Unknown error. The call could not be placed."},
-    };
     Select(0);
-    for (const auto& [result, message] : cases) {
+    for (const auto& row : RowsOf("rules/call-results.txt")) {
         m_prompter.ClearRecord();
-        m_dialer.callResult = result;
+        m_dialer.callResult = std::stoi(row[0]);
         m_actions.Run(1004);
-        ASSERT_EQ(m_prompter.Messages().size(), message ? 1u : 0u) << result;
-        if (message) {
+        ASSERT_EQ(m_prompter.Messages().size(), row.size() - 1) << row[0];
+        if (row.size() > 1) {
             const ScriptedPrompter::Message& shown = m_prompter.Messages()[0];
-            EXPECT_EQ(shown.text + "|" + shown.caption, std::string(message) + "|Calling Error");
+            EXPECT_EQ(shown.text + "|" + shown.caption, row[1] + "|Calling Error");
             EXPECT_TRUE(shown.buttons == MessageButtons::Ok && shown.icon == MessageIcon::Error);
         }
     }
