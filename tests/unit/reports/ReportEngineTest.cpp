@@ -4,6 +4,7 @@
 #include "reports/ReportFactory.h"
 #include "reports/ReportFixtures.h"
 #include "reports/RowPager.h"
+#include "support/Golden.h"
 
 namespace orvane {
 namespace {
@@ -37,19 +38,14 @@ TEST(ReportEngine, DefaultsBeforeAnySettingsApply)
 
 TEST(RowPager, RowsGoToTheNextPageAtTheBottom)
 {
-    const struct {
-        size_t rows;
-        int height, firstY, bottom;
-        std::vector<RowRange> expected;
-    } cases[] = {
-        {0, 10, 0, 100, {}},
-        {3, 10, 0, 31, {{0, 3}}},
-        {3, 10, 0, 30, {{0, 2}, {2, 1}}},  // the third row starts at the bottom
-        {7, 10, 5, 30, {{0, 2}, {2, 2}, {4, 2}, {6, 1}}},
-        {2, 50, 0, 40, {{0, 0}, {0, 1}, {1, 1}}},  // taller than the page
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(RowPager::Split(c.rows, c.height, c.firstY, c.bottom), c.expected) << c.rows;
+    for (const auto& c : RowsOf("reports/row-pager.txt")) {
+        std::string pages;
+        for (const RowRange& page :
+             RowPager::Split(std::stoul(c[0]), std::stoi(c[1]), std::stoi(c[2]), std::stoi(c[3]))) {
+            pages += (pages.empty() ? "" : " ") + std::to_string(page.first) + "+" +
+                     std::to_string(page.count);
+        }
+        EXPECT_EQ(pages, c.size() > 4 ? c[4] : "") << c[0] << " rows";
     }
 }
 

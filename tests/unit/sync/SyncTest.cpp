@@ -51,11 +51,7 @@ protected:
         interop::PersonCard::Write(text, person, interop::VCardVersion::V30);
         WriteItem(ItemPath(uid), text);
     }
-    // The first name in the database and in the folder; "-" for none.
-    std::string DatabaseName() const
-    {
-        return db.Persons().IsEmpty() ? "-" : db.Persons().begin()->second.FName;
-    }
+    // The first name in the folder; "-" for none.
     std::string FolderName(const std::string& uid) const
     {
         if (!fs::exists(ItemPath(uid))) {
@@ -134,7 +130,7 @@ TEST_F(SyncFixture, NewerRuleFollowsTheDatabaseTime)
     WriteCard(uid, "There");
     options.databaseTimeNs = INT64_MAX;  // saved after the folder changed
     const sync::SyncSummary summary = Sync();
-    EXPECT_EQ(DatabaseName(), "Here");
+    EXPECT_EQ(db.Persons().begin()->second.FName, "Here");
     EXPECT_EQ(FolderName(uid), "Here");
     ASSERT_EQ(summary.conflicts.size(), 1u);
     EXPECT_NE(summary.conflicts[0].find("Lane, Here: changed on both sides; the database's "
