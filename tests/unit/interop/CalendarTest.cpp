@@ -9,6 +9,7 @@
 #include "interop/VCardImport.h"
 #include "storage/StorageTestSupport.h"
 #include "support/Golden.h"
+#include "support/SampleData.h"
 #include "support/TestEnvironment.h"
 
 namespace orvane::interop {
@@ -61,11 +62,7 @@ TEST_F(Calendars, SeriesAreExpandedWithinTheWindow)
 Appointment Make(const char* text, const PimDateTime& start, const PimDateTime& end,
                  const PimDateTime& alarm = PimDateTime())
 {
-    Appointment a;
-    a.Description = text;
-    a.DueDate = start.DateOnly();
-    a.StartTime = start;
-    a.EndTime = end;
+    Appointment a = test::MakeAppointment(text, start, end);
     a.Alarm = alarm.IsValid();
     a.AlarmTime = a.Alarm ? alarm : start;
     return a;
@@ -88,10 +85,8 @@ void Fill(PimDatabase& db)
     db.Appointments().Add(Make("Autumn", At(2024, 10, 27, 2, 30), At(2024, 11, 3, 1, 30),
                                At(2024, 10, 26, 23, 59, 30)));
     for (int32_t priority : {kPriorityHigh, kPriorityMedium, kPriorityLow, kPriorityDone}) {
-        Task task;
-        task.Description = "Task " + std::to_string(priority);
-        task.DueDate = At(2024, 4, 1 + priority);
-        task.Priority = priority;
+        Task task =
+            test::MakeTask("Task " + std::to_string(priority), At(2024, 4, 1 + priority), priority);
         task.DoneDate = priority == kPriorityDone ? At(2024, 3, 2) : PimDateTime();
         db.Tasks().Add(task);
     }
