@@ -105,7 +105,7 @@ TEST(PrintLoop, PagesBeyondAShrunkCountAreNotPrinted)
     EXPECT_EQ(run.statuses, (std::vector<std::string>{"Page 1 of 2"}));
 }
 
-// The zoom steps are the preview window's test.
+// The zoom steps' sizes are the preview window's test.
 TEST(PreviewNavigator, Pages)
 {
     PreviewNavigator nav;
@@ -124,8 +124,10 @@ TEST(PreviewNavigator, Pages)
     EXPECT_TRUE(nav.Previous());
     EXPECT_TRUE(nav.HasPage());
 
-    // A new start is at fit again.
-    ASSERT_TRUE(nav.ZoomIn());
+    // Three steps in from fit and no further; a new start is at fit again.
+    EXPECT_FALSE(nav.ZoomOut());
+    EXPECT_TRUE(nav.ZoomIn() && nav.ZoomIn() && nav.ZoomIn());
+    EXPECT_FALSE(nav.ZoomIn());
     nav.Start(0);
     EXPECT_FALSE(nav.HasPage());
     EXPECT_FALSE(nav.CanNext());
