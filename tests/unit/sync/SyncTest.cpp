@@ -271,5 +271,16 @@ TEST_F(SyncFixture, ARelativeDataFolderIsIgnored)
               std::string(home ? home : "") + "/.local/share/Kestrow/Orvane!/sync");
 }
 
+// The status file is named after the database, with every character a file name could
+// trip over made an underscore; letters, digits, '-', '_' and '.' stay.
+TEST_F(SyncFixture, TheStatusFileNamesTheDatabaseReadably)
+{
+    const std::string path =
+        sync::SyncStatus::PathFor("/tmp/azAZ09-_.@[`{: x.pgr", folder, sync::FolderKind::Contacts);
+    const std::string name = fs::path(path).filename().string();
+    EXPECT_EQ(name.substr(0, name.find(".pgr-") + 5), "azAZ09-_.______x.pgr-") << name;
+    EXPECT_EQ(fs::path(path).parent_path().string(), sync::SyncStatus::Folder());
+}
+
 }  // namespace
 }  // namespace orvane::test
