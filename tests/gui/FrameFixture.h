@@ -61,6 +61,13 @@ protected:
         m_frame->Document().SetModified(false, true);
     }
 
+    // Shows the window and waits until it is on the screen.
+    void Show()
+    {
+        Frame().show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&Frame()));
+    }
+
     // Lets the event loop run so that the command states are brought up to date.
     // (A blocking wait, as the program's event loop does when the queue runs empty.)
     void Idle()

@@ -33,14 +33,16 @@ protected:
     }
 
     PrintController& Printing() { return m_reports->Printing(); }
-    // Enough tasks due today for several pages.
-    void AddManyTasks(int count)
+    // Enough tasks due today for several pages, in the preview of the daily tasks.
+    void PreviewManyTasks(int count)
     {
         for (int i = 0; i < count; ++i) {
             const std::string text = "task " + std::to_string(1000 + i);
             Db().Tasks().Add(MakeTask(text.c_str(), Day(2026, 3, 10)));
         }
         Frame().Document().SetModified(false, true);
+        Run(kCmdReportDailyTasks);
+        Run(kCmdPrintPreview);
     }
     void Run(int commandId)
     {
@@ -79,11 +81,11 @@ TEST_F(ReportFlow, DailyCommandsCopyThePanesRowsAndChooseTheKind)
 
 TEST_F(ReportFlow, PreviewNavigatesZoomsAndGivesTheFormBack)
 {
-    AddManyTasks(150);
     Frame().resize(900, 700);
     Frame().show();
-    Run(kCmdReportDailyTasks);
-    Run(kCmdPrintPreview);
+    Frame().activateWindow();  // the page keys are shortcuts, for the active window only
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&Frame()));
+    PreviewManyTasks(150);
 
     ASSERT_TRUE(Frame().IsPreviewing());
     PreviewWindow* preview = Printing().Preview();
@@ -140,10 +142,21 @@ TEST_F(ReportFlow, PreviewNavigatesZoomsAndGivesTheFormBack)
     EXPECT_EQ(Frame().StatusText(), "Ready");
     EXPECT_EQ(Printing().CurrentReport(), nullptr);
 
-    // The preview command enters again at fit, and leaves the preview too.
+    // The preview command enters again at fit; the keys turn the pages and Escape leaves.
     Run(kCmdPrintPreview);
     EXPECT_EQ(preview->ZoomPixels(), 0);
     EXPECT_EQ(Printing().Navigator().CurrentPage(), 0);
+    const std::pair<Qt::Key, int> keys[] = {
+        {Qt::Key_PageDown, 1}, {Qt::Key_PageDown, 2}, {Qt::Key_PageUp, 1}};
+    for (const auto& [key, page] : keys) {
+        QTest::keyClick(preview, key);
+        Idle();
+        EXPECT_EQ(Printing().Navigator().CurrentPage(), page);
+    }
+    QTest::keyClick(preview, Qt::Key_Escape);
+    EXPECT_FALSE(Frame().IsPreviewing());
+    // The preview command leaves the preview too.
+    Run(kCmdPrintPreview);
     Run(kCmdPrintPreview);
     EXPECT_FALSE(Frame().IsPreviewing());
 
@@ -154,31 +167,9 @@ TEST_F(ReportFlow, PreviewNavigatesZoomsAndGivesTheFormBack)
     EXPECT_EQ(Printing().CurrentReport(), nullptr);
 }
 
-TEST_F(ReportFlow, PreviewKeysTurnThePagesAndLeave)
-{
-    AddManyTasks(150);
-    Frame().show();
-    Frame().activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&Frame()));
-    Run(kCmdReportDailyTasks);
-    Run(kCmdPrintPreview);
-    QWidget* preview = Printing().Preview();
-    const std::pair<Qt::Key, int> keys[] = {
-        {Qt::Key_PageDown, 1}, {Qt::Key_PageDown, 2}, {Qt::Key_PageUp, 1}};
-    for (const auto& [key, page] : keys) {
-        QTest::keyClick(preview, key);
-        Idle();
-        EXPECT_EQ(Printing().Navigator().CurrentPage(), page);
-    }
-    QTest::keyClick(preview, Qt::Key_Escape);
-    EXPECT_FALSE(Frame().IsPreviewing());
-}
-
 TEST_F(ReportFlow, PageSetupInThePreviewMakesTheReportAgain)
 {
-    AddManyTasks(150);
-    Run(kCmdReportDailyTasks);
-    Run(kCmdPrintPreview);
+    PreviewManyTasks(150);
     const int before = Printing().Navigator().PageCount();
 
     // As if the dialog chose half-inch margins on legal paper.
@@ -227,9 +218,7 @@ TEST_F(ReportFlow, PrintWritesThePagesOfThePreviewToPdf)
     if (!PdfTools::Available()) {
         GTEST_SKIP() << "pdfinfo and pdftotext (poppler-utils) are not installed";
     }
-    AddManyTasks(120);
-    Run(kCmdReportDailyTasks);
-    Run(kCmdPrintPreview);
+    PreviewManyTasks(120);
     const int pages = Printing().Navigator().PageCount();
     ASSERT_GE(pages, 2);
     Run(kCmdPreviewNext);

@@ -34,7 +34,7 @@ protected:
 };
 
 // Through the window: the command opens the wizard, cancel does nothing, and a finished
-// import reports its count. (The persons' way out and back is the acceptance test's.)
+// import reports its count.
 TEST_F(TransferCommandsTest, TasksImportCountsAndCancelDoesNothing)
 {
     const std::string file = Path("tasks.csv");

@@ -1,9 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
-#include <spawn.h>
 #include <sys/wait.h>
 
+#include <cstdio>
 #include <fstream>
 
 #include "cli/CliRunner.h"
@@ -13,35 +12,22 @@
 #include "storage/StorageTestSupport.h"
 #include "support/ScriptedPrompter.h"
 
-extern char** environ;
-
 namespace orvane::cli {
 namespace {
 
-// orvane-cli as its own process, its output discarded.
-pid_t Start(const std::vector<std::string>& arguments)
+// orvane-cli as its own process, its output discarded; Wait gives its exit status.
+FILE* Start(const std::vector<std::string>& arguments)
 {
-    std::vector<std::string> all = {ORVANE_BINARY_DIR "/src/cli/orvane-cli"};
-    all.insert(all.end(), arguments.begin(), arguments.end());
-    std::vector<char*> argv;
-    for (std::string& argument : all) {
-        argv.push_back(argument.data());
+    std::string command = ORVANE_BINARY_DIR "/src/cli/orvane-cli";
+    for (const std::string& argument : arguments) {
+        command += " '" + argument + "'";
     }
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-    pid_t pid = -1;
-    EXPECT_EQ(posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ), 0);
-    posix_spawn_file_actions_destroy(&actions);
-    return pid;
+    return ::popen((command + " >/dev/null 2>&1").c_str(), "r");
 }
 
-int Wait(pid_t pid)
+int Wait(FILE* process)
 {
-    int status = 0;
-    ::waitpid(pid, &status, 0);
+    const int status = ::pclose(process);
     return WIFEXITED(status) ? WEXITSTATUS(status) : 128;
 }
 
@@ -127,8 +113,8 @@ TEST_F(BackupCommands, AChangeByAnotherProgramIsNeverOverwritten)
     // Two imports at once: each one either lands or says it did not.
     for (int trial = 0; trial < 10; ++trial) {
         ASSERT_EQ(RunCli({"demo", db}).status, kSuccess);
-        const pid_t first = Start(ImportArguments("a.csv"));
-        const pid_t second = Start(ImportArguments("b.csv"));
+        FILE* first = Start(ImportArguments("a.csv"));
+        FILE* second = Start(ImportArguments("b.csv"));
         const int statuses[2] = {Wait(first), Wait(second)};
         size_t landed = 0;
         for (const int status : statuses) {

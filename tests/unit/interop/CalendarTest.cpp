@@ -1,12 +1,15 @@
 #include <gtest/gtest.h>
 
+#include "data/PimDatabase.h"
 #include "interop/CalendarExport.h"
 #include "interop/CalendarImport.h"
 #include "interop/CalendarItem.h"
 #include "interop/CalendarRecords.h"
-#include "interop/InteropTestSupport.h"
 #include "interop/VCardExport.h"
 #include "interop/VCardImport.h"
+#include "storage/StorageTestSupport.h"
+#include "support/Golden.h"
+#include "support/SampleData.h"
 #include "support/TestEnvironment.h"
 
 namespace orvane::interop {
@@ -32,34 +35,26 @@ TEST_F(Calendars, CalendarsFromOtherProgramsMapAsExpected)
     const auto events = CalendarImport::Run(db, Fixture("calendar.ics"), year);
     const auto tasks = CalendarImport::Run(db, Fixture("tasks.ics"), year);
     ASSERT_TRUE(events && tasks);
-    test::ExpectGolden(test::Describe(db) + events->Text() + "\n" + tasks->Text() + "\n",
+    test::ExpectGolden(test::RecordsText(db) + events->Text() + "\n" + tasks->Text() + "\n",
                        "interop/calendar.expected");
 }
 
 TEST_F(Calendars, SeriesAreExpandedWithinTheWindow)
 {
-    struct Case {
-        ExpansionWindow window;
-        size_t series;
-        size_t fromSeries;
+    const auto day = [](const std::string& text) {
+        return At(std::stoi(text), std::stoi(text.substr(5)), std::stoi(text.substr(8)));
     };
-    // The weekly call has 8 dates, one of them excluded and one moved; the run club three.
-    const std::vector<Case> cases = {
-        {{At(2024, 1, 1), At(2024, 12, 31)}, 2, 10},
-        {{At(2024, 3, 1), At(2024, 3, 31)}, 2, 3},
-        {{At(2024, 3, 14), At(2024, 3, 14)}, 2, 0},
-        {{At(2024, 3, 21), At(2024, 3, 21)}, 2, 1},
-        {{At(2024, 6, 8), At(2024, 6, 30)}, 2, 2},
-        {ExpansionWindow::Default(), 2, 10},  // 1 March 2023 to 1 March 2026
-    };
-    for (const Case& c : cases) {
+    for (const auto& row : test::RowsOf("interop/series-windows.txt")) {
+        SCOPED_TRACE(row[0] + " " + row[1]);
+        const ExpansionWindow window = row[0] == "default"
+                                           ? ExpansionWindow::Default()
+                                           : ExpansionWindow{day(row[0]), day(row[1])};
         PimDatabase db;
-        const auto summary = CalendarImport::Run(db, Fixture("calendar.ics"), c.window);
+        const auto summary = CalendarImport::Run(db, Fixture("calendar.ics"), window);
         ASSERT_TRUE(summary);
-        EXPECT_EQ(summary->series, c.series);
-        EXPECT_EQ(summary->seriesAppointments, c.fromSeries)
-            << test::Stamp(c.window.first) << " " << test::Stamp(c.window.last);
-        EXPECT_EQ(db.Appointments().Count(), c.fromSeries + 6);  // the single events
+        EXPECT_EQ(summary->series, 2u);
+        EXPECT_EQ(summary->seriesAppointments, std::stoul(row[2]));
+        EXPECT_EQ(db.Appointments().Count(), std::stoul(row[2]) + 6);  // the single events
     }
 }
 
@@ -67,11 +62,7 @@ TEST_F(Calendars, SeriesAreExpandedWithinTheWindow)
 Appointment Make(const char* text, const PimDateTime& start, const PimDateTime& end,
                  const PimDateTime& alarm = PimDateTime())
 {
-    Appointment a;
-    a.Description = text;
-    a.DueDate = start.DateOnly();
-    a.StartTime = start;
-    a.EndTime = end;
+    Appointment a = test::MakeAppointment(text, start, end);
     a.Alarm = alarm.IsValid();
     a.AlarmTime = a.Alarm ? alarm : start;
     return a;
@@ -94,10 +85,8 @@ void Fill(PimDatabase& db)
     db.Appointments().Add(Make("Autumn", At(2024, 10, 27, 2, 30), At(2024, 11, 3, 1, 30),
                                At(2024, 10, 26, 23, 59, 30)));
     for (int32_t priority : {kPriorityHigh, kPriorityMedium, kPriorityLow, kPriorityDone}) {
-        Task task;
-        task.Description = "Task " + std::to_string(priority);
-        task.DueDate = At(2024, 4, 1 + priority);
-        task.Priority = priority;
+        Task task =
+            test::MakeTask("Task " + std::to_string(priority), At(2024, 4, 1 + priority), priority);
         task.DoneDate = priority == kPriorityDone ? At(2024, 3, 2) : PimDateTime();
         db.Tasks().Add(task);
     }
@@ -113,17 +102,22 @@ TEST_F(Calendars, EveryFieldSurvivesARoundTripInEveryZone)
         EXPECT_EQ(result.uidsGiven, 9u);
         PimDatabase back;
         ASSERT_TRUE(CalendarImport::Run(back, result.text, ExpansionWindow::Default()));
-        EXPECT_EQ(test::Describe(back), test::Describe(db)) << zone << "\n" << result.text;
-        for (const auto& [id, a] : db.Appointments()) {
-            EXPECT_EQ(back.Appointments().Find(id) ? *back.Appointments().Find(id) : Appointment{},
-                      a)
-                << zone << " " << a.Description;
-        }
-        for (const auto& [id, t] : db.Tasks()) {
-            EXPECT_TRUE(back.Tasks().Find(id) && *back.Tasks().Find(id) == t)
-                << zone << " " << t.Description;
-        }
+        EXPECT_EQ(test::RecordsText(back), test::RecordsText(db)) << zone << "\n" << result.text;
+        EXPECT_EQ(back.Appointments().Records(), db.Appointments().Records()) << zone;
+        EXPECT_EQ(back.Tasks().Records(), db.Tasks().Records()) << zone;
     }
+}
+
+// An all-day event's end counts in whole days only when it is a date too.
+TEST_F(Calendars, AnAllDayEventWithATimedEndLastsItsFirstDay)
+{
+    const auto read = CalendarItem::Read(
+        "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nBEGIN:VEVENT\r\nUID:fair-1\r\n"
+        "DTSTART;VALUE=DATE:20240305\r\nDTEND:20240308T120000\r\nSUMMARY:Fair\r\nEND:VEVENT\r\n"
+        "END:VCALENDAR\r\n",
+        ExpansionWindow::Default());
+    ASSERT_TRUE(read && read->appointments.size() == 1);
+    EXPECT_EQ(test::TimeText(read->appointments[0].EndTime), "2024-03-05 23:59:00");
 }
 
 TEST_F(Calendars, ItemsKnownByTheirUidAreUpdatedNotDoubled)

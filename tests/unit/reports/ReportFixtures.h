@@ -59,19 +59,11 @@ inline std::vector<Task> ManyTasks(int count)
     return rows;
 }
 
-inline std::vector<std::string> TextsOf(const RecordingCanvas& canvas)
-{
-    std::vector<std::string> texts;
-    for (const RecordingCanvas::Item& item : canvas.Texts()) {
-        texts.push_back(item.text);
-    }
-    return texts;
-}
-
 inline bool HasText(const RecordingCanvas& canvas, const std::string& text)
 {
-    const auto texts = TextsOf(canvas);
-    return std::find(texts.begin(), texts.end(), text) != texts.end();
+    const auto items = canvas.Texts();
+    return std::any_of(items.begin(), items.end(),
+                       [&text](const RecordingCanvas::Item& item) { return item.text == text; });
 }
 
 // One line per drawn item: "T x y weight height «text»" (with the clip box for clipped

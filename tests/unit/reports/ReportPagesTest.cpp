@@ -49,6 +49,9 @@ struct Scenario {
     ReportKind kind;
     ReportRecords records;
     Rect margins{1000, 1000, 1000, 1000};
+    std::string face = "Times New Roman";
+    int points = 10;
+    DeviceMetrics device = DeviceMetrics::Letter600();
 };
 
 std::vector<Scenario> Scenarios()
@@ -57,6 +60,7 @@ std::vector<Scenario> Scenarios()
     // blocks of the address book, so that page breaks need few records.
     const Rect shortPage{1000, 1000, 1000, 8500};
     const Rect twoBlocks{1000, 1000, 1000, 6000};
+    const Rect inch{1000, 1000, 1000, 1000};
     std::vector<Scenario> s;
     s.push_back({"daily appointments", ReportKind::DailyAppointments, {}});
     s.back().records.appointments = {MakeAppointment(4, "Dentist", 9, 5, 10, 30),
@@ -102,6 +106,52 @@ std::vector<Scenario> Scenarios()
     s.back().records.persons[0].FName = "Eve";
     s.back().records.owner.LName = "Owner";
     s.back().records.owner.Company = "Owner Inc";
+    // 600 * 11 / 72 = 91.67 cuts to 91; a line is the height, a quarter and an eighth.
+    s.push_back({"11-point Arial", ReportKind::DailyTasks, {}, inch, "Arial", 11});
+    // The margins apply first, so the indent is the 10-point character width.
+    s.push_back({"12-point Arial", ReportKind::DailyTasks, {}, {500, 500, 500, 500}, "Arial", 12});
+    DeviceMetrics offset = DeviceMetrics::Letter600();
+    offset.offsetX = 100;
+    offset.offsetY = 120;
+    s.push_back(
+        {"a printer's physical offset", ReportKind::DailyTasks, {}, inch, "Arial", 10, offset});
+    // 0.333 inch is 199.8 dots, 0.959 inch 575.4: both cut toward zero.
+    s.push_back({"margins in fractions of a dot", ReportKind::DailyTasks, {}, {333, 500, 959, 0}});
+    s.push_back({"300 dpi",
+                 ReportKind::DailyTasks,
+                 {},
+                 {500, 250, 750, 1250},
+                 "Arial",
+                 10,
+                 DeviceMetrics::Sheet(8.5, 11, 300)});
+    for (size_t i = s.size() - 5; i < s.size(); ++i) {
+        s[i].records.tasks = ManyTasks(2);
+    }
+    // Daily reports on paper narrower than seven inches switch to 8 points when drawn, so
+    // that 6 x 9 inches holds 44 rows a page instead of 35; the other reports do not.
+    const std::string times = "Times New Roman";
+    s.push_back({"daily tasks, narrow paper",
+                 ReportKind::DailyTasks,
+                 {},
+                 inch,
+                 times,
+                 10,
+                 DeviceMetrics::Sheet(6, 9, 600)});
+    s.back().records.tasks = ManyTasks(40);
+    s.push_back({"daily tasks, seven inches wide",
+                 ReportKind::DailyTasks,
+                 {},
+                 inch,
+                 times,
+                 10,
+                 DeviceMetrics::Sheet(7, 9, 600)});
+    s.back().records.tasks = ManyTasks(2);
+    for (const auto& [name, kind] :
+         {std::pair{"address book, narrow paper", ReportKind::AddressBook},
+          {"envelopes, narrow paper", ReportKind::Envelopes}}) {
+        s.push_back({name, kind, {}, inch, times, 10, DeviceMetrics::Sheet(6.99, 9, 600)});
+        s.back().records.persons = {Smith()};
+    }
     return s;
 }
 
@@ -110,12 +160,13 @@ TEST(ReportPages, EveryItemOfEveryPageMatchesTheGoldenFile)
 {
     std::string out;
     for (const Scenario& s : Scenarios()) {
-        RecordingCanvas canvas;
-        PrintSettings settings;
-        settings.margins = s.margins;
-        auto report = ReportFactory::Create(s.kind, canvas, s.records, settings);
-        out +=
-            "== " + std::string(s.name) + ": " + std::to_string(report->PageCount()) + " pages\n";
+        RecordingCanvas canvas(s.device);
+        auto report = ReportFactory::Create(s.kind, canvas, s.records,
+                                            PrintSettings{s.margins, s.face, s.points});
+        // The measuring leaves the canvas as it was.
+        EXPECT_EQ(canvas.SelectedFont().face, "System") << s.name;
+        out += "== " + std::string(s.name) + ": " + std::to_string(report->PageCount()) +
+               " pages in " + report->NormalFont().face + "\n";
         for (int page = 0; page < std::max(1, report->PageCount()); ++page) {
             canvas.ClearItems();
             report->DrawPage(canvas, page);
@@ -129,24 +180,13 @@ TEST(ReportPages, EveryItemOfEveryPageMatchesTheGoldenFile)
 
 TEST(AddressLines, NameAndCityLines)
 {
-    const char* names[][3] = {
-        {"   ", "Smith", "Smith"}, {"  Anna ", "Smith", "Anna Smith"}, {"Anna", "", "Anna "}};
-    for (const auto& [first, last, line] : names) {
-        EXPECT_EQ(AddressLines::NameLine(first, last), line) << first << "|" << last;
+    for (const auto& row : RowsOf("reports/address-lines.txt")) {
+        const std::string line = row[0] == "name" ? AddressLines::NameLine(row[1], row[2])
+                                 : row[0] == "return"
+                                     ? AddressLines::ReturnNameLine(row[1], row[2])
+                                     : AddressLines::CityLine(row[1], row[2], row[3]);
+        EXPECT_EQ(line, row.back()) << row[0] << " " << row[1] << "|" << row[2];
     }
-    const char* cities[][4] = {
-        {"Boston", "MA", "02110", "Boston, MA 02110"},
-        {"  ", "MA", "02110", "MA 02110"},
-        {"Boston", "MA", "", "Boston, MA"},
-        {" Boston ", "", "", "Boston,"},
-        {"", "", "02110", "02110"},
-        {"", "", "", ""},
-    };
-    for (const auto& [city, state, zip, line] : cities) {
-        EXPECT_EQ(AddressLines::CityLine(city, state, zip), line) << city;
-    }
-    EXPECT_EQ(AddressLines::ReturnNameLine("Jane  ", "Owner"), "Jane Owner");
-    EXPECT_EQ(AddressLines::ReturnNameLine("  Jane", "Owner"), "  Jane Owner");
 }
 
 TEST(AddressBookReport, SortsByDisplayNameWithoutRegardToCaseSmallLettersFirst)

@@ -1,4 +1,5 @@
 #include <functional>
+#include <tuple>
 
 #include "FormFixture.h"
 #include "platform/AlarmSoundSetting.h"
@@ -6,6 +7,7 @@
 #include "platform/SoundPlayer.h"
 #include "rules/alarms/AlarmScheduler.h"
 #include "rules/alarms/Reminder.h"
+#include "support/Golden.h"
 #include "support/MemorySettingsStore.h"
 #include "support/ScriptedPrompter.h"
 
@@ -15,56 +17,35 @@ namespace {
 using test::Day;
 using test::MakeAppointment;
 
-// Records what was played; "events" interleaves with the reminders' own records.
-class FakeSound : public SoundPlayer {
+// Stands in for the sound, the desktop's notices and the reminder box, recording all three
+// in one list. Answers each reminder from a script: tick the box or not; an unscripted one
+// is OK alone. The notice on screen can be clicked.
+class FakeAlerts : public SoundPlayer, public Notifier, public Reminder {
 public:
-    explicit FakeSound(std::vector<std::string>& events) : m_events(events) {}
     void PlayLooped(const std::string& path) override
     {
         playing = true;
-        m_events.push_back("play " + path);
+        events.push_back("play " + path);
     }
     void StopAll() override
     {
         playing = false;
-        m_events.push_back("stop");
+        events.push_back("stop");
     }
-    bool playing = false;
-
-private:
-    std::vector<std::string>& m_events;
-};
-
-// Records the notices beside the reminders, and can click the one on screen.
-class FakeNotifier : public Notifier {
-public:
-    explicit FakeNotifier(std::vector<std::string>& events) : m_events(events) {}
     void Show(const Notice& notice, std::function<void()> onClick) override
     {
-        m_events.push_back("notify " + notice.summary + " | " + notice.body);
+        events.push_back("notify " + notice.summary + " | " + notice.body);
         clicked = std::move(onClick);
     }
     void Withdraw() override
     {
-        m_events.push_back("withdraw");
+        events.push_back("withdraw");
         clicked = nullptr;
     }
-    std::function<void()> clicked;
-
-private:
-    std::vector<std::string>& m_events;
-};
-
-// Answers each reminder from a script: tick the box or not; an unscripted one is OK alone.
-class FakeReminder : public Reminder {
-public:
-    FakeReminder(std::vector<std::string>& events, const FakeSound& sound)
-        : m_events(events), m_sound(sound)
-    {}
     int Show(Request& request) override
     {
         messages.push_back(request.message);
-        m_events.push_back(m_sound.playing ? "shown with sound" : "shown silent");
+        events.push_back((playing ? "shown with sound: " : "shown silent: ") + request.message);
         if (whileOpen) {
             whileOpen();
         }
@@ -76,27 +57,24 @@ public:
         }
         return failing ? 0 : 1;
     }
-    void Raise() override { m_events.push_back("raised"); }
+    void Raise() override { events.push_back("raised"); }
 
+    std::vector<std::string> events;
+    bool playing = false;
+    std::function<void()> clicked;
     std::vector<bool> turnOff;
     bool failing = false;
     std::function<void()> whileOpen;
     std::vector<std::string> messages;
-
-private:
-    std::vector<std::string>& m_events;
-    const FakeSound& m_sound;
 };
 
 class AlarmSchedulerTest : public test::FormFixture {
 protected:
-    AlarmSchedulerTest() : m_sound(m_events), m_reminder(m_events, m_sound), m_notifier(m_events) {}
-
     void SetUp() override
     {
         FormFixture::SetUp();
         m_scheduler =
-            std::make_unique<AlarmScheduler>(Form(), m_reminder, m_sound, m_settings, m_notifier);
+            std::make_unique<AlarmScheduler>(Form(), m_alerts, m_alerts, m_settings, m_alerts);
     }
 
     // An appointment of 10 March with its alarm at the given time.
@@ -110,10 +88,7 @@ protected:
     void Tick() { m_scheduler->CheckAlarms(); }
     bool AlarmOf(int32_t id) { return Db().Appointments().Find(id)->Alarm; }
 
-    std::vector<std::string> m_events;
-    FakeSound m_sound;
-    FakeReminder m_reminder;
-    FakeNotifier m_notifier;
+    FakeAlerts m_alerts;
     MemorySettingsStore m_settings;
     std::unique_ptr<AlarmScheduler> m_scheduler;
 };
@@ -122,15 +97,12 @@ TEST_F(AlarmSchedulerTest, DueFromTheSecondOfItsAlarmTime)
 {
     AddAlarm("meeting", 9, 30);
     Load();
-    struct Case {
-        int minute, second;
-        size_t reminders;
-    };
-    const Case cases[] = {{29, 59, 0}, {30, 0, 1}, {30, 1, 2}};
-    for (const Case& c : cases) {
-        m_clock.Get().Set(2026, 3, 10, 9, c.minute, c.second);
+    // The time of the tick and the reminders shown by then.
+    for (const auto& [minute, second, reminders] :
+         {std::tuple{29, 59, 0u}, {30, 0, 1u}, {30, 1, 2u}}) {
+        m_clock.Get().Set(2026, 3, 10, 9, minute, second);
         Tick();
-        EXPECT_EQ(m_reminder.messages.size(), c.reminders) << c.minute << ":" << c.second;
+        EXPECT_EQ(m_alerts.messages.size(), reminders) << minute << ":" << second;
     }
 }
 
@@ -139,11 +111,11 @@ TEST_F(AlarmSchedulerTest, OldAlarmComesBackEveryTickUntilTurnedOff)
     const int32_t id = AddAlarm("long ago", 1, 0);
     const PimDateTime alarmTime = Db().Appointments().Find(id)->AlarmTime;
     Load();
-    m_reminder.turnOff = {false, false, true};
+    m_alerts.turnOff = {false, false, true};
 
     Tick();
     Tick();
-    EXPECT_EQ(m_reminder.messages.size(), 2u);
+    EXPECT_EQ(m_alerts.messages.size(), 2u);
     EXPECT_TRUE(AlarmOf(id));
     EXPECT_FALSE(m_document.Modified()) << "OK without the box changes nothing";
 
@@ -154,7 +126,7 @@ TEST_F(AlarmSchedulerTest, OldAlarmComesBackEveryTickUntilTurnedOff)
     EXPECT_FALSE(Form().Appointments().Rows()[0].alarm) << "the row loses its mark";
 
     Tick();
-    EXPECT_EQ(m_reminder.messages.size(), 3u);
+    EXPECT_EQ(m_alerts.messages.size(), 3u);
 }
 
 // Today's alarms come whatever day is selected; the selected day's as ever; each once.
@@ -167,17 +139,14 @@ TEST_F(AlarmSchedulerTest, TodaysAndTheSelectedDaysAlarmsEachOncePerTick)
     Load();
     const std::string fromYesterday = "This is your reminder for your 09:15 AM appointment.";
     const std::string fromToday = "This is your reminder for your 11:00 AM appointment.";
-    struct Case {
-        int selected;
-        std::vector<std::string> messages;
-    };
-    const Case cases[] = {
+    // The selected day, as an offset from today, and the reminders shown.
+    const std::pair<int, std::vector<std::string>> cases[] = {
         {1, {fromToday}}, {-1, {fromYesterday, fromToday}}, {0, {fromToday}}, {20, {fromToday}}};
-    for (const Case& c : cases) {
-        SelectOffset(c.selected);
-        m_reminder.messages.clear();
+    for (const auto& [selected, messages] : cases) {
+        SelectOffset(selected);
+        m_alerts.messages.clear();
         Tick();
-        EXPECT_EQ(m_reminder.messages, c.messages) << "selected " << c.selected;
+        EXPECT_EQ(m_alerts.messages, messages) << "selected " << selected;
     }
 }
 
@@ -191,20 +160,17 @@ TEST_F(AlarmSchedulerTest, TwoDueAlarmsOneAfterTheOtherInIdOrder)
     const int32_t earlyId = AddAlarm("early", 8, 0, 7);
     Load();
     ASSERT_EQ(Form().Appointments().Rows()[0].id, earlyId);
-    m_reminder.turnOff = {true, false};
-    m_reminder.whileOpen = [&] { m_notifier.clicked(); };
+    m_alerts.turnOff = {true, false};
+    m_alerts.whileOpen = [&] { m_alerts.clicked(); };
 
     Tick();
-    EXPECT_EQ(m_reminder.messages,
-              (std::vector<std::string>{"This is your reminder for your 10:30 PM appointment.",
-                                        "This is your reminder for your 08:00 AM appointment."}));
     // Beside each reminder a notice, whose click raises the reminder; withdrawn after OK.
-    EXPECT_EQ(m_events,
-              (std::vector<std::string>{"play beep.wav", "notify later | 9:00 PM-10:30 PM",
-                                        "shown with sound", "raised", "withdraw", "stop",
-                                        "play beep.wav", "notify early | 7:00 AM-8:00 AM",
-                                        "shown with sound", "raised", "withdraw", "stop"}));
-    EXPECT_FALSE(m_notifier.clicked);
+    std::string events;
+    for (const std::string& event : m_alerts.events) {
+        events += event + "\n";
+    }
+    test::ExpectGolden(events, "rules/two-alarms.txt");
+    EXPECT_FALSE(m_alerts.clicked);
     EXPECT_FALSE(AlarmOf(laterId));
     EXPECT_TRUE(AlarmOf(earlyId));
 }
@@ -218,7 +184,7 @@ TEST_F(AlarmSchedulerTest, WhatIsNeverReminded)
     AddAlarm("not yet", 9, 1);
     Load();
     Tick();
-    EXPECT_TRUE(m_reminder.messages.empty());
+    EXPECT_TRUE(m_alerts.messages.empty());
 }
 
 // Ticks while a reminder is open add none; a reminder that cannot open changes nothing,
@@ -229,31 +195,21 @@ TEST_F(AlarmSchedulerTest, RemindersDoNotStackAndAFailedOneChangesNothing)
     AddAlarm("b", 8, 0);
     Load();
     int nested = 0;
-    m_reminder.whileOpen = [&] {
+    m_alerts.whileOpen = [&] {
         ++nested;
         Tick();
         Tick();
     };
     Tick();
     EXPECT_EQ(nested, 2);
-    EXPECT_EQ(m_reminder.messages.size(), 2u);
-    m_reminder.whileOpen = nullptr;
-    m_reminder.failing = true;
-    m_reminder.turnOff = {true, true};
+    EXPECT_EQ(m_alerts.messages.size(), 2u);
+    m_alerts.whileOpen = nullptr;
+    m_alerts.failing = true;
+    m_alerts.turnOff = {true, true};
     Tick();
-    EXPECT_EQ(m_reminder.messages.size(), 4u);
+    EXPECT_EQ(m_alerts.messages.size(), 4u);
     EXPECT_TRUE(AlarmOf(id));
     EXPECT_FALSE(m_document.Modified());
-}
-
-TEST_F(AlarmSchedulerTest, MessageNamesTheEndTimeOnATwelveHourClock)
-{
-    // 22:30 and 08:00 are checked with the reminders themselves.
-    const std::pair<int, const char*> cases[] = {{0, "12:00 AM"}, {12, "12:00 PM"}};
-    for (const auto& [hour, text] : cases) {
-        EXPECT_EQ(AlarmScheduler::MessageFor(Day(2026, 3, 10, hour, 0)),
-                  std::string("This is your reminder for your ") + text + " appointment.");
-    }
 }
 
 TEST_F(AlarmSchedulerTest, ReminderPlaysTheLoadedSound)
@@ -263,7 +219,7 @@ TEST_F(AlarmSchedulerTest, ReminderPlaysTheLoadedSound)
     AddAlarm("a", 8, 0);
     Load();
     Tick();
-    EXPECT_EQ(m_events.front(), "play /sounds/gong.wav");
+    EXPECT_EQ(m_alerts.events.front(), "play /sounds/gong.wav");
 }
 
 // Cancel keeps the sound; a choice is stored at once; one too long to store keeps and

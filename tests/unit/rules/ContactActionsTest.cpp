@@ -7,6 +7,7 @@
 #include "rules/panes/FormModel.h"
 #include "support/FakeContactServices.h"
 #include "support/FakeHelpViewer.h"
+#include "support/Golden.h"
 #include "support/SampleData.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TestEnvironment.h"
@@ -63,35 +64,17 @@ TEST_F(ContactActionsTest, DialsTheStoredNumberUnchanged)
 
 TEST_F(ContactActionsTest, ResultCodesShowTheirMessages)
 {
-    struct Case {
-        int32_t result;
-        const char* message;  // nullptr: no message
-    };
-    const Case cases[] = {
-        {0, nullptr},
-        {-2,
-         "There is no phone dialer active on your computer. Ifyou have not done so, please "
-         "install the phone dialer applet from Windows Setup"},
-        {-3, "Your calling queue is full. Please try again later"},
-        {-4, "The number you have tried to dial is not valid. Please correct it and try again."},
-        {-1, "Unknown error. The call could not be placed."},
-        {5, "Unknown error. The call could not be placed."},
-    };
     Select(0);
-    for (const Case& c : cases) {
+    for (const auto& row : RowsOf("rules/call-results.txt")) {
         m_prompter.ClearRecord();
-        m_dialer.callResult = c.result;
+        m_dialer.callResult = std::stoi(row[0]);
         m_actions.Run(1004);
-        if (!c.message) {
-            EXPECT_TRUE(m_prompter.Messages().empty()) << c.result;
-            continue;
+        ASSERT_EQ(m_prompter.Messages().size(), row.size() - 1) << row[0];
+        if (row.size() > 1) {
+            const ScriptedPrompter::Message& shown = m_prompter.Messages()[0];
+            EXPECT_EQ(shown.text + "|" + shown.caption, row[1] + "|Calling Error");
+            EXPECT_TRUE(shown.buttons == MessageButtons::Ok && shown.icon == MessageIcon::Error);
         }
-        ASSERT_EQ(m_prompter.Messages().size(), 1u) << c.result;
-        const ScriptedPrompter::Message& shown = m_prompter.Messages()[0];
-        EXPECT_EQ(shown.text, c.message);
-        EXPECT_EQ(shown.caption, "Calling Error");
-        EXPECT_EQ(shown.buttons, MessageButtons::Ok);
-        EXPECT_EQ(shown.icon, MessageIcon::Error);
     }
 }
 

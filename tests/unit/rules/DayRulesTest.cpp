@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "rules/panes/DayRules.h"
+#include "support/Golden.h"
 #include "support/SampleData.h"
 
 namespace orvane {
@@ -18,35 +19,16 @@ PimDateTime Offset(int days, int hour = 0)
 
 TEST(DayRules, TaskListedExactlyOnTheExpectedDays)
 {
-    const int kNone = 99;  // no completion date, or a due date with a time of day
-    struct Case {
-        const char* name;
-        int due, priority, done;
-        std::vector<int> listedOn;  // offsets, from -5 to +5
-        int dueHour = 0, doneHour = 0;
-    };
-    const Case cases[] = {
-        {"open, due in the future", 3, kPriorityLow, kNone, {3}},
-        {"open, due today", 0, kPriorityHigh, kNone, {0}},
-        {"open, overdue: carried to today only", -3, kPriorityMedium, kNone, {0}},
-        {"done today, due in the future", 2, kPriorityDone, 0, {0, 2}},
-        {"done tomorrow: not on a future completion day", 4, kPriorityDone, 1, {4}},
-        {"done two days ago, due in the past", -4, kPriorityDone, -2, {-2}},
-        {"done yesterday, due yesterday", -1, kPriorityDone, -1, {-1}},
-        {"done without a date, due in the past", -2, kPriorityDone, kNone, {}},
-        {"done without a date, due in the future", 2, kPriorityDone, kNone, {2}},
-        {"due today at 10:00: neither due nor carried", 0, kPriorityHigh, kNone, {}, 10},
-        {"completion date at 08:30 matches no day", -3, kPriorityDone, -1, {}, 0, 8},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        Task task = test::MakeTask("t", Offset(c.due, c.dueHour), c.priority);
-        if (c.done != kNone) {
-            task.DoneDate = Offset(c.done, c.doneHour);
+    for (const auto& c : test::RowsOf("rules/day-rules.txt")) {
+        SCOPED_TRACE(c[0]);
+        Task task = test::MakeTask("t", Offset(std::stoi(c[1]), std::stoi(c[5])), std::stoi(c[2]));
+        if (c[3] != "-") {
+            task.DoneDate = Offset(std::stoi(c[3]), std::stoi(c[6]));
         }
         for (int day = -5; day <= 5; ++day) {
-            const bool expected = std::count(c.listedOn.begin(), c.listedOn.end(), day) > 0;
-            EXPECT_EQ(DayRules::TaskBelongsToDay(task, Offset(day), kToday), expected) << day;
+            const bool listed =
+                ("," + c[4] + ",").find("," + std::to_string(day) + ",") != std::string::npos;
+            EXPECT_EQ(DayRules::TaskBelongsToDay(task, Offset(day), kToday), listed) << day;
         }
     }
     // A timed due date of a past day is an unfinished task and goes to the new today.

@@ -142,7 +142,7 @@ TEST_F(EditorFlowsTest, EditedPersonMovesInTheListAndNobodyStaysSelected)
     Step("edited");
 }
 
-TEST_F(EditorFlowsTest, CancelChangesNothing)
+TEST_F(EditorFlowsTest, CancelChangesNothingAndTheUserSheetTakesTheFields)
 {
     m_dialogs.confirm = false;
     m_dialogs.editPerson = [](Person& p) { p.FName = "X"; };
@@ -154,6 +154,13 @@ TEST_F(EditorFlowsTest, CancelChangesNothing)
     m_flows.EditAppointment(1);
     m_flows.EditUser();
     Step("cancelled all");
+
+    // The user's sheet takes the fields.
+    m_dialogs.confirm = true;
+    Db().GetUser().City = "Keene";
+    m_dialogs.editUser = [](User& u) { u.FName = "Pat"; };
+    m_flows.EditUser();
+    Step("edited the user");
 }
 
 TEST_F(EditorFlowsTest, AddTaskOnTheSelectedDayAndEditKeepsTheDoneDate)
@@ -178,7 +185,7 @@ TEST_F(EditorFlowsTest, AddTaskOnTheSelectedDayAndEditKeepsTheDoneDate)
     Step("edited");
 }
 
-TEST_F(EditorFlowsTest, AddAppointmentProposesTheNextQuarterHour)
+TEST_F(EditorFlowsTest, AddAppointmentProposesTheNextQuarterHourAndEditClearsDone)
 {
     m_dialogs.editAppointment = [](AppointmentEditorModel& m) {
         m.SetText("lunch");
@@ -187,10 +194,8 @@ TEST_F(EditorFlowsTest, AddAppointmentProposesTheNextQuarterHour)
     };
     m_flows.AddAppointment();  // now 10:37
     Step("added");
-}
 
-TEST_F(EditorFlowsTest, EditAppointmentWritesBackAndClearsDone)
-{
+    // An edit writes back and clears Done.
     Appointment stored = *Db().Appointments().Find(1);
     stored.Done = true;
     Db().Appointments().Update(stored);
@@ -199,14 +204,6 @@ TEST_F(EditorFlowsTest, EditAppointmentWritesBackAndClearsDone)
         m.Accept("0");
     };
     m_flows.EditAppointment(1);
-    Step("edited");
-}
-
-TEST_F(EditorFlowsTest, EditUserTakesTheFields)
-{
-    Db().GetUser().City = "Keene";
-    m_dialogs.editUser = [](User& u) { u.FName = "Pat"; };
-    m_flows.EditUser();
     Step("edited");
 }
 

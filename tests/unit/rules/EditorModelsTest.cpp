@@ -13,22 +13,6 @@ std::string HourMinute(const PimDateTime& time)
     return time.Format("%H:%M");
 }
 
-TEST(EditorRulesTest, NameNeedsFirstLastOrCompany)
-{
-    struct Case {
-        const char* first;
-        const char* last;
-        const char* company;
-        bool ok;
-    };
-    for (const Case& c :
-         {Case{"", "", "", false}, Case{"Ann", "", "", true}, Case{"", "Lee", "", true},
-          Case{"", "", "Lee Co", true}, Case{" ", "", "", true}}) {
-        EXPECT_EQ(EditorRules::HasName(c.first, c.last, c.company), c.ok)
-            << c.first << "|" << c.last << "|" << c.company;
-    }
-}
-
 TEST(EditorRulesTest, PhoneKeysLetThroughOnlyNumberCharacters)
 {
     // Control characters (backspace, the paste shortcut) and anything beyond ASCII pass.
@@ -64,34 +48,30 @@ TEST(AppointmentEditorModelTest, ArrowsStepAndPushTheOtherTime)
     }
 }
 
-TEST(AppointmentEditorModelTest, LeadMinutesOnOpening)
+// A name, the lead an alarm opens with, its arrows, and the start proposed for a new
+// appointment, from tests/data/rules/editor-values.txt.
+TEST(AppointmentEditorModelTest, NamesLeadsAndDefaultStarts)
 {
-    struct Case {
-        int secondsBefore;  // negative: the alarm lies after the start
-        int lead;
-    };
-    for (const Case& c :
-         {Case{0, 0}, Case{15 * 60, 15}, Case{7 * 60, 10}, Case{7 * 60 + 59, 10}, Case{58 * 60, 60},
-          Case{60 * 60 + 30, 60}, Case{61 * 60, 0}, Case{-7 * 60, 10}, Case{-90 * 60, 0}}) {
-        const PimDateTime start = Day(2026, 3, 10, 9, 0);
-        const PimDateTime alarm = start - PimTimeSpan(0, 0, 0, c.secondsBefore);
-        EXPECT_EQ(AppointmentEditorModel::LeadMinutesFor(alarm, start), c.lead) << c.secondsBefore;
+    const PimDateTime start = Day(2026, 3, 10, 9, 0), selected = Day(2026, 5, 20);
+    for (const auto& row : RowsOf("rules/editor-values.txt")) {
+        SCOPED_TRACE(row[0] + " " + row[1]);
+        if (row[0] == "name") {
+            EXPECT_EQ(EditorRules::HasName(row[1], row[2], row[3]), row[4] == "1");
+        } else if (row[0] == "lead") {
+            const PimDateTime alarm = start - PimTimeSpan(0, 0, 0, std::stoi(row[1]));
+            EXPECT_EQ(AppointmentEditorModel::LeadMinutesFor(alarm, start), std::stoi(row[2]));
+        } else if (row[0] == "step") {
+            EXPECT_EQ(AppointmentEditorModel::StepLead(std::stoi(row[1]), row[2] == "up"),
+                      std::stoi(row[3]));
+        } else {
+            const PimDateTime now =
+                Day(2026, 3, 10, std::stoi(row[1]), std::stoi(row[1].substr(3)));
+            const PimDateTime proposed = AppointmentEditorModel::DefaultStart(now, selected);
+            EXPECT_EQ(HourMinute(proposed), row[2]);
+            EXPECT_EQ(proposed.DateOnly(), selected);
+        }
     }
-    EXPECT_EQ(AppointmentEditorModel::LeadMinutesFor(PimDateTime(), Day(2026, 3, 10, 9, 0)), 0);
-}
-
-TEST(AppointmentEditorModelTest, LeadArrowsStepByFiveAndWrap)
-{
-    struct Case {
-        int from;
-        bool up;
-        int to;
-    };
-    for (const Case& c : {Case{0, true, 5}, Case{55, true, 60}, Case{60, true, 0},
-                          Case{0, false, 60}, Case{5, false, 0}, Case{30, false, 25}}) {
-        EXPECT_EQ(AppointmentEditorModel::StepLead(c.from, c.up), c.to)
-            << c.from << (c.up ? " up" : " down");
-    }
+    EXPECT_EQ(AppointmentEditorModel::LeadMinutesFor(PimDateTime(), start), 0);
 }
 
 TEST(AppointmentEditorModelTest, AlarmTimeSetOnOk)
@@ -122,23 +102,6 @@ TEST(AppointmentEditorModelTest, AlarmTimeSetOnOk)
     model.ApplyTo(stored);
     EXPECT_FALSE(stored.Alarm);
     EXPECT_EQ(stored.AlarmTime, Day(2026, 3, 10, 8, 30));
-}
-
-TEST(AppointmentEditorModelTest, DefaultStartIsAQuarterHourOnTheSelectedDay)
-{
-    struct Case {
-        int hour;
-        int minute;
-        const char* start;
-    };
-    const PimDateTime selected = Day(2026, 5, 20);
-    for (const Case& c : {Case{10, 5, "10:00"}, Case{10, 20, "10:15"}, Case{10, 37, "11:30"},
-                          Case{10, 50, "11:45"}, Case{23, 40, "00:30"}, Case{0, 0, "00:00"}}) {
-        const PimDateTime now = Day(2026, 3, 10, c.hour, c.minute);
-        const PimDateTime start = AppointmentEditorModel::DefaultStart(now, selected);
-        EXPECT_EQ(HourMinute(start), c.start) << c.hour << ":" << c.minute;
-        EXPECT_EQ(start.DateOnly(), selected) << c.hour << ":" << c.minute;
-    }
 }
 
 TEST(AppointmentEditorModelTest, NewAppointmentDefaults)

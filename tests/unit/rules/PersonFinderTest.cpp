@@ -44,6 +44,10 @@ TEST_F(PhoneBookFindTest, FindNarrowsEitherListingAndStaysThroughRefills)
 {
     Form().FindPersons("lee");
     EXPECT_EQ(PhoneRows(), (std::vector<std::string>{"Lee, Ann|Zenith", "Lee, Cy|Acme"}));
+    unsigned seen = 0;
+    Form().SetListener([&seen](unsigned changes) { seen |= changes; });
+    Form().FindPersons("lee");  // the same text again: nothing to redraw
+    EXPECT_EQ(seen, 0u);
     Form().SetListing(Listing::YellowPages);
     EXPECT_EQ(PhoneRows(), std::vector<std::string>{"Lee, Ann|Zenith"});
     Form().FindPersons("");

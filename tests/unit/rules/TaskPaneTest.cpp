@@ -1,3 +1,5 @@
+#include <tuple>
+
 #include "FormFixture.h"
 #include "rules/commands/CommandIds.h"
 
@@ -36,21 +38,20 @@ TEST_F(TaskPaneTest, TodayListsOverdueTasksWithTheirOriginalDueDate)
 // without a click removes that task too.
 TEST_F(TaskPaneTest, DeleteTwiceDeletesTheTaskTheFirstDeleteSelected)
 {
-    struct Case {
-        int clicked, rowAfterFirst, pickedAfterFirst;  // the last as an index into A..D
-        Texts left;
-    };
-    const Case cases[] = {{2, 1, 1, {"A", "D"}}, {0, 0, 1, {"C", "D"}}, {3, 2, 2, {"A", "B"}}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.clicked);
+    // The row clicked, the row and the task (an index into A..D) the first Delete picks, and
+    // the tasks left after the second.
+    const std::tuple<int, int, int, Texts> cases[] = {
+        {2, 1, 1, {"A", "D"}}, {0, 0, 1, {"C", "D"}}, {3, 2, 2, {"A", "B"}}};
+    for (const auto& [clicked, row, picked, left] : cases) {
+        SCOPED_TRACE(clicked);
         Db().Tasks().Clear();
         const std::vector<int32_t> ids = AddFourTasksDueToday();
-        Form().ClickTasks(c.clicked);
+        Form().ClickTasks(clicked);
         Form().HandleCommand(kCmdTaskDelete);
-        EXPECT_EQ(Form().State().task.row, c.rowAfterFirst);
-        EXPECT_EQ(Form().State().task.id, ids[c.pickedAfterFirst]);
+        EXPECT_EQ(Form().State().task.row, row);
+        EXPECT_EQ(Form().State().task.id, ids[picked]);
         Form().HandleCommand(kCmdTaskDelete);
-        EXPECT_EQ(TaskTexts(), c.left);
+        EXPECT_EQ(TaskTexts(), left);
     }
     EXPECT_TRUE(m_document.Modified());
 

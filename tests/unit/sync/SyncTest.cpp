@@ -1,12 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <map>
 #include <optional>
 #include <set>
 
 #include "data/PimDatabase.h"
 #include "interop/PersonCard.h"
 #include "storage/StorageTestSupport.h"
+#include "support/Golden.h"
 #include "sync/SyncStatus.h"
 #include "sync/Synchronizer.h"
 
@@ -49,11 +51,7 @@ protected:
         interop::PersonCard::Write(text, person, interop::VCardVersion::V30);
         WriteItem(ItemPath(uid), text);
     }
-    // The first name in the database and in the folder; "-" for none.
-    std::string DatabaseName() const
-    {
-        return db.Persons().IsEmpty() ? "-" : db.Persons().begin()->second.FName;
-    }
+    // The first name in the folder; "-" for none.
     std::string FolderName(const std::string& uid) const
     {
         if (!fs::exists(ItemPath(uid))) {
@@ -76,120 +74,52 @@ protected:
     sync::SyncOptions options;
 };
 
-enum class Change { None, Edit, Delete };
-
-struct ThreeWayCase {
-    const char* name;
-    Change here;   // in the database
-    Change there;  // in the folder
-    ConflictRule rule;
-    const char* databaseName;  // afterwards, "-" for none
-    const char* folderName;
-    const char* line;
-    bool loserKept;
-};
-
-class ThreeWay : public SyncFixture, public ::testing::WithParamInterface<ThreeWayCase> {};
-
-TEST_P(ThreeWay, CarriesChangesAndSettlesConflicts)
-{
-    const ThreeWayCase& c = GetParam();
-    db.Persons().Add(MakePerson("Ann", "Lane"));
-    Sync();
-    const std::string uid = db.Persons().begin()->second.UID;
-    ASSERT_EQ(FolderName(uid), "Ann");
-
-    if (c.here == Change::Edit) {
-        RenameInDatabase("Here");
-    } else if (c.here == Change::Delete) {
-        db.Persons().Remove(db.Persons().begin()->first);
-        db.Persons().Add(MakePerson("Other", "Keeps the database from being empty"));
-    }
-    if (c.there == Change::Edit) {
-        WriteCard(uid, "There");
-    } else if (c.there == Change::Delete) {
-        fs::remove(ItemPath(uid));
-        WriteCard("other", "Other");  // keeps the folder from being empty
-    }
-    options.rule = c.rule;
-    const sync::SyncSummary summary = Sync();
-
-    const Person* found = nullptr;
-    for (const auto& [id, person] : db.Persons()) {
-        if (person.UID == uid) {
-            found = &person;
-        }
-    }
-    EXPECT_EQ(found ? found->FName : "-", c.databaseName);
-    EXPECT_EQ(FolderName(uid), c.folderName);
-    EXPECT_EQ(summary.Line(), c.line) << summary.Text();
-    EXPECT_EQ(fs::exists(ItemPath(uid) + ".conflict"), c.loserKept) << summary.Text();
-    // A second sync finds nothing left to do.
-    EXPECT_FALSE(Sync().ChangedAnything());
-}
-
 constexpr const char* kNothing =
     "0 added here, 0 added there, 0 changed here, 0 changed there, 0 deleted, 0 conflicts "
     "(newer won)";
 
-INSTANTIATE_TEST_SUITE_P(
-    Sync, ThreeWay,
-    ::testing::Values(
-        ThreeWayCase{"unchanged", Change::None, Change::None, ConflictRule::Newer, "Ann", "Ann",
-                     kNothing, false},
-        ThreeWayCase{"changed_here", Change::Edit, Change::None, ConflictRule::Newer, "Here",
-                     "Here",
-                     "0 added here, 0 added there, 0 changed here, 1 changed there, 0 deleted, "
-                     "0 conflicts (newer won)",
-                     false},
-        ThreeWayCase{"changed_there", Change::None, Change::Edit, ConflictRule::Newer, "There",
-                     "There",
-                     "0 added here, 0 added there, 1 changed here, 0 changed there, 0 deleted, "
-                     "0 conflicts (newer won)",
-                     false},
-        ThreeWayCase{"deleted_here", Change::Delete, Change::None, ConflictRule::Newer, "-", "-",
-                     "0 added here, 1 added there, 0 changed here, 0 changed there, 1 deleted, "
-                     "0 conflicts (newer won)",
-                     false},
-        ThreeWayCase{"deleted_there", Change::None, Change::Delete, ConflictRule::Newer, "-", "-",
-                     "1 added here, 0 added there, 0 changed here, 0 changed there, 1 deleted, "
-                     "0 conflicts (newer won)",
-                     false},
-        ThreeWayCase{"deleted_both", Change::Delete, Change::Delete, ConflictRule::Newer, "-", "-",
-                     "1 added here, 1 added there, 0 changed here, 0 changed there, 0 deleted, "
-                     "0 conflicts (newer won)",
-                     false},
-        ThreeWayCase{"both_changed_database_wins", Change::Edit, Change::Edit,
-                     ConflictRule::Database, "Here", "Here",
-                     "0 added here, 0 added there, 0 changed here, 0 changed there, 0 deleted, "
-                     "1 conflict (database won)",
-                     true},
-        ThreeWayCase{"both_changed_folder_wins", Change::Edit, Change::Edit, ConflictRule::Folder,
-                     "There", "There",
-                     "0 added here, 0 added there, 0 changed here, 0 changed there, 0 deleted, "
-                     "1 conflict (folder won)",
-                     true},
-        ThreeWayCase{"both_changed_newer_is_the_folder", Change::Edit, Change::Edit,
-                     ConflictRule::Newer, "There", "There",
-                     "0 added here, 0 added there, 0 changed here, 0 changed there, 0 deleted, "
-                     "1 conflict (newer won)",
-                     true},
-        ThreeWayCase{"edited_here_deleted_there_database_wins", Change::Edit, Change::Delete,
-                     ConflictRule::Database, "Here", "Here",
-                     "1 added here, 0 added there, 0 changed here, 0 changed there, 0 deleted, "
-                     "1 conflict (database won)",
-                     false},
-        ThreeWayCase{"deleted_here_edited_there_folder_wins", Change::Delete, Change::Edit,
-                     ConflictRule::Folder, "There", "There",
-                     "0 added here, 1 added there, 0 changed here, 0 changed there, 0 deleted, "
-                     "1 conflict (folder won)",
-                     false},
-        ThreeWayCase{"deleted_here_edited_there_database_wins", Change::Delete, Change::Edit,
-                     ConflictRule::Database, "-", "-",
-                     "0 added here, 1 added there, 0 changed here, 0 changed there, 0 deleted, "
-                     "1 conflict (database won)",
-                     true}),
-    [](const auto& info) { return std::string(info.param.name); });
+// Each case in its own database and folder.
+TEST_F(SyncFixture, CarriesChangesAndSettlesConflicts)
+{
+    const std::map<std::string, ConflictRule> rules = {{"newer", ConflictRule::Newer},
+                                                       {"database", ConflictRule::Database},
+                                                       {"folder", ConflictRule::Folder}};
+    for (const auto& c : RowsOf("sync/three-way.txt")) {
+        SCOPED_TRACE(c[0]);
+        folder = (scratch / c[0]).string();
+        dbPath = (scratch / (c[0] + ".pgr")).string();
+        db = PimDatabase();
+        db.Persons().Add(MakePerson("Ann", "Lane"));
+        options.rule = ConflictRule::Newer;
+        Sync();
+        const std::string uid = db.Persons().begin()->second.UID;
+        if (c[1] == "edit") {
+            RenameInDatabase("Here");
+        } else if (c[1] == "delete") {
+            db.Persons().Remove(db.Persons().begin()->first);
+            db.Persons().Add(MakePerson("Other", "Keeps the database from being empty"));
+        }
+        if (c[2] == "edit") {
+            WriteCard(uid, "There");
+        } else if (c[2] == "delete") {
+            fs::remove(ItemPath(uid));
+            WriteCard("other", "Other");  // keeps the folder from being empty
+        }
+        options.rule = rules.at(c[3]);
+        const sync::SyncSummary summary = Sync();
+
+        std::string databaseName = "-";
+        for (const auto& [id, person] : db.Persons()) {
+            databaseName = person.UID == uid ? person.FName : databaseName;
+        }
+        EXPECT_EQ(databaseName, c[4]);
+        EXPECT_EQ(FolderName(uid), c[5]);
+        EXPECT_EQ(summary.Line(), c[6]) << summary.Text();
+        EXPECT_EQ(fs::exists(ItemPath(uid) + ".conflict"), c[7] == "1") << summary.Text();
+        // A second sync finds nothing left to do.
+        EXPECT_FALSE(Sync().ChangedAnything());
+    }
+}
 
 TEST_F(SyncFixture, NewerRuleFollowsTheDatabaseTime)
 {
@@ -200,7 +130,7 @@ TEST_F(SyncFixture, NewerRuleFollowsTheDatabaseTime)
     WriteCard(uid, "There");
     options.databaseTimeNs = INT64_MAX;  // saved after the folder changed
     const sync::SyncSummary summary = Sync();
-    EXPECT_EQ(DatabaseName(), "Here");
+    EXPECT_EQ(db.Persons().begin()->second.FName, "Here");
     EXPECT_EQ(FolderName(uid), "Here");
     ASSERT_EQ(summary.conflicts.size(), 1u);
     EXPECT_NE(summary.conflicts[0].find("Lane, Here: changed on both sides; the database's "
@@ -237,25 +167,6 @@ TEST_F(SyncFixture, OneEmptySideStopsTheSyncAndDeletesNothing)
     options.forceDelete = true;
     EXPECT_EQ(Stopped(), "");
     EXPECT_TRUE(fs::is_empty(folder));
-}
-
-TEST_F(SyncFixture, PropertiesWithoutAPlaceSurviveAnEditHere)
-{
-    fs::create_directory(folder);
-    WriteItem(ItemPath("phone-1"),
-              "BEGIN:VCARD\r\nVERSION:3.0\r\nUID:phone-1\r\nN:Lane;Ann;;;\r\nFN:Ann Lane\r\n"
-              "EMAIL;TYPE=home:ann@example.org\r\nEMAIL;TYPE=work:ann@work.example\r\n"
-              "BDAY:1990-04-01\r\nX-PHONE-RINGTONE:bells\r\nEND:VCARD\r\n");
-    EXPECT_EQ(Sync().addedHere, 1u);
-    Person person = db.Persons().begin()->second;
-    person.CelPhone = "555-0101";
-    db.Persons().Update(person);
-    EXPECT_EQ(Sync().changedThere, 1u);
-    const std::string card = ReadFileBytes(ItemPath("phone-1"));
-    for (const char* kept : {"BDAY:1990-04-01", "EMAIL;TYPE=work:ann@work.example",
-                             "X-PHONE-RINGTONE:bells", "555-0101"}) {
-        EXPECT_NE(card.find(kept), std::string::npos) << kept << " in\n" << card;
-    }
 }
 
 TEST_F(SyncFixture, FileRenamedByTheServerIsTheSameItem)
@@ -349,6 +260,26 @@ TEST_F(SyncFixture, UidsThatMakeBadFileNamesNameNoFile)
     for (const std::string& name : names) {
         EXPECT_TRUE(name[0] != '.' && name.size() < 100) << name;
     }
+}
+
+// A relative data folder is not one: the status goes under the home folder instead.
+TEST_F(SyncFixture, ARelativeDataFolderIsIgnored)
+{
+    const char* home = std::getenv("HOME");
+    ::setenv("XDG_DATA_HOME", "relative/data", 1);  // the scratch folder puts it back
+    EXPECT_EQ(sync::SyncStatus::Folder(),
+              std::string(home ? home : "") + "/.local/share/Kestrow/Orvane!/sync");
+}
+
+// The status file is named after the database, with every character a file name could
+// trip over made an underscore; letters, digits, '-', '_' and '.' stay.
+TEST_F(SyncFixture, TheStatusFileNamesTheDatabaseReadably)
+{
+    const std::string path =
+        sync::SyncStatus::PathFor("/tmp/azAZ09-_.@[`{: x.pgr", folder, sync::FolderKind::Contacts);
+    const std::string name = fs::path(path).filename().string();
+    EXPECT_EQ(name.substr(0, name.find(".pgr-") + 5), "azAZ09-_.______x.pgr-") << name;
+    EXPECT_EQ(fs::path(path).parent_path().string(), sync::SyncStatus::Folder());
 }
 
 }  // namespace
