@@ -124,16 +124,6 @@ TEST_F(PrintCommand, WritesEachReportAsPdfWithItsRowsInOrder)
     }
 }
 
-TEST_F(PrintCommand, SmallerTypeAndNarrowerMarginsNeedFewerPages)
-{
-    // The address book's blocks are 8 lines; at 24 points three blocks need two pages.
-    ASSERT_EQ(Print("address-book", {"--size", "24"}).status, kSuccess);
-    EXPECT_EQ(test::PdfTools::Pages(m_pdf), 2);
-    ASSERT_EQ(Print("address-book", {"--size", "24", "--margins", "250,250,250,250"}).status,
-              kSuccess);
-    EXPECT_EQ(test::PdfTools::Pages(m_pdf), 1);
-}
-
 TEST_F(PrintCommand, DailyReportsUseEightPointsOnPaperNarrowerThanSevenInches)
 {
     PimDatabase db;

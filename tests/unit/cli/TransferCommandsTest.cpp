@@ -17,7 +17,7 @@ protected:
     std::string Path(const std::string& name) const { return m_folder / name; }
 
     // A database file with two tasks, one person and one appointment.
-    std::string SampleDatabase()
+    void SetUp() override
     {
         PimDatabase db;
         db.Tasks().Add(test::MakeTask("Call Bob", At(2026, 3, 9), kPriorityMedium));
@@ -28,9 +28,7 @@ protected:
         dentist.Alarm = true;
         dentist.AlarmTime = At(2026, 3, 10, 9, 15);
         db.Appointments().Add(dentist);
-        const std::string path = Path("sample.pgr");
-        EXPECT_TRUE(db.Save(path));
-        return path;
+        ASSERT_TRUE(db.Save(m_db));
     }
 
     PimDatabase Load(const std::string& path)
@@ -42,13 +40,13 @@ protected:
     }
 
     test::ScratchFolder m_folder;
+    const std::string m_db = Path("sample.pgr");
 };
 
 TEST_F(TransferCommands, ExportWritesTheChosenFieldsInTableOrder)
 {
-    const std::string db = SampleDatabase();
     const CliResult result =
-        RunCli({"export", "tasks", db, Path("t.csv"), "--fields", "Priority,Task,DueDate",
+        RunCli({"export", "tasks", m_db, Path("t.csv"), "--fields", "Priority,Task,DueDate",
                 "--separator", "semicolon", "--encloser=single"});
     EXPECT_EQ(result.status, kSuccess) << result.err;
     EXPECT_EQ(result.out, "2 records written.\n");
@@ -57,7 +55,7 @@ TEST_F(TransferCommands, ExportWritesTheChosenFieldsInTableOrder)
               "'Call Bob';'3/9/2026';'1'\n"
               "'Pay ''rent''';'4/1/2026';'0'\n");
 
-    EXPECT_EQ(RunCli({"export", "appointments", db, Path("a.csv"),
+    EXPECT_EQ(RunCli({"export", "appointments", m_db, Path("a.csv"),
                       "--fields=Appointment,StartTime,"
                       "AlarmTime",
                       "--no-header", "--encloser", "none", "--separator", "tab"})
@@ -69,57 +67,53 @@ TEST_F(TransferCommands, ExportWritesTheChosenFieldsInTableOrder)
 // What each column becomes is the import's own test; the command reads, adds and saves.
 TEST_F(TransferCommands, ImportAddsSavesAndReportsTheCount)
 {
-    const std::string db = SampleDatabase();
     test::WriteFileBytes(Path("people.csv"),
                          "\"First\",\"Firm\"\r\n\"Bob\",\r\n,\r\n,\"Acme\"\r\n");
     const CliResult result =
-        RunCli({"import", "persons", db, Path("people.csv"), "--columns", "FirstName,Company"});
+        RunCli({"import", "persons", m_db, Path("people.csv"), "--columns", "FirstName,Company"});
     EXPECT_EQ(result.status, kSuccess) << result.err;
     EXPECT_EQ(result.out, "2 names added to current database.\n");
-    const PimDatabase saved = Load(db);
+    const PimDatabase saved = Load(m_db);
     ASSERT_EQ(saved.Persons().Count(), 3u);
     EXPECT_EQ(saved.Persons().Find(2)->FName + "|" + saved.Persons().Find(3)->Company, "Bob|Acme");
 }
 
 TEST_F(TransferCommands, TheClockOfNowDecidesTodayForUnreadableDueDates)
 {
-    const std::string db = SampleDatabase();
     test::WriteFileBytes(Path("t.txt"), "Water plants|someday\n");
     const CliResult result =
-        RunCli({"--now", "2027-05-06 07:08:09", "import", "tasks", db, Path("t.txt"), "--columns",
+        RunCli({"--now", "2027-05-06 07:08:09", "import", "tasks", m_db, Path("t.txt"), "--columns",
                 "Task,DueDate", "--separator", "pipe", "--no-header"});
     EXPECT_EQ(result.out, "1 tasks added to current database.\n");
-    EXPECT_EQ(Load(db).Tasks().Find(3)->DueDate, At(2027, 5, 6));
+    EXPECT_EQ(Load(m_db).Tasks().Find(3)->DueDate, At(2027, 5, 6));
 }
 
 // Which fields each type needs is the rule's test; the command asks before reading the file.
 // Neither that nor an import that adds nothing touches the database file.
 TEST_F(TransferCommands, AnImportThatAddsNothingLeavesTheFileAlone)
 {
-    const std::string db = SampleDatabase();
-    const auto written = std::filesystem::last_write_time(db);
-    const std::string before = test::ReadFileBytes(db);
+    const auto written = std::filesystem::last_write_time(m_db);
+    const std::string before = test::ReadFileBytes(m_db);
     const CliResult missing =
-        RunCli({"import", "tasks", db, Path("nothing-here.csv"), "--columns", "DueDate"});
+        RunCli({"import", "tasks", m_db, Path("nothing-here.csv"), "--columns", "DueDate"});
     EXPECT_EQ(missing.status, kMissingFields);
     EXPECT_EQ(missing.err + missing.out, "You must include a task as a field to import.\n");
     test::WriteFileBytes(Path("in.csv"), "Name\n,\n");
     const CliResult none =
-        RunCli({"import", "persons", db, Path("in.csv"), "--columns", "LastName"});
+        RunCli({"import", "persons", m_db, Path("in.csv"), "--columns", "LastName"});
     EXPECT_EQ(none.status, kSuccess);
     EXPECT_EQ(none.out, "0 names added to current database.\n");
-    EXPECT_EQ(test::ReadFileBytes(db), before);
-    EXPECT_EQ(std::filesystem::last_write_time(db), written);
+    EXPECT_EQ(test::ReadFileBytes(m_db), before);
+    EXPECT_EQ(std::filesystem::last_write_time(m_db), written);
 }
 
 TEST_F(TransferCommands, FailuresAndBadArguments)
 {
     const std::string in = Path("in.csv");
     test::WriteFileBytes(in, "x\n");
-    ExpectOutcomes(OutcomesOf("transfer-outcomes.txt", {{"$DB", SampleDatabase()},
-                                                        {"$IN", in},
-                                                        {"$OUT", Path("o.csv")},
-                                                        {"$DIR", m_folder.Path().string()}}));
+    ExpectOutcomes(OutcomesOf(
+        "transfer-outcomes.txt",
+        {{"$DB", m_db}, {"$IN", in}, {"$OUT", Path("o.csv")}, {"$DIR", m_folder.Path().string()}}));
 }
 
 // A zero byte ends the text it stands in, in a database file as in a card, so that what was

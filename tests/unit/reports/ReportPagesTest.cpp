@@ -54,6 +54,14 @@ struct Scenario {
     DeviceMetrics device = DeviceMetrics::Letter600();
 };
 
+Scenario DailyTasks(const char* name, int tasks, Rect margins, const char* face = "Times New Roman",
+                    int points = 10, DeviceMetrics device = DeviceMetrics::Letter600())
+{
+    Scenario s{name, ReportKind::DailyTasks, {}, margins, face, points, device};
+    s.records.tasks = ManyTasks(tasks);
+    return s;
+}
+
 std::vector<Scenario> Scenarios()
 {
     // A bottom margin of 8.5 inches leaves room for five rows of a daily report and two
@@ -69,8 +77,7 @@ std::vector<Scenario> Scenarios()
     s.back().records.tasks = {MakeTask(1, "Buy milk", 0), MakeTask(5, "File taxes", 3, 9),
                               MakeTask(6, "Call", 1), MakeTask(7, "Four", 4),
                               MakeTask(8, "Minus", -1)};
-    s.push_back({"daily tasks over three pages", ReportKind::DailyTasks, {}, shortPage});
-    s.back().records.tasks = ManyTasks(12);
+    s.push_back(DailyTasks("daily tasks over three pages", 12, shortPage));
     s.push_back({"daily plan", ReportKind::DailyPlan, {}});
     s.back().records.appointments = {MakeAppointment(1, "Dentist", 9, 5, 10, 30)};
     s.back().records.tasks = {MakeTask(1, "Buy milk", 2), MakeTask(2, "Pay rent", 3, 9)};
@@ -107,45 +114,24 @@ std::vector<Scenario> Scenarios()
     s.back().records.owner.LName = "Owner";
     s.back().records.owner.Company = "Owner Inc";
     // 600 * 11 / 72 = 91.67 cuts to 91; a line is the height, a quarter and an eighth.
-    s.push_back({"11-point Arial", ReportKind::DailyTasks, {}, inch, "Arial", 11});
+    s.push_back(DailyTasks("11-point Arial", 2, inch, "Arial", 11));
     // The margins apply first, so the indent is the 10-point character width.
-    s.push_back({"12-point Arial", ReportKind::DailyTasks, {}, {500, 500, 500, 500}, "Arial", 12});
+    s.push_back(DailyTasks("12-point Arial", 2, {500, 500, 500, 500}, "Arial", 12));
     DeviceMetrics offset = DeviceMetrics::Letter600();
     offset.offsetX = 100;
     offset.offsetY = 120;
-    s.push_back(
-        {"a printer's physical offset", ReportKind::DailyTasks, {}, inch, "Arial", 10, offset});
+    s.push_back(DailyTasks("a printer's physical offset", 2, inch, "Arial", 10, offset));
     // 0.333 inch is 199.8 dots, 0.959 inch 575.4: both cut toward zero.
-    s.push_back({"margins in fractions of a dot", ReportKind::DailyTasks, {}, {333, 500, 959, 0}});
-    s.push_back({"300 dpi",
-                 ReportKind::DailyTasks,
-                 {},
-                 {500, 250, 750, 1250},
-                 "Arial",
-                 10,
-                 DeviceMetrics::Sheet(8.5, 11, 300)});
-    for (size_t i = s.size() - 5; i < s.size(); ++i) {
-        s[i].records.tasks = ManyTasks(2);
-    }
+    s.push_back(DailyTasks("margins in fractions of a dot", 2, {333, 500, 959, 0}));
+    s.push_back(DailyTasks("300 dpi", 2, {500, 250, 750, 1250}, "Arial", 10,
+                           DeviceMetrics::Sheet(8.5, 11, 300)));
     // Daily reports on paper narrower than seven inches switch to 8 points when drawn, so
     // that 6 x 9 inches holds 44 rows a page instead of 35; the other reports do not.
-    const std::string times = "Times New Roman";
-    s.push_back({"daily tasks, narrow paper",
-                 ReportKind::DailyTasks,
-                 {},
-                 inch,
-                 times,
-                 10,
-                 DeviceMetrics::Sheet(6, 9, 600)});
-    s.back().records.tasks = ManyTasks(40);
-    s.push_back({"daily tasks, seven inches wide",
-                 ReportKind::DailyTasks,
-                 {},
-                 inch,
-                 times,
-                 10,
-                 DeviceMetrics::Sheet(7, 9, 600)});
-    s.back().records.tasks = ManyTasks(2);
+    const char* times = "Times New Roman";
+    s.push_back(DailyTasks("daily tasks, narrow paper", 40, inch, times, 10,
+                           DeviceMetrics::Sheet(6, 9, 600)));
+    s.push_back(DailyTasks("daily tasks, seven inches wide", 2, inch, times, 10,
+                           DeviceMetrics::Sheet(7, 9, 600)));
     for (const auto& [name, kind] :
          {std::pair{"address book, narrow paper", ReportKind::AddressBook},
           {"envelopes, narrow paper", ReportKind::Envelopes}}) {

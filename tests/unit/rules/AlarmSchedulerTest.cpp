@@ -93,9 +93,14 @@ protected:
     std::unique_ptr<AlarmScheduler> m_scheduler;
 };
 
+// An empty description or an unticked alarm is never reminded.
 TEST_F(AlarmSchedulerTest, DueFromTheSecondOfItsAlarmTime)
 {
     AddAlarm("meeting", 9, 30);
+    AddAlarm("", 8, 0);
+    Appointment noAlarm = MakeAppointment("no alarm", Day(2026, 3, 10), 8, 0, false);
+    noAlarm.AlarmTime = Day(2026, 3, 10, 8, 0);
+    Db().Appointments().Add(noAlarm);
     Load();
     // The time of the tick and the reminders shown by then.
     for (const auto& [minute, second, reminders] :
@@ -173,18 +178,6 @@ TEST_F(AlarmSchedulerTest, TwoDueAlarmsOneAfterTheOtherInIdOrder)
     EXPECT_FALSE(m_alerts.clicked);
     EXPECT_FALSE(AlarmOf(laterId));
     EXPECT_TRUE(AlarmOf(earlyId));
-}
-
-TEST_F(AlarmSchedulerTest, WhatIsNeverReminded)
-{
-    AddAlarm("", 8, 0);  // empty description
-    Appointment noAlarm = MakeAppointment("no alarm", Day(2026, 3, 10), 8, 0, false);
-    noAlarm.AlarmTime = Day(2026, 3, 10, 8, 0);
-    Db().Appointments().Add(noAlarm);
-    AddAlarm("not yet", 9, 1);
-    Load();
-    Tick();
-    EXPECT_TRUE(m_alerts.messages.empty());
 }
 
 // Ticks while a reminder is open add none; a reminder that cannot open changes nothing,

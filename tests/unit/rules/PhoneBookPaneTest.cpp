@@ -7,7 +7,15 @@ namespace {
 
 using test::MakePerson;
 
-class PhoneBookPaneTest : public test::FormFixture {};
+class PhoneBookPaneTest : public test::FormFixture {
+protected:
+    void AddAnnAndBo()
+    {
+        Db().Persons().Add(MakePerson("Ann", "Lee", "", true, false));
+        Db().Persons().Add(MakePerson("Bo", "Moe", "", true, false));
+        Form().RefillAll();
+    }
+};
 
 // The order of each listing, from tests/data/rules/phone-book-order.txt.
 TEST_F(PhoneBookPaneTest, ListingsSortAsTheCaseFileSays)
@@ -32,9 +40,9 @@ TEST_F(PhoneBookPaneTest, ListingsSortAsTheCaseFileSays)
     }
 }
 
-TEST_F(PhoneBookPaneTest, DetailsShowTheClickedPerson)
+TEST_F(PhoneBookPaneTest, DetailsShowTheClickedPersonUntilAListingChange)
 {
-    Person p = MakePerson("Ann", "Lee", "", true, false);
+    Person p = MakePerson("Ann", "Lee", "Co", true, true);
     p.HmPhone = "555-1000";
     p.WkPhone = "555-2000";
     p.WkExt = "42";
@@ -58,26 +66,19 @@ TEST_F(PhoneBookPaneTest, DetailsShowTheClickedPerson)
         EXPECT_EQ(d[i].enabled, expected[i].second != "Not Available") << expected[i].first;
     }
 
+    // A click below the rows keeps the details; with no row under the pointer, Delete does
+    // nothing.
+    Form().ClickPhoneBook(-1);
+    EXPECT_EQ(Form().PhoneBook().ShownId(), 1);
+    EXPECT_EQ(Form().PhoneBook().Details()[0].text, "555-1000");
+    EXPECT_EQ(Form().State().person.row, -1);
+    Form().HandleCommand(kCmdPersonDelete);
+    EXPECT_EQ(Db().Persons().Count(), 2u);
+
     Form().ClickPhoneBook(1);
     EXPECT_EQ(Form().PhoneBook().Details()[1].text, "Not Available");
     EXPECT_FALSE(Form().PhoneBook().Details()[1].enabled);
-}
-
-TEST_F(PhoneBookPaneTest, ClickBelowTheRowsKeepsTheDetailsAndAListingChangeClearsThem)
-{
-    Person p = MakePerson("Ann", "Lee", "Co", true, true);
-    p.HmPhone = "1";
-    Db().Persons().Add(p);
-    Form().RefillAll();
-    Form().ClickPhoneBook(0);
-    Form().ClickPhoneBook(-1);
-    EXPECT_EQ(Form().PhoneBook().ShownId(), 1);
-    EXPECT_EQ(Form().PhoneBook().Details()[0].text, "1");
-    EXPECT_EQ(Form().State().person.row, -1);
-    // With no row under the pointer, Delete does nothing.
-    Form().HandleCommand(kCmdPersonDelete);
-    EXPECT_EQ(Db().Persons().Count(), 1u);
-
+    // A listing change clears them.
     Form().SetListing(Listing::YellowPages);
     EXPECT_EQ(Form().PhoneBook().ShownId(), -1);
     EXPECT_EQ(Form().State().person.id, -1);
@@ -87,9 +88,7 @@ TEST_F(PhoneBookPaneTest, ClickBelowTheRowsKeepsTheDetailsAndAListingChangeClear
 TEST_F(PhoneBookPaneTest, DeleteClearsTheSelectionAndEditWaitsForAClick)
 {
     Form().SetEditors(&m_editors);
-    Db().Persons().Add(MakePerson("Ann", "Lee", "", true, false));
-    Db().Persons().Add(MakePerson("Bo", "Moe", "", true, false));
-    Form().RefillAll();
+    AddAnnAndBo();
     Form().ClickPhoneBook(0);
     Form().HandleCommand(kCmdPersonDelete);
     EXPECT_EQ(PhoneRows(), std::vector<std::string>{"Moe, Bo|"});
@@ -103,9 +102,7 @@ TEST_F(PhoneBookPaneTest, DeleteClearsTheSelectionAndEditWaitsForAClick)
 
 TEST_F(PhoneBookPaneTest, ContextMenuPicksTheRowWithoutShowingIt)
 {
-    Db().Persons().Add(MakePerson("Ann", "Lee", "", true, false));
-    Db().Persons().Add(MakePerson("Bo", "Moe", "", true, false));
-    Form().RefillAll();
+    AddAnnAndBo();
     Form().ClickPhoneBook(0);
     EXPECT_TRUE(Form().PhoneBook().ContextMenu(1));
     EXPECT_EQ(Form().State().person.id, 2);
