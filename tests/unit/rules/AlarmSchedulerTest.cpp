@@ -158,10 +158,7 @@ TEST_F(AlarmSchedulerTest, TodaysAndTheSelectedDaysAlarmsEachOncePerTick)
 TEST_F(AlarmSchedulerTest, TwoDueAlarmsOneAfterTheOtherInIdOrder)
 {
     // The first by ID starts later, so the list shows it second.
-    Appointment later = MakeAppointment("later", Day(2026, 3, 10), 21, 0, true);
-    later.EndTime = Day(2026, 3, 10, 22, 30);
-    later.AlarmTime = Day(2026, 3, 10, 8, 0);
-    const int32_t laterId = Db().Appointments().Add(later);
+    const int32_t laterId = AddAlarm("later", 8, 0, 21);
     const int32_t earlyId = AddAlarm("early", 8, 0, 7);
     Load();
     ASSERT_EQ(Form().Appointments().Rows()[0].id, earlyId);

@@ -104,7 +104,7 @@ protected:
     EditorFlows m_flows;
 };
 
-TEST_F(EditorFlowsTest, AddPersonOpensEmptyInWhitePagesAndStoresTheDisplayName)
+TEST_F(EditorFlowsTest, AddPersonOpensEmptyInWhitePagesAndSavesAnyName)
 {
     m_dialogs.editPerson = [](Person& p) {
         p.FName = "Cy";
@@ -113,10 +113,8 @@ TEST_F(EditorFlowsTest, AddPersonOpensEmptyInWhitePagesAndStoresTheDisplayName)
     };
     m_flows.AddPerson();
     Step("added");
-}
 
-TEST_F(EditorFlowsTest, PersonWithOnlyACompanyOrUnlistedIsStillSaved)
-{
+    // One with only a company or unlisted is still saved.
     m_dialogs.editPerson = [](Person& p) { p.Company = "Acme"; };
     m_flows.AddPerson();
     m_dialogs.editPerson = [](Person& p) {
@@ -163,7 +161,7 @@ TEST_F(EditorFlowsTest, CancelChangesNothingAndTheUserSheetTakesTheFields)
     Step("edited the user");
 }
 
-TEST_F(EditorFlowsTest, AddTaskOnTheSelectedDayAndEditKeepsTheDoneDate)
+TEST_F(EditorFlowsTest, AddOnTheSelectedDayAndEdit)
 {
     m_form.SelectDay(2026, 3, 12);
     m_dialogs.editTask = [](TaskEditorModel& m) {
@@ -183,28 +181,25 @@ TEST_F(EditorFlowsTest, AddTaskOnTheSelectedDayAndEditKeepsTheDoneDate)
     m_flows.EditTask(1);
     m_flows.EditTask(42);  // no such task: no editor, no record
     Step("edited");
-}
 
-TEST_F(EditorFlowsTest, AddAppointmentProposesTheNextQuarterHourAndEditClearsDone)
-{
+    // An appointment added on the selected day; an edit clears Done.
     m_dialogs.editAppointment = [](AppointmentEditorModel& m) {
         m.SetText("lunch");
         m.SetAlarmChecked(true);
         m.Accept("10");
     };
     m_flows.AddAppointment();  // now 10:37
-    Step("added");
+    Step("added an appointment");
 
-    // An edit writes back and clears Done.
-    Appointment stored = *Db().Appointments().Find(1);
-    stored.Done = true;
-    Db().Appointments().Update(stored);
+    Appointment meeting = *Db().Appointments().Find(1);
+    meeting.Done = true;
+    Db().Appointments().Update(meeting);
     m_dialogs.editAppointment = [](AppointmentEditorModel& m) {
         m.StepBegin(true);
         m.Accept("0");
     };
     m_flows.EditAppointment(1);
-    Step("edited");
+    Step("edited the appointment");
 }
 
 }  // namespace
