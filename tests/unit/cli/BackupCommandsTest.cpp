@@ -1,5 +1,3 @@
-#include <gtest/gtest.h>
-
 #include <sys/wait.h>
 
 #include <cstdio>
@@ -7,10 +5,7 @@
 
 #include "cli/CliRunner.h"
 #include "cli/DatabaseUpdate.h"
-#include "data/PimDatabase.h"
 #include "storage/BackupStore.h"
-#include "storage/StorageTestSupport.h"
-#include "support/ScriptedPrompter.h"
 
 namespace orvane::cli {
 namespace {
@@ -31,10 +26,8 @@ int Wait(FILE* process)
     return WIFEXITED(status) ? WEXITSTATUS(status) : 128;
 }
 
-class BackupCommands : public testing::Test {
+class BackupCommands : public CliTestBase {
 protected:
-    std::string Path(const std::string& name) const { return m_folder / name; }
-
     std::vector<std::string> ImportArguments(const std::string& csv) const
     {
         return {"import",     "persons",   Path("db.pgr"),
@@ -42,15 +35,10 @@ protected:
                 "--no-header"};
     }
 
-    size_t PersonsIn(const std::string& path) const
+    static size_t PersonsIn(const std::string& path)
     {
-        PimDatabase db;
-        ScriptedPrompter prompter;
-        EXPECT_TRUE(db.Load(test::ReadFileBytes(path).c_str(), prompter));
-        return db.Persons().Count();
+        return LoadDatabase(path).Persons().Count();
     }
-
-    test::ScratchFolder m_folder;
 };
 
 TEST_F(BackupCommands, EverySaveKeepsTheVersionItReplacesAndRestorePutsOneBack)
@@ -59,6 +47,7 @@ TEST_F(BackupCommands, EverySaveKeepsTheVersionItReplacesAndRestorePutsOneBack)
     test::WriteFileBytes(Path("one.csv"), "Ann,Smith\n");
     ASSERT_EQ(RunCli({"--now", "2024-03-10 15:30:00", "demo", db}).status, kSuccess);
     const std::string demo = test::ReadFileBytes(db);
+    const PimDatabase first = LoadDatabase(db);
     ASSERT_EQ(RunCli({"--now", "2024-03-10 15:30:00", "compact", db}).status, kSuccess);
     const std::string compacted = test::ReadFileBytes(db);
     ASSERT_EQ(RunCli(ImportArguments("one.csv")).status, kSuccess);
@@ -67,9 +56,6 @@ TEST_F(BackupCommands, EverySaveKeepsTheVersionItReplacesAndRestorePutsOneBack)
     CliResult listed = RunCli({"backups", db});
     EXPECT_EQ(listed.status, kSuccess);
     EXPECT_EQ(std::count(listed.out.begin(), listed.out.end(), '\n'), 3);  // heading, 2 versions
-    PimDatabase first;
-    ScriptedPrompter prompter;
-    ASSERT_TRUE(first.Load(demo.c_str(), prompter));
     const std::string oldest = std::to_string(demo.size()) + " bytes  " +
                                std::to_string(first.Tasks().Count()) + " tasks, " +
                                std::to_string(first.Persons().Count()) + " persons, " +

@@ -8,7 +8,10 @@
 #include <vector>
 
 #include "cli/CliApplication.h"
+#include "data/PimDatabase.h"
+#include "storage/StorageTestSupport.h"
 #include "support/Golden.h"
+#include "support/ScriptedPrompter.h"
 
 namespace orvane::cli {
 
@@ -26,6 +29,23 @@ inline CliResult RunCli(const std::vector<std::string>& arguments)
     CliApplication application(StandardCommands());
     const int status = application.Run(arguments, context);
     return {status, out.str(), err.str()};
+}
+
+// A test with a scratch folder of its own.
+class CliTestBase : public testing::Test {
+protected:
+    std::string Path(const std::string& name) const { return m_folder / name; }
+
+    test::ScratchFolder m_folder;
+};
+
+// The database in the file at `path`.
+inline PimDatabase LoadDatabase(const std::string& path)
+{
+    PimDatabase db;
+    ScriptedPrompter prompter;
+    EXPECT_TRUE(db.Load(test::ReadFileBytes(path).c_str(), prompter));
+    return db;
 }
 
 struct OutcomeCase {

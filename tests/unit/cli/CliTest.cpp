@@ -1,25 +1,18 @@
-#include <gtest/gtest.h>
-
 #include <sys/stat.h>
 
 #include "cli/CliRunner.h"
-#include "storage/StorageTestSupport.h"
-#include "support/Golden.h"
 
 namespace orvane::cli {
 namespace {
 
-class Cli : public testing::Test {
+class Cli : public CliTestBase {
 protected:
-    std::string Path(const std::string& name) const { return m_folder / name; }
     // The demo database as of 10 March 2024, 15:30.
     std::string Demo(const std::string& name) const
     {
         EXPECT_EQ(RunCli({"--now", "2024-03-10 15:30:00", "demo", Path(name)}).status, kSuccess);
         return test::ReadFileBytes(Path(name));
     }
-
-    test::ScratchFolder m_folder;
 };
 
 TEST_F(Cli, ExitStatusesAndMessages)

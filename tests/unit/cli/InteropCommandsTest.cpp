@@ -1,18 +1,11 @@
-#include <gtest/gtest.h>
-
 #include "cli/CliRunner.h"
-#include "data/PimDatabase.h"
-#include "storage/ReadWholeFile.h"
-#include "storage/StorageTestSupport.h"
-#include "support/ScriptedPrompter.h"
 #include "support/TestEnvironment.h"
 
 namespace orvane::cli {
 namespace {
 
-class InteropCommands : public testing::Test {
+class InteropCommands : public CliTestBase {
 protected:
-    std::string Path(const std::string& name) const { return m_folder / name; }
     static std::string Fixture(const char* name) { return test::DataPath("interop/") / name; }
 
     std::string EmptyDatabase()
@@ -21,8 +14,6 @@ protected:
         EXPECT_TRUE(PimDatabase().Save(path));
         return path;
     }
-
-    test::ScratchFolder m_folder;
 };
 
 TEST_F(InteropCommands, ExitStatuses)
@@ -75,9 +66,7 @@ TEST_F(InteropCommands, ExportGivesUidsAndSavesThem)
               "1 task and 0 appointments written; 1 record got a UID, database saved\n");
     EXPECT_EQ(RunCli({"export", "vcard", Path("db.pgr"), Path("a.vcf")}).out, "1 person written\n");
 
-    PimDatabase saved;
-    ScriptedPrompter prompter;
-    ASSERT_TRUE(saved.Load(ReadWholeFile(Path("db.pgr"))->c_str(), prompter));
+    const PimDatabase saved = LoadDatabase(Path("db.pgr"));
     const std::string uid = saved.Persons().begin()->second.UID;
     EXPECT_EQ(uid.size(), 36u);
     EXPECT_NE(test::ReadFileBytes(Path("a.vcf")).find("UID:" + uid), std::string::npos);

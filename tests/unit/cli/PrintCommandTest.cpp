@@ -1,12 +1,7 @@
-#include <gtest/gtest.h>
-
 #include <filesystem>
 
 #include "cli/CliRunner.h"
 #include "cli/PrintOptions.h"
-#include "data/PimDatabase.h"
-#include "storage/StorageTestSupport.h"
-#include "support/Golden.h"
 #include "support/PdfTools.h"
 
 namespace orvane::cli {

@@ -1,18 +1,14 @@
-#include <gtest/gtest.h>
-
 #include <cstdlib>
 #include <filesystem>
 
 #include "cli/CliRunner.h"
-#include "data/PimDatabase.h"
-#include "storage/StorageTestSupport.h"
 
 namespace orvane::cli {
 namespace {
 
 namespace fs = std::filesystem;
 
-class SyncCommand : public testing::Test {
+class SyncCommand : public CliTestBase {
 protected:
     SyncCommand()
     {
@@ -36,7 +32,6 @@ protected:
                                  key + "\\Contacts=" + m_contacts + "\n");
     }
 
-    test::ScratchFolder m_folder;
     std::string m_db = (m_folder / "my db.pgr").string();
     std::string m_contacts = (m_folder / "contacts").string();
 };

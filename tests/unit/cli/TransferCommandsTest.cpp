@@ -1,10 +1,4 @@
-#include <gtest/gtest.h>
-
 #include "cli/CliRunner.h"
-#include "data/PimDatabase.h"
-#include "storage/ReadWholeFile.h"
-#include "storage/StorageTestSupport.h"
-#include "support/ScriptedPrompter.h"
 #include "support/TestEnvironment.h"
 
 namespace orvane::cli {
@@ -12,10 +6,8 @@ namespace {
 
 using test::At;
 
-class TransferCommands : public testing::Test {
+class TransferCommands : public CliTestBase {
 protected:
-    std::string Path(const std::string& name) const { return m_folder / name; }
-
     // A database file with two tasks, one person and one appointment.
     void SetUp() override
     {
@@ -31,15 +23,6 @@ protected:
         ASSERT_TRUE(db.Save(m_db));
     }
 
-    PimDatabase Load(const std::string& path)
-    {
-        PimDatabase db;
-        ScriptedPrompter prompter;
-        EXPECT_TRUE(db.Load(ReadWholeFile(path).value_or("").c_str(), prompter));
-        return db;
-    }
-
-    test::ScratchFolder m_folder;
     const std::string m_db = Path("sample.pgr");
 };
 
@@ -73,7 +56,7 @@ TEST_F(TransferCommands, ImportAddsSavesAndReportsTheCount)
         RunCli({"import", "persons", m_db, Path("people.csv"), "--columns", "FirstName,Company"});
     EXPECT_EQ(result.status, kSuccess) << result.err;
     EXPECT_EQ(result.out, "2 names added to current database.\n");
-    const PimDatabase saved = Load(m_db);
+    const PimDatabase saved = LoadDatabase(m_db);
     ASSERT_EQ(saved.Persons().Count(), 3u);
     EXPECT_EQ(saved.Persons().Find(2)->FName + "|" + saved.Persons().Find(3)->Company, "Bob|Acme");
 }
@@ -85,7 +68,7 @@ TEST_F(TransferCommands, TheClockOfNowDecidesTodayForUnreadableDueDates)
         RunCli({"--now", "2027-05-06 07:08:09", "import", "tasks", m_db, Path("t.txt"), "--columns",
                 "Task,DueDate", "--separator", "pipe", "--no-header"});
     EXPECT_EQ(result.out, "1 tasks added to current database.\n");
-    EXPECT_EQ(Load(m_db).Tasks().Find(3)->DueDate, At(2027, 5, 6));
+    EXPECT_EQ(LoadDatabase(m_db).Tasks().Find(3)->DueDate, At(2027, 5, 6));
 }
 
 // Which fields each type needs is the rule's test; the command asks before reading the file.
@@ -130,12 +113,12 @@ TEST_F(TransferCommands, AZeroByteEndsTheText)
                              : std::vector<std::string>{"resave", in, db})
                       .status,
                   kSuccess);
-        const PimDatabase saved = Load(db);
+        const PimDatabase saved = LoadDatabase(db);
         ASSERT_EQ(saved.Persons().Count(), 1u);
         const Person& person = saved.Persons().begin()->second;
         EXPECT_EQ(person.FName + "|" + person.LName, "Ann|S");
         ASSERT_EQ(RunCli({"resave", db, Path("again.pgr")}).status, kSuccess);
-        EXPECT_EQ(Load(Path("again.pgr")).Persons().Records(), saved.Persons().Records());
+        EXPECT_EQ(LoadDatabase(Path("again.pgr")).Persons().Records(), saved.Persons().Records());
     }
 }
 

@@ -1,24 +1,22 @@
 #include <gtest/gtest.h>
 
-#include "data/PimDocument.h"
+#include "FormFixture.h"
 #include "platform/HelpAddress.h"
 #include "rules/editors/ContactActions.h"
 #include "rules/help/ContextHelp.h"
-#include "rules/panes/FormModel.h"
 #include "support/FakeContactServices.h"
 #include "support/FakeHelpViewer.h"
 #include "support/Golden.h"
-#include "support/SampleData.h"
 #include "support/ScriptedPrompter.h"
-#include "support/TestEnvironment.h"
 
 namespace orvane::test {
 namespace {
 
-class ContactActionsTest : public ::testing::Test {
+class ContactActionsTest : public FormFixture {
 protected:
-    ContactActionsTest() : m_clock(2026, 3, 10, 9, 0), m_form(m_document)
+    void SetUp() override
     {
+        FormFixture::SetUp();
         Person full = MakePerson("Ann", "Lee", "", true, false);
         full.HmPhone = "555 HOME";
         full.WkPhone = "(555) 123-4567";
@@ -27,35 +25,34 @@ protected:
         full.Fax = "555-9999";
         full.EMail = "ann@example.org";
         full.WebPage = "http://x";
-        m_document.Database().Persons().Add(full);
-        m_document.Database().Persons().Add(MakePerson("Bo", "Moe", "", true, false));
+        Db().Persons().Add(full);
+        Db().Persons().Add(MakePerson("Bo", "Moe", "", true, false));
         m_document.SetModified(false, true);
+        m_actions = std::make_unique<ContactActions>(Form(), m_dialer, m_desktop, m_prompter);
     }
 
-    void Select(int row) { m_form.ClickPhoneBook(row); }
+    void Select(int row) { Form().ClickPhoneBook(row); }
+    void Run(int controlId) { m_actions->Run(controlId); }
 
-    ScopedClock m_clock;
-    PimDocument m_document;
-    FormModel m_form;
     FakeDialer m_dialer;
     FakeDesktop m_desktop;
     ScriptedPrompter m_prompter;
-    ContactActions m_actions{m_form, m_dialer, m_desktop, m_prompter};
+    std::unique_ptr<ContactActions> m_actions;
 };
 
 TEST_F(ContactActionsTest, DialsTheStoredNumberUnchanged)
 {
     for (int id : {1004, 1005, 1008, 1010}) {
-        m_actions.Run(id);  // nobody selected: nothing happens
+        Run(id);  // nobody selected: nothing happens
     }
     EXPECT_EQ(m_dialer.binds, 0);
     EXPECT_TRUE(m_desktop.addresses.empty());
     Select(0);
-    m_actions.Run(1004);
-    m_actions.Run(1005);
-    m_actions.Run(1009);
-    m_actions.Run(1006);  // no pager: nothing to dial
-    m_actions.Run(1007);  // the fax is not a button
+    Run(1004);
+    Run(1005);
+    Run(1009);
+    Run(1006);  // no pager: nothing to dial
+    Run(1007);  // the fax is not a button
     EXPECT_EQ(m_dialer.numbers,
               (std::vector<std::string>{"555 HOME", "(555) 123-4567", "+1 555 0100"}));
     EXPECT_EQ(m_dialer.binds, 1);
@@ -68,7 +65,7 @@ TEST_F(ContactActionsTest, ResultCodesShowTheirMessages)
     for (const auto& row : RowsOf("rules/call-results.txt")) {
         m_prompter.ClearRecord();
         m_dialer.callResult = std::stoi(row[0]);
-        m_actions.Run(1004);
+        Run(1004);
         ASSERT_EQ(m_prompter.Messages().size(), row.size() - 1) << row[0];
         if (row.size() > 1) {
             const ScriptedPrompter::Message& shown = m_prompter.Messages()[0];
@@ -82,9 +79,9 @@ TEST_F(ContactActionsTest, FailedBindingIsRememberedForTheRun)
 {
     m_dialer.bindResult = false;
     Select(0);
-    m_actions.Run(1004);
+    Run(1004);
     m_dialer.bindResult = true;  // a later attempt would succeed, but none is made
-    m_actions.Run(1005);
+    Run(1005);
     EXPECT_EQ(m_dialer.binds, 1);
     EXPECT_TRUE(m_dialer.numbers.empty());
     ASSERT_EQ(m_prompter.Messages().size(), 2u);
@@ -97,15 +94,15 @@ TEST_F(ContactActionsTest, FailedBindingIsRememberedForTheRun)
 TEST_F(ContactActionsTest, MailAndBrowsePrefixTheStoredTextAndReportRefusals)
 {
     Select(0);
-    m_actions.Run(1008);
-    m_actions.Run(1010);
+    Run(1008);
+    Run(1010);
     EXPECT_EQ(m_desktop.addresses,
               (std::vector<std::string>{"mailto:ann@example.org", "http://http://x"}));
     EXPECT_TRUE(m_prompter.Messages().empty());
 
     m_desktop.result = false;
-    m_actions.Run(1008);
-    m_actions.Run(1010);
+    Run(1008);
+    Run(1010);
     ASSERT_EQ(m_prompter.Messages().size(), 2u);
     EXPECT_EQ(m_prompter.Messages()[0].text, "Error opening E-mail client");
     EXPECT_EQ(m_prompter.Messages()[0].caption, "E-Mail Error");
@@ -113,8 +110,8 @@ TEST_F(ContactActionsTest, MailAndBrowsePrefixTheStoredTextAndReportRefusals)
     EXPECT_EQ(m_prompter.Messages()[1].caption, "Web Browser Error");
 
     Select(1);  // Bo has neither: the buttons show "Not Available" and do nothing
-    m_actions.Run(1008);
-    m_actions.Run(1010);
+    Run(1008);
+    Run(1010);
     EXPECT_EQ(m_desktop.addresses.size(), 4u);
 }
 
