@@ -39,9 +39,8 @@ TEST_F(TransferCommands, ExportWritesTheChosenFieldsInTableOrder)
               "'Pay ''rent''';'4/1/2026';'0'\n");
 
     EXPECT_EQ(RunCli({"export", "appointments", m_db, Path("a.csv"),
-                      "--fields=Appointment,StartTime,"
-                      "AlarmTime",
-                      "--no-header", "--encloser", "none", "--separator", "tab"})
+                      "--fields=Appointment,StartTime,AlarmTime", "--no-header", "--encloser",
+                      "none", "--separator", "tab"})
                   .status,
               kSuccess);
     EXPECT_EQ(test::ReadFileBytes(Path("a.csv")), "Dentist\t9:30 AM\t15\n");
@@ -59,16 +58,6 @@ TEST_F(TransferCommands, ImportAddsSavesAndReportsTheCount)
     const PimDatabase saved = LoadDatabase(m_db);
     ASSERT_EQ(saved.Persons().Count(), 3u);
     EXPECT_EQ(saved.Persons().Find(2)->FName + "|" + saved.Persons().Find(3)->Company, "Bob|Acme");
-}
-
-TEST_F(TransferCommands, TheClockOfNowDecidesTodayForUnreadableDueDates)
-{
-    test::WriteFileBytes(Path("t.txt"), "Water plants|someday\n");
-    const CliResult result =
-        RunCli({"--now", "2027-05-06 07:08:09", "import", "tasks", m_db, Path("t.txt"), "--columns",
-                "Task,DueDate", "--separator", "pipe", "--no-header"});
-    EXPECT_EQ(result.out, "1 tasks added to current database.\n");
-    EXPECT_EQ(LoadDatabase(m_db).Tasks().Find(3)->DueDate, At(2027, 5, 6));
 }
 
 // Which fields each type needs is the rule's test; the command asks before reading the file.

@@ -30,9 +30,8 @@ TEST_F(AppointmentPaneTest, ListedByStartTimeWithEqualStartsInTheOrderAdded)
 TEST_F(AppointmentPaneTest, EditAndDeleteActOnlyOnTheListClickedLastAndNotTwice)
 {
     Form().SetEditors(&m_editors);
-    const PimDateTime today = Day(2026, 3, 10);
-    Db().Appointments().Add(MakeAppointment("a", today, 9, 0));
-    Db().Appointments().Add(MakeAppointment("b", today, 10, 0));
+    Db().Appointments().Add(MakeAppointment("a", Day(2026, 3, 10), 9, 0));
+    Db().Appointments().Add(MakeAppointment("b", Day(2026, 3, 10), 10, 0));
     Form().RefillAll();
     Form().ClickAppointments(0);
     Form().ClickTasks(-1);

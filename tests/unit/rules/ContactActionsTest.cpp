@@ -1,5 +1,3 @@
-#include <gtest/gtest.h>
-
 #include "FormFixture.h"
 #include "platform/HelpAddress.h"
 #include "rules/editors/ContactActions.h"

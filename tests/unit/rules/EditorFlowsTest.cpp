@@ -128,19 +128,7 @@ TEST_F(EditorFlowsTest, AddPersonOpensEmptyInWhitePagesAndSavesAnyName)
     Step("yellow pages");
 }
 
-TEST_F(EditorFlowsTest, EditedPersonMovesInTheListAndNobodyStaysSelected)
-{
-    m_form.ClickPhoneBook(0);  // Lee, Ann
-    Step("clicked");
-    m_dialogs.editPerson = [](Person& p) {
-        p.LName = "Zed";
-        p.ID = 99;  // the dialog cannot renumber the record
-    };
-    m_flows.EditPerson(1);
-    Step("edited");
-}
-
-TEST_F(EditorFlowsTest, CancelChangesNothingAndTheUserSheetTakesTheFields)
+TEST_F(EditorFlowsTest, CancelChangesNothingAnEditedPersonMovesAndNobodyStaysSelected)
 {
     m_dialogs.confirm = false;
     m_dialogs.editPerson = [](Person& p) { p.FName = "X"; };
@@ -153,8 +141,18 @@ TEST_F(EditorFlowsTest, CancelChangesNothingAndTheUserSheetTakesTheFields)
     m_flows.EditUser();
     Step("cancelled all");
 
-    // The user's sheet takes the fields.
     m_dialogs.confirm = true;
+    m_form.ClickPhoneBook(0);  // Lee, Ann
+    Step("clicked");
+    m_dialogs.editPerson = [](Person& p) {
+        p.LName = "Zed";
+        p.ID = 99;  // the dialog cannot renumber the record
+    };
+    m_flows.EditPerson(1);
+    Step("edited");
+
+    // The user's sheet takes the fields.
+    m_document.SetModified(false, true);
     Db().GetUser().City = "Keene";
     m_dialogs.editUser = [](User& u) { u.FName = "Pat"; };
     m_flows.EditUser();

@@ -96,7 +96,7 @@ TEST(AppointmentEditorModelTest, AlarmTimeSetOnOk)
     EXPECT_EQ(stored.AlarmTime, Day(2026, 3, 10, 8, 30));
 }
 
-TEST(AppointmentEditorModelTest, NewAppointmentDefaults)
+TEST(AppointmentEditorModelTest, NewAppointmentDefaultsAndPickingADay)
 {
     const AppointmentEditorModel model =
         AppointmentEditorModel::ForNew(Day(2026, 5, 20), Day(2026, 3, 10, 13, 20));
@@ -105,20 +105,18 @@ TEST(AppointmentEditorModelTest, NewAppointmentDefaults)
     EXPECT_EQ(model.AlarmTime(), model.Start());
     EXPECT_EQ(model.EndText(), "01:30 PM");
     EXPECT_EQ(AppointmentEditorModel::ArrowPosition(model.Start()), 53);
-}
 
-TEST(AppointmentEditorModelTest, PickingADayMovesTheTimesAndTheStepsFollow)
-{
+    // Picking a day moves the times, and the steps follow.
     Appointment stored = MakeAppointment("x", Day(2026, 3, 10), 9, 0);
     stored.AlarmTime = Day(2026, 3, 10, 8, 50);
-    AppointmentEditorModel model = AppointmentEditorModel::ForStored(stored);
-    model.PickDay(2026, 4, 2);
-    EXPECT_EQ(model.Date(), Day(2026, 4, 2));
-    EXPECT_EQ(model.Start(), Day(2026, 4, 2, 9, 0));
-    EXPECT_EQ(model.End(), Day(2026, 4, 2, 10, 0));
-    EXPECT_EQ(model.AlarmTime(), Day(2026, 4, 2, 8, 50));
-    model.StepBegin(true);
-    EXPECT_EQ(model.Start(), Day(2026, 4, 2, 9, 15));
+    AppointmentEditorModel picked = AppointmentEditorModel::ForStored(stored);
+    picked.PickDay(2026, 4, 2);
+    EXPECT_EQ(picked.Date(), Day(2026, 4, 2));
+    EXPECT_EQ(picked.Start(), Day(2026, 4, 2, 9, 0));
+    EXPECT_EQ(picked.End(), Day(2026, 4, 2, 10, 0));
+    EXPECT_EQ(picked.AlarmTime(), Day(2026, 4, 2, 8, 50));
+    picked.StepBegin(true);
+    EXPECT_EQ(picked.Start(), Day(2026, 4, 2, 9, 15));
 }
 
 }  // namespace

@@ -24,16 +24,6 @@ protected:
     }
 };
 
-TEST_F(TaskPaneTest, TodayListsOverdueTasksWithTheirOriginalDueDate)
-{
-    Db().Tasks().Add(MakeTask("overdue", Day(2026, 3, 7), kPriorityLow));
-    Form().RefillAll();
-    ASSERT_EQ(TaskTexts(), Texts{"overdue"});
-    EXPECT_EQ(Form().Tasks().DueDateText(0), "3/7/2026");
-    SelectOffset(-1);
-    EXPECT_TRUE(TaskTexts().empty());
-}
-
 // Delete picks the row above the deleted one (or the new first row), so a second Delete
 // without a click removes that task too.
 TEST_F(TaskPaneTest, DeleteTwiceDeletesTheTaskTheFirstDeleteSelected)
@@ -76,11 +66,13 @@ TEST_F(TaskPaneTest, CompleteKeepsTheTaskInTodaysListDatedToday)
     ASSERT_EQ(TaskTexts(), Texts{"due later"});
     EXPECT_EQ(Form().Tasks().Rows()[0].priority, kPriorityDone);
     EXPECT_EQ(Db().Tasks().Find(id)->DoneDate, Day(2026, 3, 10));
+    // Today lists the overdue task with its own due date.
     SelectOffset(0);
     EXPECT_EQ(TaskTexts(), (Texts{"due later", "overdue"}));
+    EXPECT_EQ(Form().Tasks().DueDateText(1), "3/1/2026");
 }
 
-TEST_F(TaskPaneTest, DoubleClickCompletesAndNeverOpensTheEditor)
+TEST_F(TaskPaneTest, DoubleClickCompletesAndTheContextMenuPicksARow)
 {
     AddFourTasksDueToday();
     Form().DoubleClickTasks(1);
@@ -90,6 +82,12 @@ TEST_F(TaskPaneTest, DoubleClickCompletesAndNeverOpensTheEditor)
     Form().DoubleClickTasks(-1);
     EXPECT_EQ(Form().State().task.id, -1);
     EXPECT_FALSE(Db().Tasks().Find(1)->IsCompleted());
+
+    // The context menu picks the row under the pointer; over empty space it has no row items.
+    EXPECT_TRUE(Form().Tasks().ContextMenu(3));
+    EXPECT_EQ(Form().State().task.id, 4);
+    EXPECT_FALSE(Form().Tasks().ContextMenu(-1));
+    EXPECT_EQ(Form().State().task.id, -1);
 }
 
 TEST_F(TaskPaneTest, CommandsActOnlyOnASelectedTaskOfTheListClickedLast)
@@ -115,15 +113,6 @@ TEST_F(TaskPaneTest, CommandsActOnlyOnASelectedTaskOfTheListClickedLast)
     Form().HandleCommand(kCmdTaskAdd);
     EXPECT_TRUE(Form().HandleCommand(kCmdEditUser) && Form().HandleCommand(kCmdAlarmSound));
     EXPECT_EQ(m_editors.calls, (Texts{"EditTask 2", "AddTask", "EditUser", "ChooseAlarmSound"}));
-}
-
-TEST_F(TaskPaneTest, ContextMenuOverEmptySpaceHasNoRowItems)
-{
-    AddFourTasksDueToday();
-    EXPECT_TRUE(Form().Tasks().ContextMenu(3));
-    EXPECT_EQ(Form().State().task.id, 4);
-    EXPECT_FALSE(Form().Tasks().ContextMenu(-1));
-    EXPECT_EQ(Form().State().task.id, -1);
 }
 
 }  // namespace
