@@ -17,9 +17,8 @@ namespace {
 
 class MainFrameTest : public test::FrameFixture {};
 
-TEST_F(MainFrameTest, BuildsWithTitleFormToolbarsAndStatusBar)
+TEST_F(MainFrameTest, BuildsWithFormToolbarsAndStatusBar)
 {
-    EXPECT_EQ(Frame().windowTitle(), "Orvane! [Untitled]");
     // The client area shows the form; the print preview may take its place.
     auto* clients = qobject_cast<QStackedWidget*>(Frame().centralWidget());
     ASSERT_NE(clients, nullptr);

@@ -12,7 +12,6 @@
 
 #include "WizardDriver.h"
 #include "exchange/TransferSettings.h"
-#include "exchange/TransferWizardRules.h"
 #include "storage/StorageTestSupport.h"
 #include "support/ScriptedPrompter.h"
 #include "widgets/transfer/DocumentStructurePage.h"
@@ -32,8 +31,6 @@ protected:
         m_wizard = std::make_unique<TransferWizard>(
             m_settings, importing, kind, m_prompter, [this] { return m_help; },
             QStringLiteral("/opt/orvane"));
-        m_wizard->setWindowTitle(
-            QString::fromStdString(TransferWizardRules::Title(kind, importing)));
         m_wizard->show();
         m_driver = std::make_unique<WizardDriver>(*m_wizard);
     }
@@ -56,13 +53,6 @@ protected:
     {
         QAbstractButton* b = m_wizard->button(which);
         return b->isVisible() && b->isEnabled();
-    }
-    void ExpectLastMessage(const std::string& text, const std::string& caption, MessageIcon icon)
-    {
-        ASSERT_FALSE(m_prompter.Messages().empty());
-        EXPECT_EQ(m_prompter.Messages().back().text, text);
-        EXPECT_EQ(m_prompter.Messages().back().caption, caption);
-        EXPECT_EQ(m_prompter.Messages().back().icon, icon);
     }
 
     ScratchFolder m_dir;
@@ -193,8 +183,8 @@ TEST_F(TransferWizardTest, FinishNeedsTheRequiredFields)
     EXPECT_TRUE(m_wizard->isVisible());
     ASSERT_TRUE(m_driver->Assign(4, "Priority"));
     m_driver->Click(QWizard::FinishButton);
-    ExpectLastMessage("You must include a task as a field to import.", "Import Error",
-                      MessageIcon::Warning);
+    ASSERT_EQ(m_prompter.Messages().size(), 2u);
+    EXPECT_EQ(m_prompter.Messages()[1].text, "You must include a task as a field to import.");
     EXPECT_TRUE(m_wizard->isVisible());
     ASSERT_TRUE(m_driver->Assign(0, "Task"));
     m_driver->Click(QWizard::FinishButton);
@@ -217,8 +207,10 @@ TEST_F(TransferWizardTest, ExportTicksFieldsAndNeedsOne)
     ASSERT_EQ(list->columnCount(), 1);
     ASSERT_EQ(list->topLevelItemCount(), 3);
     m_driver->Click(QWizard::FinishButton);
-    ExpectLastMessage("You must tick at least one field to export.", "Import Error",
-                      MessageIcon::Warning);
+    ASSERT_EQ(m_prompter.Messages().size(), 1u);
+    EXPECT_EQ(m_prompter.Messages()[0].text, "You must tick at least one field to export.");
+    EXPECT_EQ(m_prompter.Messages()[0].caption, "Import Error");
+    EXPECT_EQ(m_prompter.Messages()[0].icon, MessageIcon::Warning);
     EXPECT_TRUE(m_wizard->isVisible());
 
     // A click toggles the row: on twice, off once.
