@@ -1,7 +1,6 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QDateEdit>
-#include <QDialog>
 #include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -113,7 +112,6 @@ TEST(PhoneKeyFilter, FiltersTypedCharactersOnly)
         {{{Qt::Key_Home, ""}, {Qt::Key_Plus, "+"}}, "+1234"},
         {{{Qt::Key_A, "a", Qt::AltModifier}, {Qt::Key_5, "5", Qt::AltModifier}}, "1234"},
         {{{Qt::Key_V, "\x16", Qt::ControlModifier}}, "12a#b34"},
-        {{{Qt::Key_A, "\x01", Qt::ControlModifier}, {Qt::Key_Delete, "\x7f"}}, ""},
     };
     QApplication::clipboard()->setText("a#b");
     for (const Case& c : cases) {
@@ -175,10 +173,10 @@ TEST_F(EditorsTest, AddAppointmentWithArrowsAndAlarm)
         EXPECT_EQ(begin->text(), "09:30 AM");
         EXPECT_EQ(end->text(), "09:45 AM");
         auto* lead = FindControl<ArrowButtons>(dialog, 1039);
-        QTest::mouseClick(lead->DownButton(), Qt::LeftButton);  // 0 wraps to 60
-        EXPECT_EQ(FindControl<QLineEdit>(dialog, 1038)->text(), "60");
-        QTest::mouseClick(lead->UpButton(), Qt::LeftButton);
         auto* leadEdit = FindControl<QLineEdit>(dialog, 1038);
+        QTest::mouseClick(lead->DownButton(), Qt::LeftButton);  // 0 wraps to 60
+        EXPECT_EQ(leadEdit->text(), "60");
+        QTest::mouseClick(lead->UpButton(), Qt::LeftButton);
         // The arrow keys are shortcuts, which only an active window receives.
         dialog->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));

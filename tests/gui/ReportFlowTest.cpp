@@ -4,7 +4,6 @@
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPushButton>
-#include <QStatusBar>
 #include <QToolBar>
 #include <filesystem>
 #include <set>
@@ -363,9 +362,7 @@ TEST(QtCanvas, LaysAReportOutOnThePrintersSheet)
     writer.setResolution(600);
     writer.setPageSize(QPageSize(QPageSize::Letter));
     writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-    const DeviceMetrics metrics = QtCanvas::MetricsOf(writer);
-    EXPECT_EQ(metrics.physicalHeight, 6600);
-    QtCanvas canvas(metrics, writer);
+    QtCanvas canvas(QtCanvas::MetricsOf(writer), writer);
     ReportRecords records;
     records.tasks.resize(3);
     const std::unique_ptr<Report> report =
