@@ -9,7 +9,6 @@
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QToolButton>
-#include <functional>
 
 #include "FrameFixture.h"
 #include "WizardDriver.h"
