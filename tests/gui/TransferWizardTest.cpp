@@ -21,8 +21,6 @@ namespace {
 
 class TransferWizardTest : public ::testing::Test {
 protected:
-    void TearDown() override { m_wizard.reset(); }
-
     void Open(RecordKind kind, bool importing)
     {
         m_settings =
@@ -103,9 +101,8 @@ TEST_F(TransferWizardTest, TheFirstLineIsPreviewedAndSplitIntoRows)
     m_driver->TypePath(QString::fromStdString(File("in.csv", "  a,,b  \nnext,line\n")));
     m_driver->Click(QWizard::NextButton);
     EXPECT_EQ(m_wizard->windowTitle(), "Document Structure");
-    DocumentStructurePage* structure = m_wizard->StructurePage();
-    EXPECT_TRUE(structure->PreviewGroup()->isVisible());
-    EXPECT_EQ(structure->Preview()->toPlainText(), "a,,b");
+    EXPECT_TRUE(m_wizard->StructurePage()->PreviewGroup()->isVisible());
+    EXPECT_EQ(m_wizard->StructurePage()->Preview()->toPlainText(), "a,,b");
 
     m_driver->Click(QWizard::NextButton);
     EXPECT_EQ(m_wizard->windowTitle(), "Fields To Import");
