@@ -1,6 +1,5 @@
 #include "support/ScriptedPrompter.h"
 
-#include <cstdio>
 
 namespace orvane {
 
@@ -8,9 +7,6 @@ MessageAnswer ScriptedPrompter::ShowMessage(const std::string& text, const std::
                                             MessageButtons buttons, MessageIcon icon)
 {
     m_messages.push_back({text, caption, buttons, icon});
-    if (m_echo) {
-        std::fprintf(stderr, "%s\n", text.c_str());
-    }
     if (!m_answers.empty()) {
         const MessageAnswer answer = m_answers.front();
         m_answers.pop_front();

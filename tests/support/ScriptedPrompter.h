@@ -9,8 +9,7 @@
 
 namespace orvane {
 
-// A prompter that answers from a script and records every question: for tests, and for
-// the command line, where messages go to standard error and nothing can be asked.
+// A prompter that answers from a script and records every question.
 class ScriptedPrompter : public Prompter {
 public:
     struct Message {
@@ -30,8 +29,6 @@ public:
     void QueuePath(std::optional<std::string> path) { m_paths.push_back(std::move(path)); }
     // The file type a save dialog's next answer chose (the first when none is queued).
     void QueueFilter(size_t filter) { m_filters.push_back(filter); }
-    // When set, every message is also written to standard error.
-    void SetEchoToStderr(bool echo) { m_echo = echo; }
 
     MessageAnswer ShowMessage(const std::string& text, const std::string& caption,
                               MessageButtons buttons, MessageIcon icon) override;
@@ -49,7 +46,6 @@ public:
     const std::vector<FileQuestion>& FileQuestions() const { return m_fileQuestions; }
     int WaitDepth() const { return m_waitDepth; }
     int WaitCount() const { return m_waitCount; }
-    bool ScriptUsedUp() const { return m_answers.empty() && m_paths.empty() && m_filters.empty(); }
     void ClearRecord();
 
 private:
@@ -62,7 +58,6 @@ private:
     std::vector<FileQuestion> m_fileQuestions;
     int m_waitDepth = 0;
     int m_waitCount = 0;
-    bool m_echo = false;
 };
 
 }  // namespace orvane

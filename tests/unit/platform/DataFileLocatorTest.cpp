@@ -5,15 +5,17 @@
 #include <filesystem>
 #include <fstream>
 
+#include <sstream>
+
 #include "storage/StorageTestSupport.h"
+#include "support/Golden.h"
 
 namespace orvane {
 namespace {
 
 namespace fs = std::filesystem;
 
-// A throw-away tree: build (a build folder), usr/bin and usr/share/orvane (an installed
-// tree), prefix/share/orvane (the configured prefix).
+// A throw-away tree of the folders the search looks in.
 fs::path MakeTree(const fs::path& root, const std::vector<std::string>& files)
 {
     for (const char* dir :
@@ -28,42 +30,17 @@ fs::path MakeTree(const fs::path& root, const std::vector<std::string>& files)
 
 TEST(DataFileLocator, SearchesProgramFolderThenItsShareThenThePrefix)
 {
-    struct Case {
-        const char* title;
-        std::vector<std::string> files;
-        std::string programDir, file;
-        std::string expected;  // relative to the root; empty: not found
-    };
-    const Case cases[] = {
-        {"beside the program wins",
-         {"usr/bin/beep.wav", "usr/share/orvane/beep.wav"},
-         "usr/bin",
-         "beep.wav",
-         "usr/bin/beep.wav"},
-        {"installed tree",
-         {"usr/share/orvane/beep.wav", "prefix/share/orvane/beep.wav"},
-         "usr/bin",
-         "beep.wav",
-         "usr/share/orvane/beep.wav"},
-        {"configured prefix last",
-         {"prefix/share/orvane/beep.wav"},
-         "build",
-         "beep.wav",
-         "prefix/share/orvane/beep.wav"},
-        {"nowhere", {"usr/share/orvane/other.wav"}, "build", "beep.wav", ""},
-        {"a folder is not a file", {}, "usr/share", "orvane", ""},
-        {"a nested page",
-         {"prefix/share/orvane/html/Introduction.htm"},
-         "usr/bin",
-         "html/Introduction.htm",
-         "prefix/share/orvane/html/Introduction.htm"},
-    };
     test::ScratchFolder scratch;
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.title);
-        const fs::path root = MakeTree(scratch / c.title, c.files);
-        const DataFileLocator locator(root / c.programDir, root / "prefix/share/orvane");
-        EXPECT_EQ(locator.Locate(c.file), c.expected.empty() ? "" : (root / c.expected).string());
+    for (const auto& row : test::RowsOf("platform/data-file-search.txt")) {
+        SCOPED_TRACE(row[0]);
+        std::vector<std::string> files;
+        std::istringstream list(row[1]);
+        for (std::string file; std::getline(list, file, ',');) {
+            files.push_back(file);
+        }
+        const fs::path root = MakeTree(scratch / row[0], files);
+        const DataFileLocator locator(root / row[2], root / "prefix/share/orvane");
+        EXPECT_EQ(locator.Locate(row[3]), row[4].empty() ? "" : (root / row[4]).string());
     }
 }
 
