@@ -79,19 +79,8 @@ TEST_F(CommandTableCheckTest, EveryCommandMatchesTheCommandTableWithItsTexts)
                        "menu/menubar.txt");
 }
 
-TEST_F(CommandTableCheckTest, NoTwoCommandsShareAKey)
-{
-    std::set<QString> taken;
-    for (QAction* action : Frame().findChildren<QAction*>()) {
-        for (const QKeySequence& key : action->shortcuts()) {
-            const QString text = key.toString(QKeySequence::PortableText);
-            EXPECT_TRUE(taken.insert(text).second) << "two actions share " << text.toStdString();
-        }
-    }
-}
-
 // Once the program's parts are installed, every command of the menu bar, the accelerators and
-// the toolbars: "id|part that carries it out|enabled without records|with one of each".
+// the toolbars: "id|part that carries it out|enabled without records|with the sample records".
 TEST_F(CommandTableCheckTest, EveryCommandReachesItsPartAndFollowsTheRecords)
 {
     Startup::InstallParts(Frame(), m_prompter, m_settings);
@@ -106,10 +95,7 @@ TEST_F(CommandTableCheckTest, EveryCommandReachesItsPartAndFollowsTheRecords)
     EXPECT_EQ(Frame().RouteOf(kCmdRecentLast), MainFrame::Route::Frame);
     for (const bool records : {false, true}) {
         if (records) {
-            const PimDateTime day = Day(2026, 3, 10);
-            Db().Persons().Add(MakePerson("Ann", "Lee", "Lee Co", true, true));
-            Db().Tasks().Add(MakeTask("first", day));
-            Db().Appointments().Add(MakeAppointment("meeting", day, 10, 0, true));
+            LoadSample();
         }
         Frame().Document().SetModified(false, true);
         Idle();

@@ -91,8 +91,6 @@ TEST_F(DocumentFlowTest, RecentFilesComeFromTheSettingsAndReopen)
 // the same path, modified, so that Save writes it back.
 TEST_F(DocumentFlowTest, RestorePreviousVersionOpensTheChosenVersionUnderTheSamePath)
 {
-    Idle();
-    EXPECT_FALSE(Enabled(kCmdRestoreVersion));  // no file
     const std::string path = WriteSample("home.pgr");
     m_prompter.QueuePath(path);
     Frame().RunCommand(kCmdOpen);

@@ -86,11 +86,6 @@ protected:
     {
         QTest::mouseClick(Form().List(list)->viewport(), button, {}, RowCenter(list, row));
     }
-    void ClickBelowRows(PaneList list)
-    {
-        QWidget* viewport = Form().List(list)->viewport();
-        QTest::mouseClick(viewport, Qt::LeftButton, {}, QPoint(5, viewport->height() - 3));
-    }
     // Runs a command whose modal window the script then works like a user; the window is
     // closed afterwards if the script left it open.
     void RunWithEditor(int commandId, std::function<void(QWidget*)> script)

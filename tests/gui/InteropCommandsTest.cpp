@@ -2,7 +2,6 @@
 
 #include <QMimeData>
 #include <QUrl>
-#include <filesystem>
 
 #include "FrameFixture.h"
 #include "app/InteropMenuCommands.h"

@@ -1,5 +1,4 @@
 #include <QCalendarWidget>
-#include <QLabel>
 #include <QScreen>
 #include <QStackedWidget>
 #include <QStatusBar>
@@ -17,18 +16,14 @@ namespace {
 
 class MainFrameTest : public test::FrameFixture {};
 
-TEST_F(MainFrameTest, BuildsWithTitleFormToolbarsAndStatusBar)
+TEST_F(MainFrameTest, BuildsWithFormToolbarsAndStatusBar)
 {
-    EXPECT_EQ(Frame().windowTitle(), "Orvane! [Untitled]");
     // The client area shows the form; the print preview may take its place.
     auto* clients = qobject_cast<QStackedWidget*>(Frame().centralWidget());
     ASSERT_NE(clients, nullptr);
     EXPECT_EQ(clients->currentWidget(), &Form());
     EXPECT_TRUE(Frame().PreviewToolBar()->isHidden());
     EXPECT_FALSE(Frame().MainToolBar()->isHidden());
-    const auto labels = Frame().statusBar()->findChildren<QLabel*>();
-    ASSERT_FALSE(labels.isEmpty());
-    EXPECT_EQ(labels.first()->text(), "Ready");
     EXPECT_EQ(Frame().minimumSize(), Frame().size());
 }
 
@@ -51,13 +46,11 @@ TEST_F(MainFrameTest, TheMouseOnTheListsAndTheListing)
     ClickRow(PaneList::Tasks, 0);
     Idle();
     EXPECT_TRUE(Enabled(kCmdTaskComplete));
-    ClickBelowRows(PaneList::Appointments);
+    QWidget* belowRows = Form().List(PaneList::Appointments)->viewport();
+    QTest::mouseClick(belowRows, Qt::LeftButton, {}, QPoint(5, belowRows->height() - 3));
     Idle();
     EXPECT_TRUE(Form().List(PaneList::Tasks)->selectionModel()->hasSelection());
     EXPECT_FALSE(Enabled(kCmdTaskComplete));
-    ClickRow(PaneList::Appointments, 0);
-    Idle();
-    EXPECT_TRUE(Enabled(kCmdAppointmentDelete));
 
     // A double click completes a task.
     QWidget* viewport = Form().List(PaneList::Tasks)->viewport();

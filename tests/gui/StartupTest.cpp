@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "app/Startup.h"
+#include "support/Golden.h"
 #include "widgets/SplashWindow.h"
 
 namespace orvane {
@@ -8,25 +11,16 @@ namespace {
 
 TEST(Startup, ArgumentsNameTheFileAndCanSkipTheSplash)
 {
-    struct Case {
+    for (const auto& row : test::RowsOf("gui/startup-arguments.txt")) {
         std::vector<std::string> arguments;
-        const char* variable;
-        bool splash;
-        std::string path;
-    };
-    const Case cases[] = {
-        {{}, nullptr, true, ""},
-        {{"/home/a b/home.pgr"}, nullptr, true, "/home/a b/home.pgr"},
-        {{"--no-splash", "x.pgr"}, nullptr, false, "x.pgr"},
-        {{"x.pgr", "--no-splash"}, "0", false, "x.pgr"},
-        {{"x.pgr"}, "1", false, "x.pgr"},
-        {{"My", "Diary.pgr"}, nullptr, true, "My Diary.pgr"},
-        {{"/tmp/a", "--no-splash", "b.pgr"}, nullptr, false, "/tmp/a b.pgr"},
-    };
-    for (const Case& c : cases) {
-        const Startup::Options options = Startup::ParseArguments(c.arguments, c.variable);
-        EXPECT_EQ(options.splash, c.splash) << c.path;
-        EXPECT_EQ(options.path, c.path);
+        std::istringstream list(row[0]);
+        for (std::string argument; std::getline(list, argument, ';');) {
+            arguments.push_back(argument);
+        }
+        const char* variable = row[1] == "-" ? nullptr : row[1].c_str();
+        const Startup::Options options = Startup::ParseArguments(arguments, variable);
+        EXPECT_EQ(options.splash, row[2] == "yes") << row[0];
+        EXPECT_EQ(options.path, row[3]) << row[0];
     }
 }
 
