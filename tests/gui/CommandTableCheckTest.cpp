@@ -6,6 +6,7 @@
 #include "FrameFixture.h"
 #include "app/Startup.h"
 #include "rules/commands/CommandIds.h"
+#include "rules/commands/CommandTable.h"
 #include "support/Golden.h"
 
 namespace orvane::test {
@@ -92,7 +93,9 @@ TEST_F(CommandTableCheckTest, EveryCommandReachesItsPartAndFollowsTheRecords)
             commands[id.toInt()] = {action, std::to_string(id.toInt()) + "|" + part};
         }
     }
+    // The recent-file commands are a range of ids; its last one is still one of them.
     EXPECT_EQ(Frame().RouteOf(kCmdRecentLast), MainFrame::Route::Frame);
+    EXPECT_EQ(CommandTable::StatusText(kCmdRecentLast), "Open this document");
     for (const bool records : {false, true}) {
         if (records) {
             LoadSample();
