@@ -56,6 +56,9 @@ TEST_F(AppointmentPaneTest, EditAndDeleteActOnlyOnTheListClickedLastAndNotTwice)
     EXPECT_EQ(AppointmentTexts(), Texts{"b"});
     EXPECT_TRUE(m_editors.calls.empty());
     EXPECT_EQ(Db().Appointments().Count(), 1u);
+    // A right click shows the menu over a row only.
+    EXPECT_TRUE(Form().Appointments().ContextMenu(0));
+    EXPECT_FALSE(Form().Appointments().ContextMenu(-1));
 }
 
 TEST_F(AppointmentPaneTest, ChangingTheDayLeavesThePhoneBookAlone)
