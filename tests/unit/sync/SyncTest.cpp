@@ -282,5 +282,29 @@ TEST_F(SyncFixture, TheStatusFileNamesTheDatabaseReadably)
     EXPECT_EQ(fs::path(path).parent_path().string(), sync::SyncStatus::Folder());
 }
 
+// Every field of every entry comes back, whatever a UID or a file name holds.
+TEST_F(SyncFixture, TheStatusFileGivesBackWhatWasSaved)
+{
+    sync::SyncStatus saved;
+    saved.Entries()["tab\tnew\nline\rback\\slash"] = {"a\tb\\n.vcf", {-5, 7, 9}, 11, 13, true};
+    saved.Entries()["plain"] = {"plain.ics", {1, 2, 3}, 4, 5, false};
+    const std::string path = (scratch / "s.status").string();
+    ASSERT_TRUE(saved.Save(path));
+    sync::SyncStatus loaded;
+    ASSERT_TRUE(loaded.Load(path));
+    const auto text = [](const sync::SyncStatus& status) {
+        std::map<std::string, std::string> out;
+        for (const auto& [uid, e] : status.Entries()) {
+            out[uid] = e.file + "|" + std::to_string(e.stamp.modifiedNs) + "," +
+                       std::to_string(e.stamp.size) + "," + std::to_string(e.stamp.inode) + "|" +
+                       std::to_string(e.fileHash) + "," + std::to_string(e.recordHash) +
+                       (e.series ? "|series" : "");
+        }
+        return out;
+    };
+    EXPECT_EQ(text(loaded), text(saved));
+    EXPECT_EQ(loaded.Entries().size(), 2u);
+}
+
 }  // namespace
 }  // namespace orvane::test
