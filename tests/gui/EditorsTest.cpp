@@ -245,6 +245,10 @@ TEST_F(EditorsTest, UserSheetAndEditorHelp)
         EXPECT_FALSE(OkOf(dialog)->isEnabled());
         QTest::keyClicks(FindControl<QLineEdit>(dialog, 1014), "Kim");
         EXPECT_TRUE(OkOf(dialog)->isEnabled());
+        FindControl<QLineEdit>(dialog, 1014)->clear();
+        EXPECT_FALSE(OkOf(dialog)->isEnabled());
+        QTest::keyClicks(FindControl<QLineEdit>(dialog, 1015), "Acme");  // a company is a name too
+        EXPECT_TRUE(OkOf(dialog)->isEnabled());
         dialog->findChild<QTabWidget*>()->setCurrentIndex(1);
         QTest::keyClick(FindControl<QLineEdit>(dialog, 1017), Qt::Key_F1);
         QTest::keyClick(dialog, Qt::Key_Escape);
