@@ -1,6 +1,5 @@
 #include "support/ScriptedPrompter.h"
 
-
 namespace orvane {
 
 MessageAnswer ScriptedPrompter::ShowMessage(const std::string& text, const std::string& caption,
