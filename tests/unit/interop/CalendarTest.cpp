@@ -184,6 +184,16 @@ TEST_F(Calendars, ASyncedItemKeepsWhatThisProgramDoesNotMap)
     EXPECT_EQ(again->tasks[0], table);
     EXPECT_EQ(again->unmapped.Text(), "ATTENDEE 1, CATEGORIES 1, LOCATION 1, VALARM 1");
 
+    // A done task edited in its text keeps the completion time the server gave it.
+    const std::string done =
+        "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nBEGIN:VTODO\r\nUID:done-1\r\n"
+        "SUMMARY:Filed\r\nSTATUS:COMPLETED\r\nCOMPLETED:20240301T101500Z\r\n"
+        "END:VTODO\r\nEND:VCALENDAR\r\n";
+    Task filed = CalendarItem::Read(done, ExpansionWindow::Default())->tasks.at(0);
+    filed.Description = "Filed taxes";
+    EXPECT_NE(CalendarItem::UpdateTask(done, filed).value_or("").find("COMPLETED:20240301T101500Z"),
+              std::string::npos);
+
     // One occurrence of a series is not the series.
     EXPECT_FALSE(CalendarItem::UpdateAppointment(Fixture("calendar.ics"), lunch));
     EXPECT_EQ(CalendarRecords::SeriesUid("team@x#20240321T150000Z"), "team@x");
