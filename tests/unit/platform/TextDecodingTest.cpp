@@ -59,5 +59,15 @@ TEST(TextDecoding, ToUtf8KeepsUtf8AndConvertsWindows1252)
     }
 }
 
+// Each code point at an edge of the one-, two-, three- and four-byte forms.
+TEST(TextDecoding, AppendUtf8WritesTheShortestForm)
+{
+    std::string out;
+    for (const char32_t code : {0x7F, 0x80, 0x7FF, 0x800, 0xFFFF, 0x10000}) {
+        TextDecoding::AppendUtf8(out, code);
+    }
+    EXPECT_EQ(out, "\x7F\xC2\x80\xDF\xBF\xE0\xA0\x80\xEF\xBF\xBF\xF0\x90\x80\x80");
+}
+
 }  // namespace
 }  // namespace orvane
