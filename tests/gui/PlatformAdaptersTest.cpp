@@ -42,10 +42,11 @@ TEST(QtLocaleNames, DesktopNamesFormatDatesAndTimes)
         const char* time;
     };
     const Case cases[] = {
-        {QLocale(QLocale::English, QLocale::UnitedStates), "Tuesday, March 10, 2026", "2:05 PM"},
-        {QLocale(QLocale::German, QLocale::Germany), "Dienstag, 10. M\xC3\xA4rz 2026", "14:05"},
+        {QLocale(QLocale::English, QLocale::UnitedStates), "Sunday, March 8, 2026", "2:05 PM"},
+        {QLocale(QLocale::German, QLocale::Germany), "Sonntag, 8. M\xC3\xA4rz 2026", "14:05"},
     };
-    const SystemTime t{.year = 2026, .month = 3, .day = 10, .hour = 14, .minute = 5};
+    // A Sunday: the day Qt counts last and the program first.
+    const SystemTime t{.year = 2026, .month = 3, .day = 8, .hour = 14, .minute = 5};
     for (const Case& c : cases) {
         const PictureLocale desktop(QtLocaleNames::FromQLocale(c.locale));
         EXPECT_EQ(desktop.FormatDate(t, DateStyle::Long), c.date);
