@@ -1,7 +1,6 @@
 #include "storage/BackupStore.h"
 
 #include <fcntl.h>
-#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -11,7 +10,9 @@
 #include <ctime>
 #include <filesystem>
 
+#include "platform/Fnv1a.h"
 #include "platform/SettingsStore.h"
+#include "platform/UserFolders.h"
 #include "storage/FileWrites.h"
 
 namespace orvane {
@@ -23,29 +24,6 @@ namespace {
 std::atomic<uint32_t> g_userCount{BackupStore::kDefaultCount};
 
 const char kVersionExtension[] = ".pgr";
-
-std::string DataHome()
-{
-    const char* xdg = std::getenv("XDG_DATA_HOME");
-    if (xdg && xdg[0] == '/') {
-        return xdg;
-    }
-    const char* home = std::getenv("HOME");
-    if (!home || !home[0]) {
-        const passwd* user = ::getpwuid(::getuid());
-        home = user ? user->pw_dir : "/";
-    }
-    return std::string(home) + "/.local/share";
-}
-
-uint64_t HashOf(const std::string& text)
-{
-    uint64_t hash = 14695981039346656037ull;  // FNV-1a
-    for (const unsigned char c : text) {
-        hash = (hash ^ c) * 1099511628211ull;
-    }
-    return hash;
-}
 
 // UTC, so that names sort in the order of the saves across changes of the clock's zone.
 std::string VersionName(const timespec& when)
@@ -92,7 +70,7 @@ BackupStore::BackupStore(std::string root, uint32_t count) : m_root(std::move(ro
 
 BackupStore BackupStore::ForUser()
 {
-    return BackupStore(DataHome() + "/Kestrow/Orvane!/backups", g_userCount.load());
+    return BackupStore(UserFolders::ProgramData("backups"), g_userCount.load());
 }
 
 void BackupStore::SetUserCount(uint32_t count)
@@ -116,7 +94,7 @@ std::string BackupStore::FolderOf(const std::string& databasePath) const
     std::string name = path.filename().string().substr(0, 80);
     char hash[20];
     std::snprintf(hash, sizeof hash, "-%016llx",
-                  static_cast<unsigned long long>(HashOf(path.string())));
+                  static_cast<unsigned long long>(Fnv1a::Of(path.string())));
     return m_root + "/" + name + hash;
 }
 

@@ -2,16 +2,13 @@
 
 #include <cmath>
 
+#include "platform/Fnv1a.h"
+
 namespace orvane::sync {
 
 void Fingerprint::AddBytes(const void* data, size_t size)
 {
-    const auto* bytes = static_cast<const unsigned char*>(data);
-    uint64_t hash = m_hash;
-    for (size_t i = 0; i < size; ++i) {
-        hash = (hash ^ bytes[i]) * 1099511628211ull;
-    }
-    m_hash = hash;
+    m_hash = Fnv1a::Of(std::string_view(static_cast<const char*>(data), size), m_hash);
 }
 
 void Fingerprint::Add(std::string_view text)
@@ -36,9 +33,7 @@ void Fingerprint::Add(const PimDateTime& time)
 
 uint64_t Fingerprint::Of(std::string_view text)
 {
-    Fingerprint f;
-    f.AddBytes(text.data(), text.size());
-    return f.Value();
+    return Fnv1a::Of(text);
 }
 
 uint64_t Fingerprint::Of(const Person& p)

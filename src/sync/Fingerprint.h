@@ -6,11 +6,11 @@
 #include "data/Appointment.h"
 #include "data/Person.h"
 #include "data/Task.h"
+#include "platform/Fnv1a.h"
 
 namespace orvane::sync {
 
-// A 64-bit FNV-1a hash, stable across runs and builds: what a record or a file was at the
-// last sync is kept as one of these.
+// What a record or a file was at the last sync, kept as its FNV-1a hash.
 class Fingerprint {
 public:
     void Add(std::string_view text);
@@ -29,7 +29,7 @@ public:
 private:
     void AddBytes(const void* data, size_t size);
 
-    uint64_t m_hash = 14695981039346656037ull;
+    uint64_t m_hash = Fnv1a::kOffsetBasis;
 };
 
 }  // namespace orvane::sync

@@ -12,6 +12,7 @@
 #include <fstream>
 #include <vector>
 
+#include "platform/UserFolders.h"
 #include "storage/ReadWholeFile.h"
 #include "sync/Fingerprint.h"
 #include "sync/StagedFiles.h"
@@ -143,12 +144,7 @@ std::optional<FileStamp> FileStamp::Of(int dirFd, const std::string& name)
 
 std::string SyncStatus::Folder()
 {
-    const char* data = std::getenv("XDG_DATA_HOME");
-    const char* home = std::getenv("HOME");
-    const std::string root = data && data[0] == '/'
-                                 ? std::string(data)
-                                 : std::string(home ? home : "") + "/.local/share";
-    return root + "/Kestrow/Orvane!/sync";
+    return UserFolders::ProgramData("sync");
 }
 
 std::string SyncStatus::PathFor(const std::string& database, const std::string& folder,
