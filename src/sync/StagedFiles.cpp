@@ -6,6 +6,8 @@
 #include <cerrno>
 #include <set>
 
+#include "storage/FileWrites.h"
+
 namespace orvane::sync {
 
 namespace {
@@ -17,21 +19,6 @@ std::string FolderOf(const std::string& path)
         return ".";
     }
     return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-bool WriteAll(int fd, std::string_view text)
-{
-    while (!text.empty()) {
-        const ssize_t written = ::write(fd, text.data(), text.size());
-        if (written < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return false;
-        }
-        text.remove_prefix(static_cast<size_t>(written));
-    }
-    return true;
 }
 
 void SyncFolder(const std::string& folder)
