@@ -308,15 +308,17 @@ bool MainFrame::RunFileCommand(int commandId)
     }
 }
 
+void MainFrame::ShowTopic(std::string_view page) const
+{
+    if (m_help != nullptr) {
+        m_help->ShowHelp(HelpAddress::Topic(ProgramDirectory::Current(), page),
+                         HelpCommand::DisplayTopic, 0);
+    }
+}
+
 void MainFrame::ChooseVersion()
 {
-    const auto showHelp = [this] {
-        if (m_help != nullptr) {
-            m_help->ShowHelp(
-                HelpAddress::Topic(ProgramDirectory::Current(), HelpTopics::kRestoreVersion),
-                HelpCommand::DisplayTopic, 0);
-        }
-    };
+    const auto showHelp = [this] { ShowTopic(HelpTopics::kRestoreVersion); };
     RestoreVersionDialog dialog(m_document.Path(), m_commands.Versions(), showHelp, this);
     if (dialog.exec() == QDialog::Accepted) {
         if (const std::optional<std::string> version = dialog.Chosen()) {

@@ -58,6 +58,8 @@ public:
     // The program's help viewer; null until the help window exists (help is then silent).
     void SetHelpViewer(HelpViewer* viewer) { m_help = viewer; }
     HelpViewer* Help() const { return m_help; }
+    // Shows a page of the help in its topic window; silent without a viewer.
+    void ShowTopic(std::string_view page) const;
 
     // Puts a print preview in the form's place, with the preview toolbar instead of the
     // menu bar and the main toolbar; null puts the form back (the form stays alive).

@@ -51,11 +51,7 @@ std::optional<ReportCommands::Picked> ReportCommands::ShowPicker(std::vector<Per
 
 void ReportCommands::ShowPickerHelp()
 {
-    // The help window is another part's; without it help stays silent.
-    if (HelpViewer* help = m_frame.Help()) {
-        const std::string dir = ProgramDirectory::Current();
-        help->ShowHelp(HelpAddress::Topic(dir, "dlgpraddr.htm"), HelpCommand::DisplayTopic, 0);
-    }
+    m_frame.ShowTopic("dlgpraddr.htm");
 }
 
 void ReportCommands::ShowPickerPopup(uint32_t topic)

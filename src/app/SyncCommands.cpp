@@ -4,9 +4,6 @@
 #include <QTimer>
 
 #include "app/MainFrame.h"
-#include "platform/HelpAddress.h"
-#include "platform/HelpViewer.h"
-#include "platform/ProgramDirectory.h"
 #include "platform/Prompter.h"
 #include "rules/commands/CommandIds.h"
 #include "rules/commands/CommandTable.h"
@@ -173,15 +170,7 @@ std::optional<sync::SyncSettings> SyncCommands::ShowDialog(const sync::SyncSetti
 {
     QWidget* owner = QApplication::activeWindow() ? QApplication::activeWindow() : &m_frame;
     SyncSettingsDialog dialog(
-        current,
-        [this] {
-            if (HelpViewer* help = m_frame.Help()) {
-                help->ShowHelp(
-                    HelpAddress::Topic(ProgramDirectory::Current(), std::string(HelpTopics::kSync)),
-                    HelpCommand::DisplayTopic, 0);
-            }
-        },
-        owner);
+        current, [this] { m_frame.ShowTopic(HelpTopics::kSync); }, owner);
     if (dialog.exec() != QDialog::Accepted) {
         return std::nullopt;
     }
