@@ -64,6 +64,18 @@ int DatabaseUpdate::Refuse(const std::string& problem, CliContext& context) cons
     return kParseFailed;
 }
 
+int DatabaseUpdate::Changed(CliContext& context) const
+{
+    context.err << m_path
+                << " was changed by another program while this command ran; nothing written\n";
+    return kChanged;
+}
+
+int DatabaseUpdate::CheckUnchanged(CliContext& context) const
+{
+    return FileIdentity::Of(m_path) == m_identity ? kSuccess : Changed(context);
+}
+
 int DatabaseUpdate::Save(const PimDatabase& database, CliContext& context)
 {
     return SaveFrom(
@@ -86,10 +98,7 @@ int DatabaseUpdate::SaveFrom(const SafeSave::TextSource& text, CliContext& conte
         case SafeSave::Result::Saved:
             return kSuccess;
         case SafeSave::Result::Declined:
-            context.err << m_path
-                        << " was changed by another program while this command ran; nothing "
-                           "written\n";
-            return kChanged;
+            return Changed(context);
         case SafeSave::Result::Failed:
             break;
     }

@@ -30,6 +30,12 @@ public:
     // Takes the file as it is now as the one to replace, without reading it.
     void RememberTarget() { m_identity = FileIdentity::Of(m_path); }
 
+    // The file as Load or CheckTarget found it.
+    const std::optional<FileIdentity>& Loaded() const { return m_identity; }
+    // kChanged, after saying so, when another program has changed the file since then;
+    // otherwise kSuccess.
+    int CheckUnchanged(CliContext& context) const;
+
     // kSuccess, kWriteFailed or kChanged.
     int Save(const PimDatabase& database, CliContext& context);
     int SaveText(std::string_view text, CliContext& context);
@@ -37,6 +43,7 @@ public:
 private:
     int SaveFrom(const SafeSave::TextSource& text, CliContext& context);
     int Refuse(const std::string& problem, CliContext& context) const;
+    int Changed(CliContext& context) const;
 
     std::string m_path;
     std::optional<FileIdentity> m_identity;

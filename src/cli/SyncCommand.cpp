@@ -9,7 +9,6 @@
 #include "data/PimDatabase.h"
 #include "platform/ConfigFileSettings.h"
 #include "sync/SyncSettings.h"
-#include "sync/SyncStatus.h"
 #include "sync/SyncSummary.h"
 #include "sync/Synchronizer.h"
 
@@ -117,7 +116,6 @@ int SyncCommand::Run(const std::vector<std::string>& arguments, CliContext& cont
     if (request.command && !RunBefore(*request.command, context)) {
         return kCommandFailed;
     }
-    const std::optional<sync::FileStamp> loaded = sync::FileStamp::Of(request.database);
     PimDatabase database;
     DatabaseUpdate file(request.database);
     if (const int status = file.Load(database, context); status != kSuccess) {
@@ -125,7 +123,7 @@ int SyncCommand::Run(const std::vector<std::string>& arguments, CliContext& cont
     }
     sync::SyncOptions options;
     options.rule = settings.rule;
-    options.databaseTimeNs = loaded ? loaded->modifiedNs : 0;
+    options.databaseTimeNs = file.Loaded() ? file.Loaded()->modifiedNs : 0;
     options.forceDelete = request.forceDelete;
     sync::Synchronizer synchronizer(request.database, {settings.contacts, settings.calendar});
     if (!synchronizer.Plan(database, options)) {
@@ -134,11 +132,10 @@ int SyncCommand::Run(const std::vector<std::string>& arguments, CliContext& cont
     const bool changed = synchronizer.ApplyToDatabase(database);
     // Neither side is written when another program saved the database meanwhile: the save
     // checks that too, this catches it when the sync changed nothing in the database.
-    if (!changed && sync::FileStamp::Of(request.database) != loaded) {
-        context.err << request.database
-                    << " was changed by another program while this command ran; nothing "
-                       "written\n";
-        return kChanged;
+    if (!changed) {
+        if (const int status = file.CheckUnchanged(context); status != kSuccess) {
+            return status;
+        }
     }
     if (changed) {
         if (const int status = file.Save(database, context); status != kSuccess) {
