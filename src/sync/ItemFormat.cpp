@@ -1,8 +1,8 @@
 #include "sync/ItemFormat.h"
 
 #include <algorithm>
-#include <cctype>
 
+#include "interop/Ascii.h"
 #include "interop/CalendarItem.h"
 #include "interop/PersonCard.h"
 #include "interop/Uids.h"
@@ -11,25 +11,6 @@
 namespace orvane::sync {
 
 namespace {
-
-bool StartsWithNoCase(std::string_view text, std::string_view prefix)
-{
-    return text.size() >= prefix.size() &&
-           std::equal(prefix.begin(), prefix.end(), text.begin(), [](char a, char b) {
-               return std::toupper(static_cast<unsigned char>(a)) == b;
-           });
-}
-
-std::string_view Trimmed(std::string_view text)
-{
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back()))) {
-        text.remove_suffix(1);
-    }
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front()))) {
-        text.remove_prefix(1);
-    }
-    return text;
-}
 
 // The value of a content line: after the first colon outside a quoted parameter.
 size_t ValueStart(std::string_view line)
@@ -76,9 +57,10 @@ const char* ItemFormat::Extension(FolderKind kind)
 bool ItemFormat::IsComplete(std::string_view text, FolderKind kind)
 {
     const std::string_view end = kind == FolderKind::Contacts ? "END:VCARD" : "END:VCALENDAR";
-    text = Trimmed(text);
+    text = interop::Ascii::Trim(text);
     const size_t lineStart = text.find_last_of("\r\n") + 1;  // npos + 1 is 0
-    return StartsWithNoCase(text.substr(lineStart), end) && text.size() - lineStart == end.size();
+    return interop::Ascii::StartsWithLetters(text.substr(lineStart), end) &&
+           text.size() - lineStart == end.size();
 }
 
 std::string ItemFormat::UidLine(std::string_view text)
@@ -90,7 +72,7 @@ std::string ItemFormat::UidLine(std::string_view text)
             end = text.size();
         }
         std::string_view line = text.substr(pos, end - pos);
-        if (StartsWithNoCase(line, "UID") && line.size() > 3 &&
+        if (interop::Ascii::StartsWithLetters(line, "UID") && line.size() > 3 &&
             (line[3] == ':' || line[3] == ';')) {
             std::string value;
             // Unfolds the lines that continue it.
@@ -107,8 +89,9 @@ std::string ItemFormat::UidLine(std::string_view text)
                 line = text.substr(pos, end - pos);
             }
             const size_t start = ValueStart(value);
-            return start == std::string::npos ? std::string()
-                                              : std::string(Trimmed(value.substr(start)));
+            return start == std::string::npos
+                       ? std::string()
+                       : std::string(interop::Ascii::Trim(value.substr(start)));
         }
         pos = end + 1;
     }
