@@ -11,16 +11,6 @@
 
 namespace orvane::sync {
 
-namespace {
-
-bool EndsWith(const std::string& text, const char* suffix)
-{
-    const size_t length = std::char_traits<char>::length(suffix);
-    return text.size() > length && text.compare(text.size() - length, length, suffix) == 0;
-}
-
-}  // namespace
-
 bool FolderScan::NameTaken(const std::string& name) const
 {
     struct stat info {};
@@ -42,7 +32,7 @@ bool FolderScan::Scan(const std::string& folder, FolderKind kind, const SyncStat
     names.reserve(status.Entries().size());
     while (const dirent* entry = ::readdir(dir)) {
         std::string name = entry->d_name;
-        if (name[0] != '.' && EndsWith(name, ItemFormat::Extension(kind))) {
+        if (name[0] != '.' && name.ends_with(ItemFormat::Extension(kind))) {
             names.push_back(std::move(name));
         }
     }
