@@ -148,26 +148,21 @@ ItemRecords DatabaseIndex::RecordsOf(const PimDatabase& database, const std::str
 
 void DatabaseIndex::GiveUid(PimDatabase& database, const std::string& uid, const DatabaseItem& item)
 {
-    const int32_t id = item.ids.front();
+    const auto give = [&](auto& collection) {
+        auto record = *collection.Find(item.ids.front());
+        record.UID = uid;
+        collection.Update(record);
+    };
     switch (item.kind) {
-        case RecordKind::Person: {
-            Person person = *database.Persons().Find(id);
-            person.UID = uid;
-            database.Persons().Update(person);
+        case RecordKind::Person:
+            give(database.Persons());
             break;
-        }
-        case RecordKind::Task: {
-            Task task = *database.Tasks().Find(id);
-            task.UID = uid;
-            database.Tasks().Update(task);
+        case RecordKind::Task:
+            give(database.Tasks());
             break;
-        }
-        case RecordKind::Appointment: {
-            Appointment appointment = *database.Appointments().Find(id);
-            appointment.UID = uid;
-            database.Appointments().Update(appointment);
+        case RecordKind::Appointment:
+            give(database.Appointments());
             break;
-        }
     }
 }
 
