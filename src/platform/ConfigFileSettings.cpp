@@ -19,31 +19,20 @@ std::string Trimmed(const std::string& text)
     return text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
 }
 
-void AppendUtf8(std::string& out, unsigned long code)
-{
-    if (code < 0x80) {
-        out += static_cast<char>(code);
-    } else if (code < 0x800) {
-        out += static_cast<char>(0xC0 | (code >> 6));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (code >> 12));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    }
-}
-
 // Group and value names: QSettings writes other characters than letters, digits and "-_."
 // as %XX (the character's code) or %UXXXX, and the "/" of a value in a subgroup as "\".
 std::string Unescaped(const std::string& name)
 {
+    const auto code = [&name](size_t from, size_t digits) {
+        return static_cast<char32_t>(std::strtoul(name.substr(from, digits).c_str(), nullptr, 16));
+    };
     std::string plain;
     for (size_t i = 0; i < name.size(); ++i) {
         if (name[i] == '%' && i + 5 < name.size() && name[i + 1] == 'U') {
-            AppendUtf8(plain, std::strtoul(name.substr(i + 2, 4).c_str(), nullptr, 16));
+            TextDecoding::AppendUtf8(plain, code(i + 2, 4));
             i += 5;
         } else if (name[i] == '%' && i + 2 < name.size()) {
-            AppendUtf8(plain, std::strtoul(name.substr(i + 1, 2).c_str(), nullptr, 16));
+            TextDecoding::AppendUtf8(plain, code(i + 1, 2));
             i += 2;
         } else {
             plain += name[i] == '\\' ? '/' : name[i];
