@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <filesystem>
 #include <map>
+#include <set>
 
 #include "data/PimDatabase.h"
 #include "interop/PersonCard.h"
@@ -455,16 +456,15 @@ void FolderSync::ApplyToFolder(const PimDatabase& database, SyncSummary& summary
         }
     }
     staged.Commit();
+    const std::set<std::string> failed(staged.Failed().begin(), staged.Failed().end());
     for (const std::string& path : staged.Failed()) {
         m_notes.push_back(path + " could not be written");
         summary.writeFailed = true;
-        for (Decision& d : m_decisions) {
-            if (d.step == Step::ToFolder && PathOf(d.file) == path) {
-                d.done = false;
-            }
-        }
     }
     for (Decision& d : m_decisions) {
+        if (d.step == Step::ToFolder && failed.count(PathOf(d.file))) {
+            d.done = false;
+        }
         if (d.step == Step::DeleteInFolder) {
             DeleteItem(d, summary);
         }
