@@ -51,7 +51,11 @@ bool FormHelp::HelpFor(QWidget* widget)
     if (widget == nullptr || form == nullptr || !form->isAncestorOf(widget)) {
         return false;
     }
-    const std::string_view page = HelpTopics::PageForControl(ControlIdOf(widget, form));
+    return ShowPage(HelpTopics::PageForControl(ControlIdOf(widget, form)));
+}
+
+bool FormHelp::ShowPage(std::string_view page)
+{
     HelpViewer* viewer = m_frame.Help();
     if (page.empty() || viewer == nullptr) {
         return false;
@@ -111,14 +115,7 @@ bool FormHelp::OnKey(QObject* watched, QEvent* event)
 
 bool FormHelp::HelpForCommand(const QAction* action)
 {
-    const std::string_view page =
-        action ? HelpTopics::PageForCommand(action->property("commandId").toInt()) : "";
-    HelpViewer* viewer = m_frame.Help();
-    if (page.empty() || viewer == nullptr) {
-        return false;
-    }
-    viewer->ShowHelp(HelpAddress::Topic(m_programDirectory, page), HelpCommand::DisplayTopic, 0);
-    return true;
+    return action && ShowPage(HelpTopics::PageForCommand(action->property("commandId").toInt()));
 }
 
 bool FormHelp::OnContextClick(QEvent* event)

@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <string>
+#include <string_view>
 
 class QAction;
 class QWidget;
@@ -33,6 +34,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The page in the topic window; false when there is none or no viewer.
+    bool ShowPage(std::string_view page);
     bool OnKey(QObject* watched, QEvent* event);
     bool OnContextClick(QEvent* event);
     void EndContextHelpMode();
